@@ -1,0 +1,50 @@
+#include "collection/Album.h"
+
+const char* const kGenres[GENRE_COUNT] = {
+    "Science fiction", "Fantastique", "Aventure",        "Historique",
+    "Contemporain",    "Romantique",  "Policier",        "Humour",
+    "Heroic Fantaisy", "Roman Graphique", "Auteur",      "Inclassable"};
+
+const char* const kNoValue = "_";
+
+namespace {
+std::string TextOrNoValue(const char* text) { return text ? std::string(text) : kNoValue; }
+}  // namespace
+
+CAlbum::CAlbum(const char* serie, const char* titre, int tome, const char* dessinateur,
+               const char* scenariste, const char* editeur, const char* commentaire, int eo,
+               const char* genre, const char* picture, const char* pretA,
+               const char* datePret, double dateAchat, int type, const char* collection,
+               int note, int serieFinie, int nbPrets, const char* picture2)
+    : m_serie(TextOrNoValue(serie)),
+      m_titre(TextOrNoValue(titre)),
+      m_tome(tome),
+      m_dessinateur(TextOrNoValue(dessinateur)),
+      m_scenariste(TextOrNoValue(scenariste)),
+      m_editeur(TextOrNoValue(editeur)),
+      m_commentaire(TextOrNoValue(commentaire)),
+      m_picture(TextOrNoValue(picture)),
+      m_pretA(TextOrNoValue(pretA)),
+      m_datePret(TextOrNoValue(datePret)),
+      m_genre(TextOrNoValue(genre)),
+      m_collection(TextOrNoValue(collection)),
+      m_picture2(TextOrNoValue(picture2)),
+      m_dateAchat(dateAchat),
+      m_eo(eo),
+      m_type(type),
+      m_note(note),
+      m_serieFinie(serieFinie),
+      m_nbPrets(nbPrets) {}
+
+void CAlbum::MergeFrom(const CAlbum& other) {
+  auto takeIfSet = [](std::string& mine, const std::string& theirs) {
+    if (!theirs.empty()) mine = theirs;
+  };
+  takeIfSet(m_collection, other.m_collection);
+  takeIfSet(m_titre, other.m_titre);
+  takeIfSet(m_scenariste, other.m_scenariste);
+  takeIfSet(m_dessinateur, other.m_dessinateur);
+  takeIfSet(m_editeur, other.m_editeur);
+  takeIfSet(m_genre, other.m_genre);
+  if (other.m_type >= 0) m_type = other.m_type;
+}

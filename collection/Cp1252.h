@@ -1,0 +1,23 @@
+#pragma once
+// Case-blind comparison of Windows-1252 text. The collection's texts are
+// Windows-1252 bytes, and "without regard to case" has to fold the accented
+// capitals too ("ÉCHO" equals "écho"), as the Windows program did.
+
+#include <string>
+#include <string_view>
+
+namespace cp1252 {
+
+// The lower-case form of one Windows-1252 byte (bytes without a case come back unchanged).
+char ToLower(char c);
+
+// The whole text in lower case; two texts are equal without regard to case
+// exactly when their folded forms are equal.
+std::string Fold(std::string_view text);
+
+bool EqualsNoCase(std::string_view a, std::string_view b);
+
+// Whether `needle` occurs in `haystack`, without regard to case.
+bool ContainsNoCase(std::string_view haystack, std::string_view needle);
+
+}  // namespace cp1252

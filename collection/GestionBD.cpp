@@ -1,0 +1,426 @@
+#include "collection/GestionBD.h"
+
+#include <charconv>
+
+#include "collection/Cp1252.h"
+#include "collection/DataPath.h"
+#include "collection/LineScanner.h"
+#include "collection/SafeFile.h"
+
+namespace {
+
+constexpr const char* kCsvHeader =
+    "Serie;Titre;Tome;Dessinateur;Scenariste;Editeur;Commentaire;EO;Genre;Collection;Note;Type";
+constexpr const char* kLineEnd = "\r\n";
+constexpr const char* kDefaultGenre = "Aventure";
+
+// A text field as the files can carry it. A stored text is normally non-empty
+// and holds neither double quotes nor line breaks, and is then written as it
+// is. Anything else would make the line unreadable and the album lost at the
+// next load, so an empty text is written as "_", line breaks (and NUL bytes)
+// as spaces and, inside the database's quoted fields, double quotes as
+// apostrophes.
+void AppendText(std::string& out, const std::string& text, bool quoted) {
+  if (text.empty()) {
+    out += kNoValue;
+    return;
+  }
+  for (char c : text) {
+    if (c == '\r' || c == '\n' || c == '\0')
+      c = ' ';
+    else if (quoted && c == '"')
+      c = '\'';
+    out += c;
+  }
+}
+
+void AppendQuoted(std::string& out, const std::string& text) {
+  out += '"';
+  AppendText(out, text, true);
+  out += '"';
+}
+
+void AppendInteger(std::string& out, int value) {
+  char buffer[16];
+  auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+  out.append(buffer, result.ptr);
+}
+
+// "%Lf": six decimals, no exponent, whatever the C locale says.
+void AppendDecimal(std::string& out, double value) {
+  char buffer[400];
+  auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 6);
+  out.append(buffer, result.ptr);
+}
+
+void AppendDatabaseLine(std::string& out, const CAlbum& a) {
+  AppendQuoted(out, a.GetSerie());
+  out += ' ';
+  AppendQuoted(out, a.GetTitre());
+  out += ' ';
+  AppendInteger(out, a.GetTome());
+  for (const std::string* text :
+       {&a.GetDessinateur(), &a.GetScenariste(), &a.GetEditeur(), &a.GetCommentaire()}) {
+    out += ' ';
+    AppendQuoted(out, *text);
+  }
+  out += ' ';
+  AppendInteger(out, a.GetEO());
+  for (const std::string* text : {&a.GetGenre(), &a.GetPicture(), &a.GetPretA(), &a.GetDatePret()}) {
+    out += ' ';
+    AppendQuoted(out, *text);
+  }
+  out += ' ';
+  AppendDecimal(out, a.GetDateAchat());
+  out += ' ';
+  AppendInteger(out, a.GetType());
+  out += ' ';
+  AppendQuoted(out, a.GetCollection());
+  for (int value : {a.GetNote(), a.GetSerieFinie(), a.GetNbPrets()}) {
+    out += ' ';
+    AppendInteger(out, value);
+  }
+  out += ' ';
+  AppendQuoted(out, a.GetPicture2());
+  out += kLineEnd;
+}
+
+// The database line's nineteen fields, as far as they convert.
+struct DatabaseFields {
+  std::string serie, titre, dessinateur, scenariste, editeur, commentaire, genre, picture, pretA,
+      datePret, collection, picture2;
+  int tome = 0, eo = 0, type = 0, note = 0, serieFinie = 0, nbPrets = 0;
+  double dateAchat = 0;
+};
+
+// How many leading fields of the line convert (0 to 19). The first field's
+// opening quote must be the line's first character; between fields any run of
+// white space, or none, is accepted.
+int ScanDatabaseLine(std::string_view line, DatabaseFields& f) {
+  CLineScanner in(line);
+  int count = 0;
+  bool first = true;
+  auto text = [&](std::string& out) {
+    if (!first) in.SkipSpaces();
+    first = false;
+    if (!in.Literal('"') || !in.Text('"', out)) return false;
+    ++count;
+    // The text stops at a double quote or at the line's end, so the closing
+    // quote is missing only when the line ends there.
+    return in.Literal('"');
+  };
+  auto integer = [&](int& out) {
+    in.SkipSpaces();
+    if (!in.Integer(out)) return false;
+    ++count;
+    return true;
+  };
+  auto decimal = [&](double& out) {
+    in.SkipSpaces();
+    if (!in.Decimal(out)) return false;
+    ++count;
+    return true;
+  };
+  (void)(text(f.serie) && text(f.titre) && integer(f.tome) && text(f.dessinateur) &&
+         text(f.scenariste) && text(f.editeur) && text(f.commentaire) && integer(f.eo) &&
+         text(f.genre) && text(f.picture) && text(f.pretA) && text(f.datePret) &&
+         decimal(f.dateAchat) && integer(f.type) && text(f.collection) && integer(f.note) &&
+         integer(f.serieFinie) && integer(f.nbPrets) && text(f.picture2));
+  return count;
+}
+
+// The import's twelve columns, as far as they convert.
+struct CsvColumns {
+  std::string serie, titre, dessinateur, scenariste, editeur, commentaire, genre, collection;
+  int tome = 0, eo = 0, note = 0, type = 0;
+};
+
+int ScanCsvLine(std::string_view line, CsvColumns& c) {
+  CLineScanner in(line);
+  int count = 0;
+  auto separator = [&] { return count == 0 || in.Literal(';'); };
+  auto text = [&](std::string& out) {
+    if (!separator() || !in.Text(';', out)) return false;
+    ++count;
+    return true;
+  };
+  auto integer = [&](int& out) {
+    if (!separator() || !in.Integer(out)) return false;
+    ++count;
+    return true;
+  };
+  (void)(text(c.serie) && text(c.titre) && integer(c.tome) && text(c.dessinateur) &&
+         text(c.scenariste) && text(c.editeur) && text(c.commentaire) && integer(c.eo) &&
+         text(c.genre) && text(c.collection) && integer(c.note) && integer(c.type));
+  return count;
+}
+
+// The album an import line describes, given how many columns converted (6 to 12).
+std::unique_ptr<CAlbum> AlbumFromCsv(const CsvColumns& c, int n) {
+  const char* commentaire = n >= 7 ? c.commentaire.c_str() : kNoValue;
+  int eo = n >= 8 ? c.eo : 0;
+  const char* genre = kDefaultGenre;
+  const char* collection = kNoValue;
+  int note = 0, type = 0;
+  if (n == 12) {
+    if (CGestionBD::IsKnownGenre(c.genre)) genre = c.genre.c_str();
+    collection = c.collection.c_str();
+    note = c.note;
+    type = c.type;
+  } else if (n >= 10) {
+    collection = c.collection.c_str();
+  }
+  return std::make_unique<CAlbum>(c.serie.c_str(), c.titre.c_str(), c.tome, c.dessinateur.c_str(),
+                                  c.scenariste.c_str(), c.editeur.c_str(), commentaire, eo, genre,
+                                  kNoValue, kNoValue, kNoValue, 0.0, type, collection, note, 0, 0,
+                                  kNoValue);
+}
+
+// The key under which FindAlbum would match an album: serie and titre without
+// regard to case, tome exact. The length prefix keeps serie and titre apart.
+std::string AlbumKey(const std::string& serie, const std::string& titre, int tome) {
+  std::string key = std::to_string(serie.size());
+  key += ':';
+  key += cp1252::Fold(serie);
+  key += cp1252::Fold(titre);
+  key += ':';
+  key += std::to_string(tome);
+  return key;
+}
+
+}  // namespace
+
+CGestionBD::CGestionBD() {
+  m_albums.reserve(MAX_ALBUMS);
+}
+
+CGestionBD::~CGestionBD() = default;
+
+void CGestionBD::Clear() {
+  m_albums.clear();
+  m_series.clear();
+  m_seriesByName.clear();
+  m_nbEuro = m_nbComic = m_nbManga = 0;
+}
+
+void CGestionBD::AppendAlbum(std::unique_ptr<CAlbum> album) {
+  IncTypeCount(album->GetType());
+  UpdateSeries(*album);
+  m_albums.push_back(std::move(album));
+}
+
+int CGestionBD::Load(const std::string& repertoire) {
+  m_repertoire = repertoire;
+  Clear();
+  std::string bytes;
+  if (!ReadWholeFile(DataPath(m_repertoire, DATABASE_FILE), bytes)) return LOAD_CANNOT_OPEN;
+
+  int result = LOAD_OK;
+  DatabaseFields f;
+  ForEachLine(bytes, [&](std::string_view line) {
+    if (line.empty()) return true;
+    int n = ScanDatabaseLine(line, f);
+    if (n < 14) return true;
+    if (IsFull()) {
+      result = LOAD_STORE_FULL;
+      return false;
+    }
+    AppendAlbum(std::make_unique<CAlbum>(
+        f.serie.c_str(), f.titre.c_str(), f.tome, f.dessinateur.c_str(), f.scenariste.c_str(),
+        f.editeur.c_str(), f.commentaire.c_str(), f.eo, f.genre.c_str(), f.picture.c_str(),
+        f.pretA.c_str(), f.datePret.c_str(), f.dateAchat, f.type,
+        n >= 15 ? f.collection.c_str() : kNoValue, n >= 16 ? f.note : 0,
+        n >= 17 ? f.serieFinie : 0, n >= 18 ? f.nbPrets : 0,
+        n >= 19 ? f.picture2.c_str() : kNoValue));
+    return true;
+  });
+  return result;
+}
+
+std::string CGestionBD::FormatDatabase() const {
+  std::string out;
+  out.reserve(m_albums.size() * 160);
+  for (const auto& album : m_albums) AppendDatabaseLine(out, *album);
+  return out;
+}
+
+bool CGestionBD::Save() const {
+  return SaveAs(DataPath(m_repertoire, DATABASE_FILE));
+}
+
+bool CGestionBD::SaveAs(const std::string& path) const {
+  return WriteFileAtomically(path, FormatDatabase());
+}
+
+bool CGestionBD::AddAlbum(const char* serie, const char* titre, int tome, const char* dessinateur,
+                          const char* scenariste, const char* editeur, const char* commentaire,
+                          bool eo, const char* genre, double dateAchat, int type,
+                          const char* collection, int note, int serieFinie, int nbPrets) {
+  if (IsFull()) return false;
+  AppendAlbum(std::make_unique<CAlbum>(serie, titre, tome, dessinateur, scenariste, editeur,
+                                       commentaire, eo ? 1 : 0, genre, kNoValue, kNoValue,
+                                       kNoValue, dateAchat, type, collection, note, serieFinie,
+                                       nbPrets, kNoValue));
+  return true;
+}
+
+int CGestionBD::FindAlbum(const std::string& serie, const std::string& titre, int tome) const {
+  for (std::size_t i = 0; i < m_albums.size(); ++i) {
+    const CAlbum& album = *m_albums[i];
+    if (cp1252::EqualsNoCase(album.GetSerie(), serie) && album.GetTome() == tome &&
+        cp1252::EqualsNoCase(album.GetTitre(), titre))
+      return static_cast<int>(i);
+  }
+  return -1;
+}
+
+int CGestionBD::RemoveAlbum(int index) {
+  if (index < 0 || index >= GetAlbumCount()) return 0;
+  DecTypeCount(m_albums[index]->GetType());
+  m_albums.erase(m_albums.begin() + index);
+  return 1;
+}
+
+CAlbum* CGestionBD::GetAlbum(int index) const {
+  if (index < 0 || index >= GetAlbumCount()) return nullptr;
+  return m_albums[index].get();
+}
+
+void CGestionBD::IncTypeCount(int type) {
+  if (type == ALBUM_COMIC)
+    ++m_nbComic;
+  else if (type == ALBUM_MANGA)
+    ++m_nbManga;
+  else
+    ++m_nbEuro;
+}
+
+void CGestionBD::DecTypeCount(int type) {
+  if (type == ALBUM_COMIC)
+    --m_nbComic;
+  else if (type == ALBUM_MANGA)
+    --m_nbManga;
+  else
+    --m_nbEuro;
+}
+
+void CGestionBD::UpdateSeries(const CAlbum& album) {
+  std::string key = cp1252::Fold(album.GetSerie());
+  auto found = m_seriesByName.find(key);
+  if (found != m_seriesByName.end()) {
+    CSerie& serie = *m_series[found->second];
+    if (serie.GetDernierTome() < album.GetTome()) {
+      serie.SetDernierTome(album.GetTome());
+      serie.SetFinie(album.GetSerieFinie());
+    }
+    return;
+  }
+  // A full series table takes no new series; a rebuild makes room again, since
+  // there are never more series than albums.
+  if (GetSeriesCount() >= MAX_SERIES) return;
+  m_seriesByName.emplace(std::move(key), GetSeriesCount());
+  m_series.push_back(
+      std::make_unique<CSerie>(album.GetSerie(), album.GetTome(), album.GetSerieFinie()));
+}
+
+void CGestionBD::RebuildSeries() {
+  m_series.clear();
+  m_seriesByName.clear();
+  for (const auto& album : m_albums) UpdateSeries(*album);
+}
+
+CSerie* CGestionBD::GetSeries(int index) const {
+  if (index < 0 || index >= GetSeriesCount()) return nullptr;
+  return m_series[index].get();
+}
+
+bool CGestionBD::ExportCsv(const std::string& repertoire) const {
+  std::string out;
+  if (!m_albums.empty()) {
+    out.reserve(m_albums.size() * 120);
+    out += kCsvHeader;
+    out += kLineEnd;
+  }
+  for (const auto& album : m_albums) {
+    const CAlbum& a = *album;
+    auto text = [&](const std::string& value) {
+      AppendText(out, value, false);
+      out += ';';
+    };
+    auto integer = [&](int value) {
+      AppendInteger(out, value);
+      out += ';';
+    };
+    text(a.GetSerie());
+    text(a.GetTitre());
+    integer(a.GetTome());
+    text(a.GetDessinateur());
+    text(a.GetScenariste());
+    text(a.GetEditeur());
+    text(a.GetCommentaire());
+    integer(a.GetEO());
+    text(a.GetGenre());
+    text(a.GetCollection());
+    integer(a.GetNote());
+    AppendInteger(out, a.GetType());
+    out += kLineEnd;
+  }
+  return WriteFileAtomically(DataPath(repertoire, CSV_FILE), out);
+}
+
+CsvImportResult CGestionBD::ImportCsv(const std::string& path) {
+  CsvImportResult result;
+  std::string bytes;
+  if (!ReadWholeFile(path, bytes)) {
+    result.status = CsvImportResult::CANNOT_OPEN;
+    return result;
+  }
+  // Where FindAlbum would find each key: the first album holding it. Merging
+  // keeps an album's key (it changes only the titre, to a text equal without
+  // regard to case), so the index stays true for the whole import.
+  std::unordered_map<std::string, int> firstByKey;
+  firstByKey.reserve(m_albums.size() * 2 + 64);
+  for (std::size_t i = 0; i < m_albums.size(); ++i) {
+    const CAlbum& a = *m_albums[i];
+    firstByKey.emplace(AlbumKey(a.GetSerie(), a.GetTitre(), a.GetTome()), static_cast<int>(i));
+  }
+
+  CsvColumns columns;
+  ForEachLine(bytes, [&](std::string_view line) {
+    if (line.empty()) return true;
+    int n = ScanCsvLine(line, columns);
+    if (n <= 5) {
+      result.status = CsvImportResult::BAD_LINE;
+      result.line.assign(line);
+      return false;
+    }
+    std::unique_ptr<CAlbum> imported = AlbumFromCsv(columns, n);
+    std::string key = AlbumKey(imported->GetSerie(), imported->GetTitre(), imported->GetTome());
+    auto found = firstByKey.find(key);
+    if (found == firstByKey.end()) {
+      if (IsFull()) {
+        result.status = CsvImportResult::STORE_FULL;
+        result.line.assign(line);
+        return false;
+      }
+      firstByKey.emplace(std::move(key), GetAlbumCount());
+      IncTypeCount(imported->GetType());
+      UpdateSeries(*imported);
+      m_albums.push_back(std::move(imported));
+    } else {
+      CAlbum& existing = *m_albums[found->second];
+      DecTypeCount(existing.GetType());
+      existing.MergeFrom(*imported);
+      IncTypeCount(existing.GetType());
+      UpdateSeries(*imported);
+    }
+    return true;
+  });
+  return result;
+}
+
+bool CGestionBD::IsKnownGenre(const std::string& genre) {
+  for (int i = 0; i < KNOWN_GENRE_COUNT; ++i)
+    if (cp1252::EqualsNoCase(genre, kGenres[i])) return true;
+  return false;
+}

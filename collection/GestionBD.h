@@ -1,0 +1,105 @@
+#pragma once
+// The collection in memory: the album table, the series summaries derived from
+// it, the per-type counters, and the program folder under which the database
+// file lies. The store owns every album and series; others borrow pointers for
+// the length of one operation.
+
+#include <memory>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "collection/Album.h"
+#include "collection/Serie.h"
+
+// What an import did, and the line that stopped it.
+struct CsvImportResult {
+  enum Status {
+    IMPORTED,     // every line was used
+    BAD_LINE,     // `line` has five or fewer usable columns; the lines before it were imported
+    STORE_FULL,   // `line` would need a new album and the album table is full
+    CANNOT_OPEN,  // the file could not be read; nothing was imported
+  };
+  Status status = IMPORTED;
+  std::string line;
+};
+
+class CGestionBD {
+ public:
+  static constexpr int MAX_ALBUMS = 5000;
+  static constexpr int MAX_SERIES = 5000;
+
+  // Results of Load.
+  static constexpr int LOAD_OK = 10;
+  static constexpr int LOAD_CANNOT_OPEN = 8;
+  // The file holds more albums than the table: the first MAX_ALBUMS are loaded.
+  // Saving then would drop the others, so the caller must warn the user.
+  static constexpr int LOAD_STORE_FULL = 9;
+
+  static constexpr const char* DATABASE_FILE = "data\\quillory.db";
+  static constexpr const char* CSV_FILE = "Quillory.csv";
+
+  CGestionBD();
+  ~CGestionBD();
+  CGestionBD(const CGestionBD&) = delete;
+  CGestionBD& operator=(const CGestionBD&) = delete;
+
+  // Database file "data\quillory.db" below the program folder.
+  int Load(const std::string& repertoire);
+  // Both return false when the file could not be written; the old file is then untouched.
+  bool Save() const;
+  bool SaveAs(const std::string& path) const;
+  // The bytes Save writes: one line per album, in table order.
+  std::string FormatDatabase() const;
+
+  // Appends a new album; false (and nothing added) when the album table is full.
+  bool AddAlbum(const char* serie, const char* titre, int tome, const char* dessinateur,
+                const char* scenariste, const char* editeur, const char* commentaire, bool eo,
+                const char* genre, double dateAchat, int type, const char* collection,
+                int note, int serieFinie, int nbPrets);
+  // Index of the first album whose serie and titre equal these without regard
+  // to case and whose tome is equal; -1 when there is none.
+  int FindAlbum(const std::string& serie, const std::string& titre, int tome) const;
+  // 1 when the album at `index` was removed, 0 when there is no such album.
+  // The series table is left for the caller to rebuild.
+  int RemoveAlbum(int index);
+
+  int GetAlbumCount() const { return static_cast<int>(m_albums.size()); }
+  // The album in a slot, or null outside 0..GetAlbumCount()-1.
+  CAlbum* GetAlbum(int index) const;
+  bool IsFull() const { return GetAlbumCount() >= MAX_ALBUMS; }
+
+  int GetNbEuro() const { return m_nbEuro; }
+  int GetNbComic() const { return m_nbComic; }
+  int GetNbManga() const { return m_nbManga; }
+  void IncTypeCount(int type);
+  void DecTypeCount(int type);
+
+  void UpdateSeries(const CAlbum& album);
+  void RebuildSeries();
+  int GetSeriesCount() const { return static_cast<int>(m_series.size()); }
+  CSerie* GetSeries(int index) const;
+
+  const std::string& GetRepertoire() const { return m_repertoire; }
+
+  // "Quillory.csv" in `repertoire`: a header line, then twelve fields of every
+  // album. An empty store gives an empty file. False when it could not be written.
+  bool ExportCsv(const std::string& repertoire) const;
+  CsvImportResult ImportCsv(const std::string& path);
+
+  static bool IsKnownGenre(const std::string& genre);
+
+ private:
+  void Clear();
+  void AppendAlbum(std::unique_ptr<CAlbum> album);
+
+  std::vector<std::unique_ptr<CAlbum>> m_albums;
+  std::vector<std::unique_ptr<CSerie>> m_series;
+  // Each series' slot by its name folded to lower case: the names are unique
+  // without regard to case, so this finds the same series a scan would.
+  std::unordered_map<std::string, int> m_seriesByName;
+  std::string m_repertoire;
+  int m_nbEuro = 0;
+  int m_nbComic = 0;
+  int m_nbManga = 0;
+};
