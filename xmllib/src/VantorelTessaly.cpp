@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cstdio>
+#include <string_view>
 #include <utility>
 
 using CElementPart = VantorelTessaly::CElementPart;
@@ -55,35 +56,16 @@ std::string FormatTwoDecimals(double value)
     return std::string(buffer, result.ptr);
 }
 
-// Appends text as a file opened in text mode stores it: each line feed
-// becomes carriage return, line feed, so the bytes match the Windows files.
-void Put(std::string& out, const std::string& text)
-{
-    std::size_t start = 0;
-    for (std::size_t lf = text.find('\n'); lf != std::string::npos; lf = text.find('\n', start)) {
-        out.append(text, start, lf - start);
-        out += "\r\n";
-        start = lf + 1;
-    }
-    out.append(text, start, std::string::npos);
-}
-
-void LineBreak(std::string& out, int depth)
-{
-    if (!out.empty())
-        out += "\r\n";
-    out.append(static_cast<std::size_t>(depth), ' ');
-}
-
 // The name a closing tag uses: the first white-space-delimited word, or the
 // whole name when it holds no word.
-std::string ClosingName(const std::string& name)
+std::string_view ClosingName(const std::string& name)
 {
-    const std::size_t first = name.find_first_not_of(kWhiteSpace);
-    if (first == std::string::npos)
-        return name;
-    const std::size_t end = name.find_first_of(kWhiteSpace, first);
-    return name.substr(first, end == std::string::npos ? std::string::npos : end - first);
+    const std::string_view whole(name);
+    const std::size_t first = whole.find_first_not_of(kWhiteSpace);
+    if (first == std::string_view::npos)
+        return whole;
+    const std::size_t end = whole.find_first_of(kWhiteSpace, first);
+    return whole.substr(first, end == std::string_view::npos ? std::string_view::npos : end - first);
 }
 
 // A text of spaces, tabs and line breaks only never reaches the file.
@@ -139,13 +121,18 @@ std::string PrepareText(std::string raw)
     const std::size_t zero = raw.find('\0');
     if (zero != std::string::npos)
         raw.resize(zero);
+    std::size_t pair = raw.find("\r\n");
+    if (pair == std::string::npos)
+        return raw;
     std::string text;
     text.reserve(raw.size());
-    for (std::size_t i = 0; i < raw.size(); ++i) {
-        if (raw[i] == '\r' && i + 1 < raw.size() && raw[i + 1] == '\n')
-            continue;
-        text += raw[i];
+    std::size_t start = 0;
+    while (pair != std::string::npos) {
+        text.append(raw, start, pair - start);
+        start = pair + 1;  // the line feed starts the next stretch
+        pair = raw.find("\r\n", start);
     }
+    text.append(raw, start, std::string::npos);
     return text;
 }
 
@@ -419,6 +406,59 @@ const std::vector<std::string>& VantorelTessaly::GetMessages() const
 // ---------------------------------------------------------------------------
 // Writing
 
+// The file being written, through a buffer flushed in large blocks. Text goes
+// in as a file opened in text mode stores it: each line feed becomes carriage
+// return, line feed, so the bytes match the Windows files.
+struct VantorelTessaly::Output
+{
+    static constexpr std::size_t kBlock = 1 << 16;
+
+    explicit Output(std::FILE* stream) : m_stream(stream) { m_buffer.reserve(2 * kBlock); }
+
+    void Put(std::string_view text)
+    {
+        for (std::size_t lf = text.find('\n'); lf != std::string_view::npos; lf = text.find('\n')) {
+            m_buffer.append(text.data(), lf);
+            m_buffer += "\r\n";
+            text.remove_prefix(lf + 1);
+        }
+        m_buffer.append(text.data(), text.size());
+        m_started = true;
+        if (m_buffer.size() >= kBlock)
+            Flush();
+    }
+
+    // A line break (none before the very first output), then the indent.
+    void LineBreak(int depth)
+    {
+        if (m_started)
+            m_buffer += "\r\n";
+        m_buffer.append(static_cast<std::size_t>(depth), ' ');
+        m_started = true;
+    }
+
+    void Flush()
+    {
+        if (!m_buffer.empty() && std::fwrite(m_buffer.data(), 1, m_buffer.size(), m_stream) != m_buffer.size())
+            m_failed = true;
+        m_buffer.clear();
+    }
+
+    // Writes what is left and closes; false when any write failed.
+    bool Close()
+    {
+        Flush();
+        const bool closed = std::fclose(m_stream) == 0;
+        return closed && !m_failed;
+    }
+
+private:
+    std::FILE* m_stream;
+    std::string m_buffer;
+    bool m_started = false;
+    bool m_failed = false;
+};
+
 bool VantorelTessaly::Write()
 {
     m_messages.clear();
@@ -436,13 +476,11 @@ bool VantorelTessaly::Write()
         return false;
     }
 
-    std::string out;
-    Put(out, "<?xml version=\"" + m_xmlVersion + "\" encoding=\"" + m_xslEncoding + "\"?> \n");
-    Put(out, "<?xml-stylesheet type=\"text/xsl\" href=\"" + m_xslLink + "\"?>");
+    Output out(stream);
+    out.Put("<?xml version=\"" + m_xmlVersion + "\" encoding=\"" + m_xslEncoding + "\"?> \n");
+    out.Put("<?xml-stylesheet type=\"text/xsl\" href=\"" + m_xslLink + "\"?>");
     WritePart(out, m_pRoot, 0, false);
-
-    bool written = std::fwrite(out.data(), 1, out.size(), stream) == out.size();
-    written = std::fclose(stream) == 0 && written;
+    const bool written = out.Close();
     if (!written) {
         // A full disk must not pass for a written file.
         m_messages.push_back("Error: cannot write '" + m_file + "'.");
@@ -453,7 +491,7 @@ bool VantorelTessaly::Write()
 
 // Writes one node and its subtree. Open elements are kept on an explicit
 // stack instead of the call stack, so any depth can be written.
-void VantorelTessaly::WritePart(std::string& out, CElementPart* pPart, int indent, bool inlineText) const
+void VantorelTessaly::WritePart(Output& out, CElementPart* pPart, int indent, bool inlineText) const
 {
     struct OpenElement
     {
@@ -465,33 +503,33 @@ void VantorelTessaly::WritePart(std::string& out, CElementPart* pPart, int inden
 
     auto startNode = [&](const CElementPart* part, int depth, bool isInline) {
         if (part->m_kind == PART_COMMENT) {
-            LineBreak(out, depth);
-            out += "<!--";
-            Put(out, part->m_text);
-            out += "-->";
+            out.LineBreak(depth);
+            out.Put("<!--");
+            out.Put(part->m_text);
+            out.Put("-->");
         } else if (part->m_kind == PART_TEXT) {
             if (IsBlankText(part->m_text))
                 return;
             if (!isInline)
-                LineBreak(out, depth);
-            Put(out, part->m_text);
+                out.LineBreak(depth);
+            out.Put(part->m_text);
         } else {
             const auto* element = static_cast<const CElement*>(part);
-            LineBreak(out, depth);
-            out += '<';
-            Put(out, element->m_text);
+            out.LineBreak(depth);
+            out.Put("<");
+            out.Put(element->m_text);
             for (const auto& [name, value] : element->m_attributes) {
-                out += ' ';
-                Put(out, name);
-                out += "=\"";
-                Put(out, value);
-                out += '"';
+                out.Put(" ");
+                out.Put(name);
+                out.Put("=\"");
+                out.Put(value);
+                out.Put("\"");
             }
             if (element->m_children.empty()) {
-                out += m_openTags.count(ToLower(element->m_text)) ? ">" : "/>";
+                out.Put(m_openTags.count(ToLower(element->m_text)) ? ">" : "/>");
                 return;
             }
-            out += '>';
+            out.Put(">");
             open.push_back({element, 0, depth});
         }
     };
@@ -509,10 +547,10 @@ void VantorelTessaly::WritePart(std::string& out, CElementPart* pPart, int inden
         const int depth = top.depth;
         open.pop_back();
         if (element->m_children.size() > 1)
-            LineBreak(out, depth);
-        out += "</";
-        Put(out, ClosingName(element->m_text));
-        out += '>';
+            out.LineBreak(depth);
+        out.Put("</");
+        out.Put(ClosingName(element->m_text));
+        out.Put(">");
     }
 }
 

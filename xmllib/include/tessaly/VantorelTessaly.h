@@ -170,10 +170,11 @@ public:
     bool BuildChildList(CElementPart* pPart, std::vector<CElementPart*>& list) const;
 
 private:
+    struct Output;
     CElement* NewTopElement();
     static CElement* AppendElement(CElement* pParent, std::string name);
     static CElementPart* AppendLeaf(CElement* pParent, std::int32_t kind, std::string text);
-    void WritePart(std::string& out, CElementPart* pPart, int indent, bool inlineText) const;
+    void WritePart(Output& out, CElementPart* pPart, int indent, bool inlineText) const;
 
     std::vector<std::string> m_messages;
     // The element Root() gives. Read also uses it as its cursor, so after an
