@@ -193,8 +193,12 @@ void ListView::SetSortIndicator(int column, bool ascending) {
 }
 
 void ListView::SelectOnly(int row) {
+  // A click on a row takes selection and focus from the others; a click
+  // below the rows only deselects.
+  bool onRow = row >= 0 && row < int(m_rows.size());
+  unsigned mask = onRow ? (LVIS_SELECTED | LVIS_FOCUSED) : unsigned(LVIS_SELECTED);
   for (int i = 0; i < int(m_rows.size()); ++i)
-    if (i != row && (m_rows[i].state & LVIS_SELECTED)) SetItemState(i, 0, LVIS_SELECTED);
+    if (i != row && (m_rows[i].state & mask)) SetItemState(i, 0, mask);
   if (row >= 0 && row < int(m_rows.size()))
     SetItemState(row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
 }

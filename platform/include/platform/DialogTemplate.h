@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace ui {
@@ -14,20 +15,30 @@ namespace ui {
 struct MenuTemplate;
 
 struct ControlTemplate {
-  int id = 0;
-  ControlKind kind = ControlKind::Static;
-  std::string text;              // Windows-1252
-  int x = 0, y = 0, cx = 0, cy = 0;  // dialog units
-  std::uint32_t style = Style::None;
+  ControlTemplate(int id_, ControlKind kind_, std::string text_, int x_, int y_, int cx_, int cy_,
+                  std::uint32_t style_ = Style::None, std::vector<std::string> items_ = {})
+      : id(id_), kind(kind_), text(std::move(text_)), x(x_), y(y_), cx(cx_), cy(cy_),
+        style(style_), items(std::move(items_)) {}
+
+  int id;
+  ControlKind kind;
+  std::string text;                  // Windows-1252
+  int x, y, cx, cy;                  // dialog units
+  std::uint32_t style;
   std::vector<std::string> items;    // initial combo-box items (sorted on creation when Style::Sorted)
 };
 
 struct DialogTemplate {
-  int id = 0;
-  std::string caption;           // Windows-1252; empty for child dialogs
-  int cx = 0, cy = 0;            // dialog units
-  std::uint32_t style = Style::None;
-  const MenuTemplate* menu = nullptr;  // menu bar, or none
+  DialogTemplate(int id_, std::string caption_, int cx_, int cy_, std::uint32_t style_,
+                 const MenuTemplate* menu_, std::vector<ControlTemplate> controls_)
+      : id(id_), caption(std::move(caption_)), cx(cx_), cy(cy_), style(style_), menu(menu_),
+        controls(std::move(controls_)) {}
+
+  int id;
+  std::string caption;               // Windows-1252; empty for child dialogs
+  int cx, cy;                        // dialog units
+  std::uint32_t style;
+  const MenuTemplate* menu;          // menu bar, or none
   std::string fontName = "MS Sans Serif";
   int fontSize = 8;
   std::vector<ControlTemplate> controls;

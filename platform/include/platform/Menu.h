@@ -5,19 +5,33 @@
 
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace ui {
 
+enum : unsigned { MF_CHECKED = 0x8, MF_GRAYED = 0x1 };
+
 struct MenuItemTemplate {
+  // A command item: {"Style Liste", 32794, ui::MF_CHECKED}.
+  MenuItemTemplate(std::string text_, int id_, unsigned flags = 0)
+      : text(std::move(text_)), id(id_), checked((flags & MF_CHECKED) != 0),
+        grayed((flags & MF_GRAYED) != 0) {}
+  // A popup: {"Gestion", {items...}}.
+  MenuItemTemplate(std::string text_, std::vector<MenuItemTemplate> popup_)
+      : text(std::move(text_)), popup(std::move(popup_)) {}
+  static MenuItemTemplate Separator() {
+    MenuItemTemplate s("", 0);
+    s.separator = true;
+    return s;
+  }
+
   std::string text;       // Windows-1252, shortcut hints included; empty for a separator
   int id = 0;             // command id; 0 for popups and separators
   bool separator = false;
   bool checked = false;
   bool grayed = false;
   std::vector<MenuItemTemplate> popup;  // non-empty: a popup (sub-menu)
-
-  static MenuItemTemplate Separator() { MenuItemTemplate s; s.separator = true; return s; }
 };
 
 struct MenuTemplate {
