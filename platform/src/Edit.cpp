@@ -1,0 +1,51 @@
+#include "platform/Edit.h"
+
+namespace ui {
+
+void Edit::SetWindowText(const std::string& text) {
+  bool changed = text != m_text;
+  Control::SetWindowText(text);
+  // The platform's edit control tells its parent even when set by code.
+  if (changed) Notify(NotifyInfo(Notification::EditChange));
+}
+
+void Edit::SetReadOnly(bool readOnly) {
+  ModifyStyle(readOnly ? 0u : std::uint32_t(Style::ReadOnly), readOnly ? std::uint32_t(Style::ReadOnly) : 0u);
+  Changed(Aspect::ReadOnly);
+}
+
+bool Edit::AcceptsChar(int ch) const {
+  if (IsReadOnly()) return false;
+  if (ch == VK_BACK) return true;
+  if (ch == '\r' || ch == '\n')
+    return IsMultiline() && HasStyle(Style::WantReturn);
+  if (IsDigitsOnly()) return ch >= '0' && ch <= '9';
+  return (ch & 0xFF) >= 0x20 || ch == '\t';
+}
+
+bool Edit::UserChar(int ch) {
+  if (!AcceptsChar(ch)) return false;
+  std::string text = m_text;
+  if (ch == VK_BACK) {
+    if (text.empty()) return true;
+    if (text.size() >= 2 && text.compare(text.size() - 2, 2, "\r\n") == 0)
+      text.resize(text.size() - 2);
+    else
+      text.pop_back();
+  } else if (ch == '\r' || ch == '\n') {
+    text += "\r\n";
+  } else {
+    text += char(ch);
+  }
+  UserSetText(text);
+  return true;
+}
+
+void Edit::UserSetText(const std::string& text) {
+  if (text == m_text) return;
+  m_text = text;
+  Changed(Aspect::Text);
+  Notify(NotifyInfo(Notification::EditChange));
+}
+
+}  // namespace ui
