@@ -1,0 +1,319 @@
+#include "app/QuilloryDlg.h"
+
+#include "app/ColumnWidths.h"
+#include "app/ProxySettings.h"
+#include "app/QuilloryDlgList.h"
+#include "collection/Cp1252.h"
+#include "collection/DataPath.h"
+#include "collection/GestionBD.h"
+#include "collection/SafeFile.h"
+#include "platform/Button.h"
+#include "platform/Services.h"
+#include "platform/TabCtrl.h"
+#include "resources/Templates.h"
+
+#include <cstdio>
+
+namespace {
+
+// The tab control keeps its distance to every side of the window.
+const ResizeInfo kResize[] = {
+    {IDC_TAB, {ANCHOR_OFFSET, IDC_MAIN, SIDE_LEFT}, {ANCHOR_OFFSET, IDC_MAIN, SIDE_TOP},
+     {ANCHOR_OFFSET, IDC_MAIN, SIDE_RIGHT}, {ANCHOR_OFFSET, IDC_MAIN, SIDE_BOTTOM}}};
+
+constexpr int kLoanControls[] = {IDC_EDIT_PRETA, IDC_STATIC_PRETA, IDC_BUTTON_PRET,
+                                 IDC_EDIT_DATEPRET, IDC_STATIC_DATEPRET};
+
+// Commands of menu 134 that this window does not carry out (yet): their
+// items stay visible but greyed, so that nothing pretends to work.
+constexpr int kCommandsNotAvailable[] = {
+    ID_GESTION_NOUVELLESERIE, ID_GESTION_IMPRIMER, ID_EXPORTER_HTML,   ID_IMPORTER_CSV,
+    ID_OUTILS_LISTEPRETS,     ID_OUTILS_BLOCNOTE,  ID_STAT_GENERALES,  ID_STAT_EDITEURS,
+    ID_STAT_ACHAT,            ID_STAT_PRETEES,     ID_STAT_ASUIVRE,    ID_STAT_HISTORIQUECOMICS,
+    ID_CONFIG_LISTES,         ID_CONFIG_WEB,       ID_STYLE_LISTE,     ID_STYLE_GRAPHIQUE,
+    ID_WEB_SORTIEBD,          ID_WEB_SITE,         ID_APROPOS,
+};
+
+constexpr const char* kPlaceholder = "data/AddPicture.bmp";
+
+std::string Format(const char* pattern, const std::string& value) {
+  std::string text(pattern);
+  std::size_t at = text.find("%s");
+  if (at != std::string::npos) text.replace(at, 2, value);
+  return text;
+}
+
+}  // namespace
+
+CQuilloryDlg::CQuilloryDlg(ui::Window* parent, int style, std::string programFolder)
+    : ui::Dialog(kDialogQuillory, parent),
+      m_szRepertoire(std::move(programFolder)),
+      m_bGraphique(style != 0) {
+  MapCommand(IDC_BUTTON_RECHERCHE, &CQuilloryDlg::OnRecherche);
+  MapCommand(ID_GESTION_ENREGISTRER, &CQuilloryDlg::OnEnregistrer);
+  MapCommand(ID_GESTION_ENREGISTRERSOUS, &CQuilloryDlg::OnEnregistrerSous);
+  MapCommand(ID_GESTION_RESTORER, &CQuilloryDlg::OnRestorer);
+  MapCommand(ID_EXPORTER_CSV, &CQuilloryDlg::OnExporterCsv);
+  MapCommand(ID_FERMER, &CQuilloryDlg::OnFermer);
+  MapNotify(IDC_TAB, ui::Notification::TabSelChange, &CQuilloryDlg::OnSelchangeTab);
+  MapNotify(IDC_TAB, ui::Notification::TabClick, &CQuilloryDlg::OnClickTab);
+}
+
+CQuilloryDlg::~CQuilloryDlg() = default;
+
+bool CQuilloryDlg::OnInitDialog() {
+  m_resizer.SetUp(*this, nullptr, kResize, 1);
+
+  if (ui::Menu* sysMenu = GetSystemMenu()) {
+    const std::string about = LoadResourceString(IDS_ABOUTBOX);
+    if (!about.empty()) {
+      sysMenu->AppendSeparator();
+      sysMenu->AppendMenu(about, IDM_ABOUTBOX);
+      sysMenu->EnableMenuItem(IDM_ABOUTBOX, false);  // the About box comes later
+    }
+  }
+
+  m_picture.SubclassDlgItem(IDC_PICTURE, *this);
+  ShowLoanControls(false);
+  // Recording a loan is not carried out by this window yet.
+  GetDlgItem(IDC_BUTTON_PRET)->EnableWindow(false);
+
+  m_pGestion = std::make_unique<CGestionBD>();
+  LoadCollection();
+  ShowAlbumCount();
+
+  m_tab.SubclassDlgItem(IDC_TAB, *this);
+  m_tab.Init(this, m_pGestion.get(), m_bGraphique);
+  const auto labels = CQuilloryTabCtrl::Labels(m_bGraphique);
+  for (int i = 0; i < CQuilloryTabCtrl::TAB_COUNT; ++i) m_tab.GetTabCtrl()->InsertItem(i, labels[i]);
+  m_tab.ShowPage();
+
+  m_bFermeture = false;
+  m_bRedim = false;
+  m_bInit = true;
+  m_rcClient = GetClientRect();
+
+  ColumnWidths columns;
+  if (columns.Load(m_szRepertoire))
+    for (int i = 0; i < ColumnWidths::COUNT; ++i) m_tab.SetColumnWidth(i, columns.widths[i]);
+
+  const ProxySettings proxy = ProxySettings::Load(m_szRepertoire);
+  SetProxyConfig(proxy.m_nProxy, proxy.m_nProxyAuth, proxy.m_strProxyHost, proxy.m_strProxyPort,
+                 proxy.m_strProxyLogin, proxy.m_strProxyPassword);
+
+  m_bCtrl = false;
+  GetMenu()->CheckMenuItem(ID_STYLE_LISTE, !m_bGraphique);
+  GetMenu()->CheckMenuItem(ID_STYLE_GRAPHIQUE, m_bGraphique);
+  GreyCommandsNotAvailable();
+
+  m_bModifie = false;
+  return true;
+}
+
+void CQuilloryDlg::GreyCommandsNotAvailable() {
+  for (int id : kCommandsNotAvailable) GetMenu()->EnableMenuItem(id, false);
+}
+
+void CQuilloryDlg::LoadCollection() {
+  const int result = m_pGestion->Load(m_szRepertoire);
+  if (result == CGestionBD::LOAD_STORE_FULL)
+    ui::AfxMessageBox(MSG_STORE_FULL, ui::MB_OK | ui::MB_ICONEXCLAMATION);
+  else if (result != CGestionBD::LOAD_OK)
+    ui::AfxMessageBox(MSG_CANNOT_OPEN);
+}
+
+void CQuilloryDlg::ShowAlbumCount() {
+  SetDlgItemText(IDC_EDIT_NBBD, std::to_string(m_pGestion->GetAlbumCount()));
+}
+
+void CQuilloryDlg::SetProxyConfig(int proxy, int proxyAuth, const std::string& host,
+                                  const std::string& port, const std::string& login,
+                                  const std::string& password) {
+  m_nProxy = proxy;
+  m_nProxyAuth = proxyAuth;
+  m_strProxyHost = host;
+  m_strProxyPort = port;
+  m_strProxyLogin = login;
+  m_strProxyPassword = password;
+}
+
+// ---- Display ----
+
+void CQuilloryDlg::ShowLoanControls(bool show) {
+  for (int id : kLoanControls) GetDlgItem(id)->ShowWindow(show);
+}
+
+void CQuilloryDlg::ShowPictureFrame(bool show) { m_picture.ShowWindow(show); }
+
+void CQuilloryDlg::ShowAlbumPicture(const std::string& picture) {
+  m_picture.ShowWindow(true);
+  if (!m_picture.ShowFile(DataPath(m_szRepertoire, picture), false))
+    m_picture.ShowFile(DataPath(m_szRepertoire, kPlaceholder), false);
+  m_picture.Invalidate();
+  m_bImage = true;
+}
+
+void CQuilloryDlg::ShowPlaceholderPicture() {
+  m_picture.ShowWindow(true);
+  m_picture.ShowFile(DataPath(m_szRepertoire, kPlaceholder), false);
+  m_picture.Invalidate();
+}
+
+// ---- Messages ----
+
+bool CQuilloryDlg::PreTranslateMessage(const ui::Message& msg) {
+  if (msg.kind != ui::MessageKind::KeyDown) return false;
+  if (msg.key == ui::VK_RETURN) {
+    OnRecherche();
+    return true;
+  }
+  if (msg.key == ui::VK_CONTROL && !m_bCtrl) {
+    m_bCtrl = true;
+    return true;
+  }
+  if (msg.key == 'A' && m_bCtrl) {
+    m_bCtrl = false;
+    SendCommand(ID_GESTION_NOUVELLESERIE);
+    return true;
+  }
+  return false;
+}
+
+void CQuilloryDlg::OnMove() { m_bCtrl = false; }
+
+void CQuilloryDlg::OnSysCommand(int id) {
+  if (id == IDM_ABOUTBOX) return;  // the About box comes later
+  ui::Dialog::OnSysCommand(id);
+}
+
+void CQuilloryDlg::MoveControl(int id, int dx, int dy) {
+  ui::Control* c = GetDlgItem(id);
+  ui::Rect r = c->GetRect();
+  r.Offset(dx, dy);
+  c->MoveWindow(r);
+}
+
+void CQuilloryDlg::OnSize(int cx, int cy) {
+  m_bRedim = true;
+  ui::Dialog::OnSize(cx, cy);
+  if (m_bInit) {
+    const int dx = cx - m_rcClient.Width();
+    const int dy = cy - m_rcClient.Height();
+    for (int id : {IDC_EDIT_RECHERCHE, IDC_BUTTON_RECHERCHE, IDC_STATIC_RECHERCHE})
+      MoveControl(id, dx, dy);
+    if (dx != 0)
+      for (int id : {IDC_STATIC_NBBD, IDC_PICTURE, IDC_EDIT_NBBD}) MoveControl(id, dx, 0);
+    for (int id : kLoanControls) MoveControl(id, dx, dy);
+    m_tab.ResizePages(dx, dy);
+    m_rcClient = GetClientRect();
+    m_resizer.Move();
+  }
+  m_bRedim = false;
+}
+
+void CQuilloryDlg::OnSelchangeTab() {
+  m_tab.ShowPage();
+  ShowLoanControls(false);
+  ShowPictureFrame(false);
+  m_bCtrl = false;
+}
+
+void CQuilloryDlg::OnClickTab() { m_bCtrl = false; }
+
+void CQuilloryDlg::OnClose() {
+  m_bFermeture = true;
+  if (m_bModifie &&
+      ui::AfxMessageBox(MSG_SAVE_QUESTION, ui::MB_YESNO | ui::MB_ICONEXCLAMATION) == ui::IDYES) {
+    if (!m_pGestion->Save()) {
+      // Closing now would lose the changes: the window stays open.
+      ui::AfxMessageBox(MSG_SAVE_FAILED, ui::MB_OK | ui::MB_ICONSTOP);
+      m_bFermeture = false;
+      return;
+    }
+    m_bModifie = false;
+  }
+  EndDialog(ui::IDCANCEL);
+}
+
+// ---- Commands ----
+
+void CQuilloryDlg::OnRecherche() {
+  m_bCtrl = false;
+  CQuilloryDlgList* page = m_tab.GetCurrentPage();
+  if (!page) {
+    ui::AfxMessageBox(MSG_NO_PAGE);
+    return;
+  }
+  const int filter = CQuilloryTabCtrl::TypeFilter(m_tab.GetTabCtrl()->GetCurSel());
+  const std::string text = GetDlgItemText(IDC_EDIT_RECHERCHE);
+  if (text.empty()) {
+    page->Fill(filter);
+    return;
+  }
+  page->GetList().DeleteAllItems();
+  for (int i = 0; i < m_pGestion->GetAlbumCount(); ++i) {
+    const CAlbum* a = m_pGestion->GetAlbum(i);
+    if (!a || (filter != CQuilloryDlgList::FILTER_ALL && a->GetType() != filter)) continue;
+    if (cp1252::ContainsNoCase(a->GetTitre(), text) || cp1252::ContainsNoCase(a->GetSerie(), text) ||
+        cp1252::ContainsNoCase(a->GetScenariste(), text) ||
+        cp1252::ContainsNoCase(a->GetGenre(), text) ||
+        cp1252::ContainsNoCase(a->GetDessinateur(), text) ||
+        cp1252::ContainsNoCase(a->GetEditeur(), text))
+      page->AppendAlbum(*a);
+  }
+}
+
+void CQuilloryDlg::OnEnregistrer() {
+  m_bCtrl = false;
+  if (!m_pGestion->Save()) {
+    ui::AfxMessageBox(MSG_SAVE_FAILED, ui::MB_OK | ui::MB_ICONSTOP);
+    return;
+  }
+  m_bModifie = false;
+}
+
+void CQuilloryDlg::OnEnregistrerSous() {
+  m_bCtrl = false;
+  ui::FileDialogRequest request;
+  request.filters = {{BACKUP_FILTER, "*.db"}};
+  request.initialDir = DataPath(m_szRepertoire, "data\\");
+  request.defaultExt = "db";
+  request.flags = ui::OFN_PATHMUSTEXIST | ui::OFN_OVERWRITEPROMPT | ui::OFN_HIDEREADONLY;
+  const auto path = ui::GetSaveFileName(request);
+  if (!path) return;
+  if (!m_pGestion->SaveAs(*path))
+    ui::AfxMessageBox(Format(MSG_BACKUP_FAILED, *path), ui::MB_OK | ui::MB_ICONSTOP);
+}
+
+void CQuilloryDlg::OnRestorer() {
+  m_bCtrl = false;
+  ui::FileDialogRequest request;
+  request.owner = this;
+  request.title = "R\xE9pertoire courant";
+  request.filters = {{BACKUP_FILTER, "*.db"}, {"Tous les fichiers (*.*)", "*.*"}};
+  request.initialDir = DataPath(m_szRepertoire, "data\\");
+  request.flags = ui::OFN_PATHMUSTEXIST | ui::OFN_FILEMUSTEXIST | ui::OFN_HIDEREADONLY;
+  const auto picked = ui::GetOpenFileName(request);
+  if (!picked || picked->empty()) return;
+  if (ui::AfxMessageBox(MSG_RESTORE_QUESTION, ui::MB_YESNO | ui::MB_ICONEXCLAMATION) != ui::IDYES)
+    return;
+
+  // Read first, then replace the database in one step: a failure leaves it whole.
+  std::string bytes;
+  if (!ReadWholeFile(*picked, bytes) ||
+      !WriteFileAtomically(DataPath(m_szRepertoire, CGestionBD::DATABASE_FILE), bytes)) {
+    ui::AfxMessageBox(Format(MSG_RESTORE_FAILED, *picked), ui::MB_OK | ui::MB_ICONSTOP);
+    return;
+  }
+  LoadCollection();
+  ShowAlbumCount();
+  m_tab.ShowPage();
+  ui::AfxMessageBox(MSG_RESTORE_DONE, ui::MB_OK | ui::MB_ICONEXCLAMATION);
+  SendClose();
+}
+
+void CQuilloryDlg::OnExporterCsv() {
+  m_bCtrl = false;
+  if (!m_pGestion->ExportCsv(m_szRepertoire))
+    ui::AfxMessageBox(MSG_CSV_FAILED, ui::MB_OK | ui::MB_ICONSTOP);
+}

@@ -1,0 +1,119 @@
+#pragma once
+// The main window in the list style (template 102, menu 134): it owns the
+// collection for the whole run and shows it in a tab control of four album
+// list pages, with the total counter, the cover picture of the selected
+// album, the search box and the loan entry controls. It saves, backs up and
+// restores the collection and asks before closing with unsaved changes.
+
+#include "app/QuilloryTabCtrl.h"
+#include "controls/PictureViewer.h"
+#include "controls/Resizer.h"
+#include "platform/Dialog.h"
+
+#include <memory>
+#include <string>
+
+class CGestionBD;
+
+class CQuilloryDlg : public ui::Dialog {
+ public:
+  // style: the value of the style file (0 here); programFolder: the folder
+  // of the executable, below which the data lives.
+  CQuilloryDlg(ui::Window* parent, int style, std::string programFolder);
+  ~CQuilloryDlg() override;
+
+  bool OnInitDialog() override;
+  bool PreTranslateMessage(const ui::Message& msg) override;
+  void OnSize(int cx, int cy) override;
+  void OnMove() override;
+  void OnSysCommand(int id) override;
+  // The close question; also reached by "Fermer" and by Escape.
+  void OnClose() override;
+  void OnOK() override { SendClose(); }
+  void OnCancel() override { SendClose(); }
+
+  // Commands
+  void OnRecherche();
+  void OnEnregistrer();
+  void OnEnregistrerSous();
+  void OnRestorer();
+  void OnExporterCsv();
+  void OnFermer() { SendClose(); }
+
+  // What the pages and the commands share with the window.
+  CGestionBD* GetGestion() const { return m_pGestion.get(); }
+  const std::string& GetRepertoire() const { return m_szRepertoire; }
+  CQuilloryTabCtrl& GetTab() { return m_tab; }
+  CPictureViewer& GetPicture() { return m_picture; }
+  void ShowLoanControls(bool show);
+  void ShowPictureFrame(bool show);
+  // Shows the album's picture (a path below the program folder), or the
+  // placeholder when it cannot be loaded; no message either way.
+  void ShowAlbumPicture(const std::string& picture);
+  void ShowPlaceholderPicture();
+  void SetImageShown(bool shown) { m_bImage = shown; }
+  bool IsImageShown() const { return m_bImage; }
+  bool IsClosing() const { return m_bFermeture; }
+  bool IsResizing() const { return m_bRedim; }
+  bool IsModified() const { return m_bModifie; }
+  void SetModified() { m_bModifie = true; }
+  bool IsCtrlArmed() const { return m_bCtrl; }
+  bool IsGraphique() const { return m_bGraphique; }
+
+  // The proxy settings of the news download.
+  void SetProxyConfig(int proxy, int proxyAuth, const std::string& host, const std::string& port,
+                      const std::string& login, const std::string& password);
+  int GetProxy() const { return m_nProxy; }
+  int GetProxyAuth() const { return m_nProxyAuth; }
+  const std::string& GetProxyHost() const { return m_strProxyHost; }
+  const std::string& GetProxyPort() const { return m_strProxyPort; }
+  const std::string& GetProxyLogin() const { return m_strProxyLogin; }
+  const std::string& GetProxyPassword() const { return m_strProxyPassword; }
+
+  // Texts the window shows.
+  static constexpr const char* MSG_CANNOT_OPEN = "Impossible d'ouvrir le fichier de base des BD";
+  static constexpr const char* MSG_SAVE_QUESTION = "Voulez vous sauvegarder les modifications ??";
+  static constexpr const char* MSG_NO_PAGE = "Probleme software OnOkPret, contacter Mr Dorlan";
+  static constexpr const char* MSG_RESTORE_QUESTION =
+      "Voulez vous vraiment restorer votre base de donn\xE9" "e ?\n"
+      " Si oui Quillory va devoir se fermer pour se reinitialiser.";
+  static constexpr const char* MSG_RESTORE_DONE = "Cliquer sur OK pour fermer Quillory";
+  static constexpr const char* MSG_SAVE_FAILED = "Impossible d'enregistrer le fichier de base des BD";
+  static constexpr const char* MSG_STORE_FULL =
+      "Le fichier de base des BD contient plus de 5000 BD : seules les 5000 premi\xE8res ont \xE9t\xE9 "
+      "charg\xE9" "es.\nEnregistrer la base supprimerait les autres du fichier.";
+  static constexpr const char* MSG_BACKUP_FAILED = "Impossible d'enregistrer la sauvegarde : %s";
+  static constexpr const char* MSG_RESTORE_FAILED =
+      "Impossible de restorer la sauvegarde : %s\nLa base des BD n'a pas \xE9t\xE9 modifi\xE9" "e.";
+  static constexpr const char* MSG_CSV_FAILED = "Impossible d'enregistrer le fichier Quillory.csv";
+  static constexpr const char* BACKUP_FILTER = "Fichier de sauvegarde (*.db)";
+
+ private:
+  void LoadCollection();
+  void ShowAlbumCount();
+  void MoveControl(int id, int dx, int dy);
+  void OnSelchangeTab();
+  void OnClickTab();
+  // Menu items whose commands this window does not carry out yet.
+  void GreyCommandsNotAvailable();
+
+  CQuilloryTabCtrl m_tab;
+  CPictureViewer m_picture;
+  std::unique_ptr<CGestionBD> m_pGestion;
+  CResizer m_resizer;
+  ui::Rect m_rcClient;
+  int m_nProxy = 0;
+  int m_nProxyAuth = 0;
+  std::string m_strProxyHost;
+  std::string m_strProxyPort;
+  std::string m_strProxyLogin;
+  std::string m_strProxyPassword;
+  std::string m_szRepertoire;
+  bool m_bGraphique;
+  bool m_bModifie = false;
+  bool m_bImage = false;
+  bool m_bFermeture = false;
+  bool m_bRedim = false;
+  bool m_bInit = false;
+  bool m_bCtrl = false;
+};

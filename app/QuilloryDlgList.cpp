@@ -1,0 +1,160 @@
+#include "app/QuilloryDlgList.h"
+
+#include "app/QuilloryDlg.h"
+#include "collection/DataPath.h"
+#include "collection/GestionBD.h"
+#include "platform/ListView.h"
+#include "platform/Static.h"
+#include "resources/Templates.h"
+
+#include <cstdlib>
+#include <string>
+
+namespace {
+
+std::string Collection(const CAlbum& album) {
+  return album.GetCollection().empty() ? std::string(kNoValue) : album.GetCollection();
+}
+
+}  // namespace
+
+CQuilloryDlgList::CQuilloryDlgList(ui::Window* owner, CGestionBD* gestion, bool graphique)
+    : ui::Dialog(kDialogQuilloryList, owner),
+      m_pDlg(graphique ? nullptr : dynamic_cast<CQuilloryDlg*>(owner)),
+      m_pGestion(gestion),
+      m_bGraphique(graphique) {
+  MapNotify(IDC_LIST_ALBUMS, ui::Notification::ItemClick, &CQuilloryDlgList::OnClickList);
+  MapNotify(IDC_LIST_ALBUMS, ui::Notification::ItemChanged, &CQuilloryDlgList::OnItemChangedList);
+}
+
+bool CQuilloryDlgList::OnInitDialog() {
+  m_bCtrl = false;
+  m_list.SubclassDlgItem(IDC_LIST_ALBUMS, *this);
+  m_list.GetListView()->SetFullRowSelect(true);
+  m_list.CreateColumns(HEADING);
+  m_list.RestoreColumnWidths();
+  Fill(FILTER_ALL);
+  m_list.SortByColumn(0, true);
+  if (m_bGraphique) {
+    GetDlgItem(IDC_STATIC_COMMENTAIRE)->ShowWindow(false);
+    GetDlgItem(IDC_GROUP_COMMENTAIRE)->ShowWindow(false);
+  }
+  return true;
+}
+
+void CQuilloryDlgList::Fill(int typeFilter) {
+  m_list.DeleteAllItems();
+  if (!m_pGestion) return;
+  ui::ListView* view = m_list.GetListView();
+  for (int i = 0; i < m_pGestion->GetAlbumCount(); ++i) {
+    const CAlbum* album = m_pGestion->GetAlbum(i);
+    if (!album) continue;
+    if (typeFilter != FILTER_ALL && album->GetType() != typeFilter) continue;
+    // The graphic style lists each series once.
+    if (m_bGraphique && view->FindItem(album->GetSerie()) >= 0) continue;
+    AppendAlbum(*album);
+  }
+}
+
+void CQuilloryDlgList::AppendAlbum(const CAlbum& a) {
+  m_list.AppendRow(a.GetSerie(), a.GetTitre(), std::to_string(a.GetTome()), a.GetScenariste(),
+                   a.GetDessinateur(), a.GetEditeur(),
+                   a.GetEO() == 1 ? "Oui" : (a.GetEO() == 0 ? "Non" : ""), a.GetGenre(),
+                   Collection(a), std::to_string(a.GetNote()));
+}
+
+void CQuilloryDlgList::MovePage(int dx, int dy) {
+  for (int id : {IDC_GROUP_COMMENTAIRE, IDC_STATIC_COMMENTAIRE}) {
+    ui::Control* c = GetDlgItem(id);
+    ui::Rect r = c->GetRect();
+    r.Offset(dx, dy);
+    c->MoveWindow(r);
+  }
+  ui::ListView* view = m_list.GetListView();
+  ui::Rect r = view->GetRect();
+  r.right += dx;
+  r.bottom += dy;
+  view->MoveWindow(r);
+}
+
+CAlbum* CQuilloryDlgList::FindRowAlbum(int row) const {
+  if (!m_pGestion || row < 0) return nullptr;
+  const std::string serie = m_list.GetItemText(row, 0);
+  const std::string titre = m_list.GetItemText(row, 1);
+  const int tome = std::atoi(m_list.GetItemText(row, 2).c_str());
+  for (int i = 0; i < m_pGestion->GetAlbumCount(); ++i) {
+    CAlbum* album = m_pGestion->GetAlbum(i);
+    if (album && album->GetSerie() == serie && album->GetTitre() == titre &&
+        album->GetTome() == tome)
+      return album;
+  }
+  return nullptr;
+}
+
+bool CQuilloryDlgList::PreTranslateMessage(const ui::Message& msg) {
+  if (!m_pDlg || msg.kind != ui::MessageKind::KeyDown) return false;
+  switch (msg.key) {
+    case ui::VK_RETURN:
+      m_pDlg->OnRecherche();
+      return true;
+    case ui::VK_CONTROL:
+      m_bCtrl = true;
+      return true;
+    case 'M':
+    case 'D':
+    case 'N':
+    case 'S':
+      if (!m_bCtrl) return false;
+      m_bCtrl = false;
+      if (msg.key == 'S') {
+        m_pDlg->OnEnregistrer();
+      } else {
+        // The page's commands of its context menu.
+        SendCommand(msg.key == 'M' ? ID_PAGE_MODIFIER
+                                   : msg.key == 'D' ? ID_PAGE_SUPPRIMER : ID_PAGE_AJOUTERSUITE);
+      }
+      return true;
+    default:
+      return false;
+  }
+}
+
+void CQuilloryDlgList::OnClickList(const ui::NotifyInfo& info) { ShowSelection(info.row); }
+
+void CQuilloryDlgList::OnItemChangedList(const ui::NotifyInfo& info) {
+  if (m_pDlg && (m_pDlg->IsClosing() || m_pDlg->IsResizing())) return;
+  ShowSelection(info.row);
+}
+
+void CQuilloryDlgList::ShowSelection(int hitRow) {
+  if (!m_pDlg) return;
+  ui::Static* comment = GetStatic(IDC_STATIC_COMMENTAIRE);
+  m_pDlg->SetImageShown(false);
+  if (hitRow < 0) {
+    m_pDlg->ShowLoanControls(false);
+    m_pDlg->ShowPictureFrame(false);
+    comment->ShowWindow(false);
+    return;
+  }
+  const int row = m_list.GetNextSelectedItem();
+  if (row < 0) return;
+
+  std::string commentText;
+  if (const CAlbum* album = FindRowAlbum(row)) {
+    if (album->GetCommentaire() != kNoValue) {
+      commentText = album->GetCommentaire();
+      comment->SetWindowText(commentText);
+      comment->ShowWindow(true);
+    } else {
+      comment->ShowWindow(false);
+    }
+    if (album->GetPicture() != kNoValue) m_pDlg->ShowAlbumPicture(album->GetPicture());
+  }
+  if (!m_pDlg->IsImageShown()) {
+    m_pDlg->ShowPlaceholderPicture();
+    comment->ShowWindow(true);
+    comment->SetWindowText(commentText);
+  }
+  m_pDlg->ShowLoanControls(true);
+  m_bCtrl = false;
+}

@@ -1,0 +1,60 @@
+#pragma once
+// An album list page of the main window's tab control (template 141): the
+// albums of one type (or of all types) in a sortable list, and below it the
+// comment of the selected album. In the list style, selecting an album shows
+// its comment, its cover picture and the loan controls of the main window.
+
+#include "controls/SortListCtrl.h"
+#include "platform/Dialog.h"
+
+#include <string>
+
+class CAlbum;
+class CGestionBD;
+class CQuilloryDlg;
+
+class CQuilloryDlgList : public ui::Dialog {
+ public:
+  // Type filter that keeps every album.
+  static constexpr int FILTER_ALL = 4;
+  // Heading of the ten columns: name and default width of each.
+  static constexpr const char* HEADING =
+      "S\xE9rie,100;Titre,108;Tome,40;Scenariste,100;D\xE9ssinateur,100;Editeur,90;EO,50;"
+      "Genre,100;Collection,100;Note,40";
+
+  // owner: the main window the page belongs to (also its parent window);
+  // graphique: the style value of that window.
+  CQuilloryDlgList(ui::Window* owner, CGestionBD* gestion, bool graphique);
+
+  bool OnInitDialog() override;
+  bool PreTranslateMessage(const ui::Message& msg) override;
+
+  // Empties the list and adds a row for each album of the type (FILTER_ALL:
+  // every album), in collection order.
+  void Fill(int typeFilter);
+  // Adds the album's row: the ten cells of the columns.
+  void AppendAlbum(const CAlbum& album);
+  // Moves the comment box by (dx, dy) and makes the list dx wider and dy taller.
+  void MovePage(int dx, int dy);
+
+  // The album a row names: the first album in collection order whose series
+  // and title equal the row's (exactly) and whose volume equals the row's
+  // number. Null when there is none.
+  CAlbum* FindRowAlbum(int row) const;
+
+  CSortListCtrl& GetList() { return m_list; }
+  const CSortListCtrl& GetList() const { return m_list; }
+  bool IsCtrlArmed() const { return m_bCtrl; }
+
+ private:
+  void OnClickList(const ui::NotifyInfo& info);
+  void OnItemChangedList(const ui::NotifyInfo& info);
+  // Shows the selected album; hitRow < 0: the click was on no row.
+  void ShowSelection(int hitRow);
+
+  CSortListCtrl m_list;
+  CQuilloryDlg* m_pDlg;  // the owner in the list style; null in the graphic style
+  CGestionBD* m_pGestion;  // not owned
+  bool m_bGraphique;
+  bool m_bCtrl = false;
+};

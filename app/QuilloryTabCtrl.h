@@ -1,0 +1,60 @@
+#pragma once
+// The main window's tab control: four tabs (all types, BD euro, Comics,
+// Manga), each with its album list page. The pages are child windows of the
+// owning main window, placed over the tab control's display area.
+
+#include <array>
+#include <memory>
+#include <string>
+
+namespace ui {
+class TabCtrl;
+class Window;
+}
+class CGestionBD;
+class CQuilloryDlgList;
+
+class CQuilloryTabCtrl {
+ public:
+  static constexpr int TAB_COUNT = 4;
+
+  CQuilloryTabCtrl();
+  ~CQuilloryTabCtrl();
+  CQuilloryTabCtrl(const CQuilloryTabCtrl&) = delete;
+  CQuilloryTabCtrl& operator=(const CQuilloryTabCtrl&) = delete;
+
+  // Attaches to the tab control `id` of the owner; false when there is none.
+  bool SubclassDlgItem(int id, ui::Window& owner);
+  ui::TabCtrl* GetTabCtrl() const { return m_ctrl; }
+
+  // Creates the four pages, in tab order, as child windows of the owner; in
+  // the graphic style each page is moved 450 pixels to the left.
+  void Init(ui::Window* owner, CGestionBD* gestion, bool graphique);
+  // The tabs' labels in this style, in tab order.
+  static std::array<std::string, TAB_COUNT> Labels(bool graphique);
+  // The type filter of a tab's page (4: all types).
+  static int TypeFilter(int tab);
+
+  // Refills the selected tab's page and shows it over the display area.
+  void ShowPage();
+  // The tab control grows by (dx, dy), and so do the pages; then ShowPage.
+  void ResizePages(int dx, int dy);
+
+  // Column widths, on all four pages (0 hides the column); read from the first.
+  void SetColumnWidth(int column, int width);
+  void HideColumn(int column) { SetColumnWidth(column, 0); }
+  int GetColumnWidth(int column) const;
+
+  CQuilloryDlgList* GetPage(int tab) const;
+  // The page of the selected tab, or null.
+  CQuilloryDlgList* GetCurrentPage() const;
+  int GetCurrentTab() const { return m_nCurrentTab; }
+
+ private:
+  ui::TabCtrl* m_ctrl = nullptr;
+  ui::Window* m_pOwner = nullptr;
+  CGestionBD* m_pGestion = nullptr;  // not owned
+  bool m_bGraphique = false;
+  std::array<std::unique_ptr<CQuilloryDlgList>, TAB_COUNT> m_pages;
+  int m_nCurrentTab = 0;
+};

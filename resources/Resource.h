@@ -1,0 +1,67 @@
+#pragma once
+// Identifiers of the program's resources: templates, menus, controls,
+// commands and strings, shared by the windows that use them and the tests.
+
+// Templates, menus, icon, strings
+enum : int {
+  IDM_ABOUTBOX = 16,            // item of the window menu
+  IDS_ABOUTBOX = 101,
+  IDD_QUILLORY_DIALOG = 102,    // main window, list style
+  IDR_MAINFRAME = 128,          // application icon
+  IDR_MENU_QUILLORY = 134,      // menu bar of both main windows
+  IDD_QUILLORY_LIST = 141,      // album list page of the tab control
+};
+
+// Controls of the main window (list style) and of its pages
+enum : int {
+  IDC_LIST_ALBUMS = 1001,       // page: the album list
+  IDC_EDIT_PRETA = 1008,        // borrower name
+  IDC_STATIC_PRETA = 1009,
+  IDC_BUTTON_PRET = 1011,       // records a loan
+  IDC_PICTURE = 1016,           // cover picture frame
+  IDC_EDIT_DATEPRET = 1017,     // loan date
+  IDC_STATIC_DATEPRET = 1018,
+  IDC_EDIT_RECHERCHE = 1025,    // search text
+  IDC_BUTTON_RECHERCHE = 1026,
+  IDC_EDIT_NBBD = 1030,         // total number of albums
+  IDC_TAB = 1031,
+  IDC_STATIC_COMMENTAIRE = 1036,  // page: the selected album's comment
+  IDC_STATIC_RECHERCHE = 1042,
+  IDC_STATIC_NBBD = 1043,
+  IDC_GROUP_COMMENTAIRE = 1044,   // page
+};
+
+// Commands of menu 134
+enum : int {
+  ID_FERMER = 1,
+  ID_GESTION_NOUVELLESERIE = 32771,
+  ID_OUTILS_LISTEPRETS = 32773,
+  ID_APROPOS = 32774,
+  ID_STAT_GENERALES = 32778,
+  ID_EXPORTER_HTML = 32782,
+  ID_STAT_EDITEURS = 32785,
+  ID_GESTION_ENREGISTRERSOUS = 32786,
+  ID_GESTION_RESTORER = 32787,
+  ID_EXPORTER_CSV = 32789,
+  ID_CONFIG_LISTES = 32790,
+  ID_WEB_SORTIEBD = 32791,
+  ID_CONFIG_WEB = 32792,
+  ID_WEB_SITE = 32793,
+  ID_STYLE_LISTE = 32794,
+  ID_STYLE_GRAPHIQUE = 32795,
+  ID_GESTION_ENREGISTRER = 32799,
+  ID_GESTION_IMPRIMER = 32800,
+  ID_STAT_ASUIVRE = 32801,
+  ID_STAT_PRETEES = 32802,
+  ID_STAT_HISTORIQUECOMICS = 32803,
+  ID_OUTILS_BLOCNOTE = 32805,
+  ID_IMPORTER_CSV = 32806,
+  ID_STAT_ACHAT = 32807,
+};
+
+// Commands of the album list page's context menu
+enum : int {
+  ID_PAGE_MODIFIER = 32779,
+  ID_PAGE_AJOUTERSUITE = 32780,
+  ID_PAGE_SUPPRIMER = 32781,
+};

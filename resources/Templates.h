@@ -1,0 +1,19 @@
+#pragma once
+// The program's dialog templates, menus, strings and icon, as plain data
+// (texts in Windows-1252).
+
+#include "platform/DialogTemplate.h"
+#include "platform/Image.h"
+#include "platform/Menu.h"
+
+#include "resources/Resource.h"
+
+extern const ui::DialogTemplate kDialogQuillory;   // 102, main window, list style
+extern const ui::DialogTemplate kDialogQuilloryList;  // 141, album list page
+extern const ui::MenuTemplate kMenuQuillory;       // 134, menu bar of both main windows
+
+// String table entries by id; an empty text for an unknown id.
+const char* LoadResourceString(int id);
+
+// The application icon (resource 128), 32 by 32 pixels.
+const ui::Image& ApplicationIcon();

@@ -1,0 +1,423 @@
+// The list-style main window: initialisation, tabs, search, album
+// selection, keys and resize layout.
+#include "MainWindowFixture.h"
+
+#include "collection/DataPath.h"
+#include "collection/GestionBD.h"
+#include "platform/Button.h"
+#include "platform/ListView.h"
+#include "platform/Menu.h"
+#include "platform/TabCtrl.h"
+#include "resources/Resource.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <map>
+
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::UnorderedElementsAre;
+
+constexpr int kLoanControls[] = {IDC_EDIT_PRETA, IDC_STATIC_PRETA, IDC_BUTTON_PRET,
+                                 IDC_EDIT_DATEPRET, IDC_STATIC_DATEPRET};
+
+std::vector<AlbumSpec> Collection() {
+  AlbumSpec asterix{"Ast\xE9rix", "Le Tour de Gaule", 5};
+  asterix.dessinateur = "Uderzo";
+  asterix.scenariste = "Goscinny";
+  asterix.editeur = "Hachette";
+  asterix.commentaire = "Un classique";
+  asterix.picture = "images\\asterix.bmp";
+  asterix.note = 8;
+  AlbumSpec blake{"Blake et Mortimer", "La Marque jaune", 6};
+  blake.editeur = "Dargaud";
+  blake.genre = "Aventure";
+  blake.picture = "images\\missing.jpg";
+  AlbumSpec watchmen{"Watchmen", "Watchmen", 1};
+  watchmen.type = 1;
+  watchmen.commentaire = "Moore et Gibbons";
+  AlbumSpec akira{"Akira", "Tetsuo", 1};
+  akira.type = 2;
+  akira.editeur = "Gl\xE9nat";
+  AlbumSpec other{"Inconnu", "Hors type", 2};
+  other.type = 3;
+  return {asterix, blake, watchmen, akira, other};
+}
+
+// ---- Initialisation ----
+
+TEST_F(MainWindowTest, EmptyCollectionShowsEmptyTabsAndZeroWithoutMessage) {
+  folder.WriteFile("data/quillory.db", "");
+  Open();
+  EXPECT_EQ(Window().Text(IDC_EDIT_NBBD), "0");
+  EXPECT_EQ(dlg->GetWindowText(), "Quillory : Gerer facilement vos BD");
+  for (int tab = 0; tab < 4; ++tab) {
+    Window().SelectTab(IDC_TAB, tab);
+    EXPECT_EQ(Page().GetList().GetItemCount(), 0) << tab;
+  }
+  EXPECT_TRUE(session.MessageBoxes().empty());
+  EXPECT_FALSE(dlg->IsModified());
+}
+
+TEST_F(MainWindowTest, MissingCollectionFileIsReportedAndTheWindowOpens) {
+  session.ExpectMessageBox("Impossible d'ouvrir le fichier de base des BD");
+  Open();
+  EXPECT_EQ(Window().Text(IDC_EDIT_NBBD), "0");
+  EXPECT_TRUE(dlg->IsWindowVisible());
+}
+
+TEST_F(MainWindowTest, FullCollectionFillsTheTabsWithTheTenColumns) {
+  folder.WriteCollection(Collection());
+  Open();
+  EXPECT_EQ(Window().Text(IDC_EDIT_NBBD), "5");
+  ui::TabCtrl* tab = dlg->GetDlgItem(IDC_TAB) ? dlg->GetTabCtrl(IDC_TAB) : nullptr;
+  ASSERT_NE(tab, nullptr);
+  ASSERT_EQ(tab->GetItemCount(), 4);
+  EXPECT_EQ(tab->GetItemText(0), "General");
+  EXPECT_EQ(tab->GetItemText(1), "BD euro");
+  EXPECT_EQ(tab->GetItemText(2), "Comics");
+  EXPECT_EQ(tab->GetItemText(3), "Manga");
+
+  ui::ListView* view = Page().GetList().GetListView();
+  ASSERT_EQ(view->GetColumnCount(), 10);
+  EXPECT_EQ(view->GetColumnTitle(4), "D\xE9ssinateur");
+  EXPECT_EQ(view->GetColumnWidth(1), 108);
+  // Rows stand in the order of their series.
+  EXPECT_THAT(Column(0), ElementsAre("Akira", "Ast\xE9rix", "Blake et Mortimer", "Inconnu", "Watchmen"));
+  const int row = RowOf("Ast\xE9rix", "Le Tour de Gaule");
+  std::vector<std::string> cells;
+  for (int c = 0; c < 10; ++c) cells.push_back(Page().GetList().GetItemText(row, c));
+  EXPECT_THAT(cells, ElementsAre("Ast\xE9rix", "Le Tour de Gaule", "5", "Goscinny", "Uderzo",
+                                 "Hachette", "Non", "Humour", "_", "8"));
+  // Loan controls hidden, picture frame there but empty.
+  for (int id : kLoanControls) EXPECT_FALSE(Window().Visible(id)) << id;
+  EXPECT_TRUE(Window().Visible(IDC_PICTURE));
+  EXPECT_FALSE(dlg->GetPicture().GetPicture().HasPicture());
+}
+
+TEST_F(MainWindowTest, TabsFilterByTypeAndOnlyGeneralShowsOtherTypes) {
+  folder.WriteCollection(Collection());
+  Open();
+  Window().SelectTab(IDC_TAB, 1);
+  EXPECT_THAT(Column(0), ElementsAre("Ast\xE9rix", "Blake et Mortimer"));
+  Window().SelectTab(IDC_TAB, 2);
+  EXPECT_THAT(Column(0), ElementsAre("Watchmen"));
+  Window().SelectTab(IDC_TAB, 3);
+  EXPECT_THAT(Column(0), ElementsAre("Akira"));
+  Window().SelectTab(IDC_TAB, 0);
+  EXPECT_EQ(Column(0).size(), 5u);
+  // Only the selected page is shown.
+  for (int tab = 0; tab < 4; ++tab)
+    EXPECT_EQ(dlg->GetTab().GetPage(tab)->IsWindowVisible(), tab == 0) << tab;
+}
+
+TEST_F(MainWindowTest, TabChangeHidesLoanControlsAndPicture) {
+  folder.WriteCollection(Collection());
+  Open();
+  PageDriver().ClickRow(IDC_LIST_ALBUMS, RowOf("Watchmen", "Watchmen"));
+  EXPECT_TRUE(Window().Visible(IDC_EDIT_PRETA));
+  Window().SelectTab(IDC_TAB, 2);
+  for (int id : kLoanControls) EXPECT_FALSE(Window().Visible(id)) << id;
+  EXPECT_FALSE(Window().Visible(IDC_PICTURE));
+}
+
+TEST_F(MainWindowTest, MenuHoldsEveryItemAndGreysTheCommandsNotCarriedOut) {
+  folder.WriteCollection({});
+  Open();
+  ui::Menu* menu = dlg->GetMenu();
+  ASSERT_EQ(menu->GetMenuItemCount(), 6);
+  EXPECT_EQ(menu->ItemAt(0)->text, "Gestion");
+  EXPECT_EQ(menu->GetSubMenu(0)->GetMenuItemCount(), 11);
+  EXPECT_EQ(menu->FindItem(ID_GESTION_NOUVELLESERIE)->text, "Nouvelle s\xE9rie             Ctrl+A");
+  EXPECT_EQ(menu->FindItem(ID_GESTION_ENREGISTRER)->text, "Enregistrer                  Ctrl+S");
+  EXPECT_EQ(menu->FindItem(ID_WEB_SITE)->text, "Site de Quillory ");
+  EXPECT_EQ(menu->GetSubMenu(2)->GetMenuItemCount(), 8);  // two separators
+  EXPECT_EQ(menu->ItemAt(5)->text, "A propos");
+  EXPECT_EQ(menu->ItemAt(5)->id, ID_APROPOS);
+  for (int id : {ID_GESTION_RESTORER, ID_GESTION_ENREGISTRER, ID_GESTION_ENREGISTRERSOUS,
+                 ID_EXPORTER_CSV, ID_FERMER})
+    EXPECT_TRUE(menu->IsEnabled(id)) << id;
+  for (int id : {ID_GESTION_NOUVELLESERIE, ID_GESTION_IMPRIMER, ID_EXPORTER_HTML, ID_IMPORTER_CSV,
+                 ID_OUTILS_LISTEPRETS, ID_STAT_GENERALES, ID_CONFIG_LISTES, ID_WEB_SORTIEBD,
+                 ID_APROPOS})
+    EXPECT_FALSE(menu->IsEnabled(id)) << id;
+  EXPECT_TRUE(menu->IsChecked(ID_STYLE_LISTE));
+  EXPECT_FALSE(menu->IsChecked(ID_STYLE_GRAPHIQUE));
+  // The loan button is there but does nothing yet.
+  EXPECT_FALSE(dlg->GetDlgItem(IDC_BUTTON_PRET)->IsWindowEnabled());
+}
+
+TEST_F(MainWindowTest, ExportCsvWritesTheFileInTheProgramFolder) {
+  folder.WriteCollection(Collection());
+  Open();
+  Window().Menu(ID_EXPORTER_CSV);
+  const std::string csv = folder.ReadFile("Quillory.csv");
+  EXPECT_EQ(csv.rfind("Serie;Titre;Tome;", 0), 0u);
+  EXPECT_NE(csv.find("Watchmen;Watchmen;1;"), std::string::npos);
+}
+
+TEST_F(MainWindowTest, ExportCsvFailureIsReported) {
+  folder.WriteCollection(Collection());
+  Open();
+  std::filesystem::create_directories(folder.File("Quillory.csv"));  // cannot be replaced
+  session.ExpectMessageBox("Impossible d'enregistrer le fichier Quillory.csv");
+  Window().Menu(ID_EXPORTER_CSV);
+}
+
+// ---- Search ----
+
+class SearchTest : public MainWindowTest {
+ protected:
+  void SetUp() override {
+    AlbumSpec quick{"Quick et Flupke", "Haut les mains", 1};
+    AlbumSpec coquelicot{"Les Fleurs", "Printemps", 2};
+    coquelicot.editeur = "Editions Coquelicot";
+    AlbumSpec none{"Tintin", "Le Lotus bleu", 5};
+    none.editeur = "Casterman";
+    AlbumSpec echo{"\xC9" "cho des cavernes", "Premier cri", 1};
+    echo.type = 2;
+    AlbumSpec manga{"Akira", "Tetsuo", 1};
+    manga.type = 2;
+    manga.scenariste = "Otomo";
+    folder.WriteCollection({quick, coquelicot, none, echo, manga});
+    Open();
+  }
+  void Search(const std::string& text) {
+    Window().SetText(IDC_EDIT_RECHERCHE, text).Click(IDC_BUTTON_RECHERCHE);
+  }
+};
+
+TEST_F(SearchTest, IgnoresLetterCaseAndLooksInsideEveryTextColumn) {
+  Search("q");
+  // Series starting with Q, and a publisher with a q inside.
+  EXPECT_THAT(Column(0), UnorderedElementsAre("Quick et Flupke", "Les Fleurs"));
+  Search("OTOMO");  // the writer
+  EXPECT_THAT(Column(0), ElementsAre("Akira"));
+}
+
+TEST_F(SearchTest, FoldsAccentedCapitals) {
+  Search("\xE9" "CHO");
+  EXPECT_THAT(Column(0), ElementsAre("\xC9" "cho des cavernes"));
+}
+
+TEST_F(SearchTest, EmptyTextRestoresTheTabsList) {
+  Search("tintin");
+  EXPECT_EQ(Column(0).size(), 1u);
+  Search("");
+  EXPECT_EQ(Column(0).size(), 5u);
+}
+
+TEST_F(SearchTest, KeepsToTheSelectedTabsType) {
+  Window().SelectTab(IDC_TAB, 3);
+  Search("e");
+  EXPECT_THAT(Column(0), UnorderedElementsAre("\xC9" "cho des cavernes", "Akira"));
+  Search("");
+  EXPECT_EQ(Column(0).size(), 2u);
+}
+
+TEST_F(SearchTest, ReturnInTheSearchBoxOrInAPageRunsIt) {
+  Window().Type(IDC_EDIT_RECHERCHE, "lotus\n");
+  EXPECT_THAT(Column(0), ElementsAre("Tintin"));
+  EXPECT_EQ(Window().Text(IDC_EDIT_RECHERCHE), "lotus");
+  Window().SetText(IDC_EDIT_RECHERCHE, "");
+  PageDriver().Focus(IDC_LIST_ALBUMS).PressKey(ui::VK_RETURN);
+  EXPECT_EQ(Column(0).size(), 5u);
+}
+
+// ---- Selection ----
+
+TEST_F(MainWindowTest, SelectingAnAlbumShowsCommentPictureAndLoanControls) {
+  folder.WriteCollection(Collection());
+  folder.WritePicture("images/asterix.bmp");
+  Open();
+  PageDriver().ClickRow(IDC_LIST_ALBUMS, RowOf("Ast\xE9rix", "Le Tour de Gaule"));
+  EXPECT_TRUE(PageDriver().Visible(IDC_STATIC_COMMENTAIRE));
+  EXPECT_EQ(PageDriver().Text(IDC_STATIC_COMMENTAIRE), "Un classique");
+  EXPECT_TRUE(Window().Visible(IDC_PICTURE));
+  EXPECT_EQ(dlg->GetPicture().GetPath(), DataPath(folder.Path(), "images\\asterix.bmp"));
+  EXPECT_EQ(dlg->GetPicture().GetPicture().GetWidth(), 2);
+  EXPECT_TRUE(dlg->IsImageShown());
+  for (int id : kLoanControls) EXPECT_TRUE(Window().Visible(id)) << id;
+}
+
+TEST_F(MainWindowTest, MissingPictureShowsThePlaceholderWithoutMessage) {
+  folder.WriteCollection(Collection());
+  Open();
+  PageDriver().ClickRow(IDC_LIST_ALBUMS, RowOf("Blake et Mortimer", "La Marque jaune"));
+  EXPECT_EQ(dlg->GetPicture().GetPath(), DataPath(folder.Path(), "data/AddPicture.bmp"));
+  EXPECT_TRUE(dlg->GetPicture().GetPicture().HasPicture());
+  EXPECT_TRUE(session.MessageBoxes().empty());
+  // A picture was asked for, so the missing comment stays hidden.
+  EXPECT_FALSE(PageDriver().Visible(IDC_STATIC_COMMENTAIRE));
+}
+
+TEST_F(MainWindowTest, AlbumWithoutPictureShowsThePlaceholderAndItsComment) {
+  folder.WriteCollection(Collection());
+  Open();
+  PageDriver().ClickRow(IDC_LIST_ALBUMS, RowOf("Watchmen", "Watchmen"));
+  EXPECT_EQ(dlg->GetPicture().GetPath(), DataPath(folder.Path(), "data/AddPicture.bmp"));
+  EXPECT_FALSE(dlg->IsImageShown());
+  EXPECT_EQ(PageDriver().Text(IDC_STATIC_COMMENTAIRE), "Moore et Gibbons");
+  // Neither picture nor comment: the placeholder and an empty comment line.
+  PageDriver().ClickRow(IDC_LIST_ALBUMS, RowOf("Akira", "Tetsuo"));
+  EXPECT_EQ(dlg->GetPicture().GetPath(), DataPath(folder.Path(), "data/AddPicture.bmp"));
+  EXPECT_TRUE(PageDriver().Visible(IDC_STATIC_COMMENTAIRE));
+  EXPECT_EQ(PageDriver().Text(IDC_STATIC_COMMENTAIRE), "");
+}
+
+TEST_F(MainWindowTest, ClickBelowTheRowsHidesLoanControlsPictureAndComment) {
+  folder.WriteCollection(Collection());
+  Open();
+  PageDriver().ClickRow(IDC_LIST_ALBUMS, 0).ClickRow(IDC_LIST_ALBUMS, -1);
+  for (int id : kLoanControls) EXPECT_FALSE(Window().Visible(id)) << id;
+  EXPECT_FALSE(Window().Visible(IDC_PICTURE));
+  EXPECT_FALSE(PageDriver().Visible(IDC_STATIC_COMMENTAIRE));
+}
+
+TEST_F(MainWindowTest, RowNamesTheFirstAlbumWithExactlyItsSeriesTitleAndVolume) {
+  AlbumSpec first{"Blake", "Espadon", 1};
+  first.commentaire = "premier";
+  AlbumSpec second = first;
+  second.commentaire = "second";
+  AlbumSpec lower{"blake", "Espadon", 1};
+  lower.commentaire = "minuscule";
+  folder.WriteCollection({first, second, lower});
+  Open();
+  // The two identical rows both show the first album.
+  for (int row = 0; row < 3; ++row) {
+    PageDriver().ClickRow(IDC_LIST_ALBUMS, row);
+    const bool isLower = Page().GetList().GetItemText(row, 0) == "blake";
+    EXPECT_EQ(PageDriver().Text(IDC_STATIC_COMMENTAIRE), isLower ? "minuscule" : "premier") << row;
+  }
+}
+
+TEST_F(MainWindowTest, KeyboardSelectionShowsTheAlbumToo) {
+  folder.WriteCollection(Collection());
+  Open();
+  PageDriver().SelectRow(IDC_LIST_ALBUMS, RowOf("Watchmen", "Watchmen"));
+  EXPECT_EQ(PageDriver().Text(IDC_STATIC_COMMENTAIRE), "Moore et Gibbons");
+  EXPECT_TRUE(Window().Visible(IDC_EDIT_PRETA));
+}
+
+// ---- Keys: the armed Ctrl flag ----
+
+TEST_F(MainWindowTest, CtrlArmsThePageUntilAShortcutEvenAfterRelease) {
+  folder.WriteCollection(Collection());
+  Open();
+  dlg->SetModified();
+  folder.Remove("data/quillory.db");
+  // Ctrl pressed and released, then S alone: the save runs.
+  PageDriver().Focus(IDC_LIST_ALBUMS).PressKey(ui::VK_CONTROL);
+  EXPECT_TRUE(Page().IsCtrlArmed());
+  PageDriver().PressKey('S');
+  EXPECT_FALSE(Page().IsCtrlArmed());
+  EXPECT_FALSE(dlg->IsModified());
+  EXPECT_EQ(folder.ReadFile("data/quillory.db"), TestProgramFolder::DatabaseBytes(Collection()));
+  // Disarmed: S alone does nothing.
+  folder.Remove("data/quillory.db");
+  PageDriver().PressKey('S');
+  EXPECT_FALSE(folder.Exists("data/quillory.db"));
+}
+
+TEST_F(MainWindowTest, CtrlSInAPageSavesAndClearsTheModifiedFlag) {
+  folder.WriteCollection(Collection());
+  Open();
+  dlg->GetGestion()->GetAlbum(0)->SetTitre("Nouveau titre");
+  dlg->SetModified();
+  PageDriver().Focus(IDC_LIST_ALBUMS).PressCtrlKey('S');
+  EXPECT_FALSE(dlg->IsModified());
+  EXPECT_NE(folder.ReadFile("data/quillory.db").find("\"Nouveau titre\""), std::string::npos);
+}
+
+TEST_F(MainWindowTest, ClickInAPageDisarmsItsCtrl) {
+  folder.WriteCollection(Collection());
+  Open();
+  PageDriver().Focus(IDC_LIST_ALBUMS).PressKey(ui::VK_CONTROL);
+  PageDriver().ClickRow(IDC_LIST_ALBUMS, 0);
+  EXPECT_FALSE(Page().IsCtrlArmed());
+}
+
+TEST_F(MainWindowTest, WindowCtrlIsDisarmedByTabsMovesAndItsShortcut) {
+  folder.WriteCollection(Collection());
+  Open();
+  auto arm = [&] {
+    Window().Focus(IDC_EDIT_RECHERCHE).PressKey(ui::VK_CONTROL);
+    ASSERT_TRUE(dlg->IsCtrlArmed());
+  };
+  arm();
+  Window().SelectTab(IDC_TAB, 1);
+  EXPECT_FALSE(dlg->IsCtrlArmed());
+  arm();
+  Window().SelectTab(IDC_TAB, 1);  // a click on the current tab
+  EXPECT_FALSE(dlg->IsCtrlArmed());
+  arm();
+  dlg->UserMove();
+  EXPECT_FALSE(dlg->IsCtrlArmed());
+  // Armed, A is the shortcut (consumed, not typed); disarmed, A is a letter.
+  arm();
+  Window().Type(IDC_EDIT_RECHERCHE, "a");
+  EXPECT_FALSE(dlg->IsCtrlArmed());
+  EXPECT_EQ(Window().Text(IDC_EDIT_RECHERCHE), "");
+  Window().Type(IDC_EDIT_RECHERCHE, "a");
+  EXPECT_EQ(Window().Text(IDC_EDIT_RECHERCHE), "a");
+}
+
+TEST_F(MainWindowTest, CtrlInAPageDoesNotArmTheWindow) {
+  folder.WriteCollection(Collection());
+  Open();
+  PageDriver().Focus(IDC_LIST_ALBUMS).PressKey(ui::VK_CONTROL);
+  EXPECT_TRUE(Page().IsCtrlArmed());
+  EXPECT_FALSE(dlg->IsCtrlArmed());
+}
+
+// ---- Resize ----
+
+TEST_F(MainWindowTest, ResizeMovesTheBottomRightControlsAndGrowsTabAndLists) {
+  folder.WriteCollection(Collection());
+  Open();
+  auto rect = [&](int id) { return dlg->GetDlgItem(id)->GetRect(); };
+  auto pageRect = [&](int id) { return Page().GetDlgItem(id)->GetRect(); };
+  const ui::Rect client = dlg->GetClientRect();
+  std::map<int, ui::Rect> before;
+  for (int id : {IDC_EDIT_RECHERCHE, IDC_BUTTON_RECHERCHE, IDC_STATIC_RECHERCHE, IDC_STATIC_NBBD,
+                 IDC_PICTURE, IDC_EDIT_NBBD, IDC_EDIT_PRETA, IDC_STATIC_PRETA, IDC_BUTTON_PRET,
+                 IDC_EDIT_DATEPRET, IDC_STATIC_DATEPRET, IDC_TAB})
+    before[id] = rect(id);
+  const ui::Rect listBefore = pageRect(IDC_LIST_ALBUMS);
+  const ui::Rect groupBefore = pageRect(IDC_GROUP_COMMENTAIRE);
+
+  Window().Resize(client.Width() + 100, client.Height() + 40);
+
+  auto moved = [](ui::Rect r, int dx, int dy) { r.Offset(dx, dy); return r; };
+  for (int id : {IDC_EDIT_RECHERCHE, IDC_BUTTON_RECHERCHE, IDC_STATIC_RECHERCHE, IDC_EDIT_PRETA,
+                 IDC_STATIC_PRETA, IDC_BUTTON_PRET, IDC_EDIT_DATEPRET, IDC_STATIC_DATEPRET})
+    EXPECT_EQ(rect(id), moved(before[id], 100, 40)) << id;
+  for (int id : {IDC_STATIC_NBBD, IDC_PICTURE, IDC_EDIT_NBBD})
+    EXPECT_EQ(rect(id), moved(before[id], 100, 0)) << id;
+  const ui::Rect tab = rect(IDC_TAB);
+  EXPECT_EQ(tab.left, before[IDC_TAB].left);
+  EXPECT_EQ(tab.top, before[IDC_TAB].top);
+  EXPECT_EQ(tab.Width(), before[IDC_TAB].Width() + 100);
+  EXPECT_EQ(tab.Height(), before[IDC_TAB].Height() + 40);
+  EXPECT_EQ(pageRect(IDC_LIST_ALBUMS).Width(), listBefore.Width() + 100);
+  EXPECT_EQ(pageRect(IDC_LIST_ALBUMS).Height(), listBefore.Height() + 40);
+  EXPECT_EQ(pageRect(IDC_GROUP_COMMENTAIRE), moved(groupBefore, 100, 40));
+  // The page covers the tab's display area.
+  EXPECT_EQ(Page().GetWindowRect(), dlg->GetTabCtrl(IDC_TAB)->GetDisplayArea());
+
+  // Shrinking back restores the layout.
+  Window().Resize(client.Width(), client.Height());
+  for (const auto& [id, r] : before) EXPECT_EQ(rect(id), r) << id;
+}
+
+TEST_F(MainWindowTest, ResizeRefillsTheCurrentPageWhichEndsASearch) {
+  folder.WriteCollection(Collection());
+  Open();
+  Window().SetText(IDC_EDIT_RECHERCHE, "watchmen").Click(IDC_BUTTON_RECHERCHE);
+  EXPECT_EQ(Column(0).size(), 1u);
+  Window().Resize(dlg->GetClientRect().Width() + 10, dlg->GetClientRect().Height());
+  EXPECT_EQ(Column(0).size(), 5u);
+}
+
+}  // namespace

@@ -1,0 +1,216 @@
+// Saving, the backup, the restore and the close question.
+#include "MainWindowFixture.h"
+
+#include "collection/DataPath.h"
+#include "collection/GestionBD.h"
+#include "resources/Resource.h"
+
+#include <filesystem>
+
+namespace {
+
+const char* const kQuestion = "Voulez vous sauvegarder les modifications ??";
+const char* const kRestoreQuestion =
+    "Voulez vous vraiment restorer votre base de donn\xE9" "e ?\n"
+    " Si oui Quillory va devoir se fermer pour se reinitialiser.";
+
+std::vector<AlbumSpec> TwoAlbums() {
+  return {{"Blake et Mortimer", "La Marque jaune", 6}, {"Watchmen", "Watchmen", 1}};
+}
+
+class CloseTest : public MainWindowTest {
+ protected:
+  void SetUp() override {
+    folder.WriteCollection(TwoAlbums());
+    Open();
+    original = folder.ReadFile("data/quillory.db");
+  }
+  // A change in memory, as a command would make it.
+  void Change() {
+    dlg->GetGestion()->GetAlbum(0)->SetTitre("Titre change");
+    dlg->SetModified();
+  }
+  std::string original;
+};
+
+TEST_F(CloseTest, RightAfterStartAsksNothing) {
+  Window().Close();
+  EXPECT_TRUE(dlg->IsEnded());
+  EXPECT_TRUE(dlg->IsClosing());
+}
+
+TEST_F(CloseTest, NoLeavesTheFileAsItWas) {
+  Change();
+  session.ExpectMessageBox(kQuestion).Type(ui::MB_YESNO | ui::MB_ICONEXCLAMATION).Answer(ui::IDNO);
+  Window().Close();
+  EXPECT_TRUE(dlg->IsEnded());
+  EXPECT_EQ(folder.ReadFile("data/quillory.db"), original);
+}
+
+TEST_F(CloseTest, YesWritesTheChanges) {
+  Change();
+  session.ExpectMessageBox(kQuestion).Answer(ui::IDYES);
+  Window().Close();
+  EXPECT_TRUE(dlg->IsEnded());
+  EXPECT_NE(folder.ReadFile("data/quillory.db").find("\"Titre change\""), std::string::npos);
+}
+
+TEST_F(CloseTest, FermerAsksTheSameQuestion) {
+  Change();
+  session.ExpectMessageBox(kQuestion).Answer(ui::IDNO);
+  Window().Menu(ID_FERMER);
+  EXPECT_TRUE(dlg->IsEnded());
+}
+
+TEST_F(CloseTest, EscapeGoesThroughTheQuestionInsteadOfEndingAtOnce) {
+  Change();
+  session.ExpectMessageBox(kQuestion).Answer(ui::IDYES);
+  Window().Focus(IDC_EDIT_RECHERCHE).PressKey(ui::VK_ESCAPE);
+  EXPECT_TRUE(dlg->IsEnded());
+  EXPECT_NE(folder.ReadFile("data/quillory.db").find("\"Titre change\""), std::string::npos);
+}
+
+TEST_F(CloseTest, FailedSaveAtYesIsReportedAndKeepsTheWindowOpen) {
+  Change();
+  // A folder where the file should be: it cannot be replaced.
+  folder.Remove("data/quillory.db");
+  std::filesystem::create_directories(folder.File("data/quillory.db/x"));
+  session.ExpectMessageBox(kQuestion).Answer(ui::IDYES);
+  session.ExpectMessageBox("Impossible d'enregistrer le fichier de base des BD");
+  Window().Close();
+  EXPECT_FALSE(dlg->IsEnded());
+  EXPECT_TRUE(dlg->IsModified());
+  EXPECT_FALSE(dlg->IsClosing());  // the pages react to selections again
+
+  // Once the file can be written, closing saves.
+  folder.Remove("data/quillory.db");
+  session.ExpectMessageBox(kQuestion).Answer(ui::IDYES);
+  Window().Close();
+  EXPECT_TRUE(dlg->IsEnded());
+  EXPECT_TRUE(folder.Exists("data/quillory.db"));
+}
+
+TEST_F(CloseTest, SaveClearsTheModifiedFlagUntilTheNextChange) {
+  Change();
+  Window().Menu(ID_GESTION_ENREGISTRER);
+  EXPECT_FALSE(dlg->IsModified());
+  EXPECT_NE(folder.ReadFile("data/quillory.db").find("\"Titre change\""), std::string::npos);
+  Window().Close();  // no question
+  EXPECT_TRUE(dlg->IsEnded());
+}
+
+TEST_F(CloseTest, FailedSaveIsReportedAndKeepsTheModifiedFlag) {
+  Change();
+  folder.Remove("data/quillory.db");
+  std::filesystem::create_directories(folder.File("data/quillory.db/x"));
+  session.ExpectMessageBox("Impossible d'enregistrer le fichier de base des BD");
+  Window().Menu(ID_GESTION_ENREGISTRER);
+  EXPECT_TRUE(dlg->IsModified());
+}
+
+// ---- Backup ----
+
+TEST_F(CloseTest, BackupWritesTheCollectionToTheChosenFile) {
+  Change();
+  const std::string backup = folder.File("sauvegarde.db");
+  session.ExpectSaveFile()
+      .Filter("Fichier de sauvegarde (*.db)", "*.db")
+      .InitialDir(DataPath(folder.Path(), "data\\"))
+      .Choose(backup);
+  Window().Menu(ID_GESTION_ENREGISTRERSOUS);
+  EXPECT_EQ(folder.ReadFile("sauvegarde.db"), dlg->GetGestion()->FormatDatabase());
+  EXPECT_TRUE(dlg->IsModified());  // a backup is not a save
+  EXPECT_EQ(folder.ReadFile("data/quillory.db"), original);
+}
+
+TEST_F(CloseTest, CancelledBackupWritesNothing) {
+  session.ExpectSaveFile().Cancel();
+  Window().Menu(ID_GESTION_ENREGISTRERSOUS);
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()),
+                          std::filesystem::directory_iterator()),
+            2);  // data and images only
+}
+
+TEST_F(CloseTest, FailedBackupIsReported) {
+  const std::string backup = folder.File("absent/sauvegarde.db");
+  session.ExpectSaveFile().Choose(backup);
+  session.ExpectMessageBox("Impossible d'enregistrer la sauvegarde : " + backup);
+  Window().Menu(ID_GESTION_ENREGISTRERSOUS);
+}
+
+// ---- Restore ----
+
+TEST_F(CloseTest, RestoreCopiesTheBackupReloadsAndCloses) {
+  const std::vector<AlbumSpec> saved = {{"Akira", "Tetsuo", 1}, {"Akira", "Kaneda", 2},
+                                        {"Tintin", "Le Lotus bleu", 5}};
+  folder.WriteCollection(saved);
+  const std::string backup = folder.File("images/copie.db");
+  std::filesystem::rename(folder.File("data/quillory.db"), backup);
+  folder.WriteFile("data/quillory.db", original);
+
+  session.ExpectOpenFile().InitialDir(DataPath(folder.Path(), "data\\")).Choose(backup);
+  session.ExpectMessageBox(kRestoreQuestion).Type(ui::MB_YESNO | ui::MB_ICONEXCLAMATION).Answer(ui::IDYES);
+  session.ExpectMessageBox("Cliquer sur OK pour fermer Quillory").Type(ui::MB_OK | ui::MB_ICONEXCLAMATION);
+  Window().Menu(ID_GESTION_RESTORER);
+
+  EXPECT_EQ(folder.ReadFile("data/quillory.db"), TestProgramFolder::DatabaseBytes(saved));
+  EXPECT_EQ(dlg->GetGestion()->GetAlbumCount(), 3);
+  EXPECT_TRUE(dlg->IsEnded());
+}
+
+TEST_F(CloseTest, RestoreWithUnsavedChangesAsksBeforeClosing) {
+  const std::string backup = folder.File("copie.db");
+  folder.WriteFile("copie.db", TestProgramFolder::DatabaseBytes({{"Akira", "Tetsuo", 1}}));
+  Change();
+  session.ExpectOpenFile().Choose(backup);
+  session.ExpectMessageBox(kRestoreQuestion).Answer(ui::IDYES);
+  session.ExpectMessageBox("Cliquer sur OK pour fermer Quillory");
+  session.ExpectMessageBox(kQuestion).Answer(ui::IDYES);  // writes the reloaded collection
+  Window().Menu(ID_GESTION_RESTORER);
+  EXPECT_TRUE(dlg->IsEnded());
+  EXPECT_EQ(folder.ReadFile("data/quillory.db"), folder.ReadFile("copie.db"));
+}
+
+TEST_F(CloseTest, RestoreAnsweredNoChangesNothing) {
+  folder.WriteFile("copie.db", TestProgramFolder::DatabaseBytes({{"Akira", "Tetsuo", 1}}));
+  session.ExpectOpenFile().Choose(folder.File("copie.db"));
+  session.ExpectMessageBox(kRestoreQuestion).Answer(ui::IDNO);
+  Window().Menu(ID_GESTION_RESTORER);
+  EXPECT_FALSE(dlg->IsEnded());
+  EXPECT_EQ(folder.ReadFile("data/quillory.db"), original);
+  EXPECT_EQ(dlg->GetGestion()->GetAlbumCount(), 2);
+}
+
+TEST_F(CloseTest, RestoreWithoutPickStopsAtOnce) {
+  session.ExpectOpenFile().Cancel();
+  Window().Menu(ID_GESTION_RESTORER);
+  EXPECT_FALSE(dlg->IsEnded());
+}
+
+TEST_F(CloseTest, FailedRestoreCopyIsReportedAndKeepsEverything) {
+  const std::string missing = folder.File("absente.db");
+  Change();
+  session.ExpectOpenFile().Choose(missing);
+  session.ExpectMessageBox(kRestoreQuestion).Answer(ui::IDYES);
+  session.ExpectMessageBox("Impossible de restorer la sauvegarde : " + missing +
+                           "\nLa base des BD n'a pas \xE9t\xE9 modifi\xE9" "e.");
+  Window().Menu(ID_GESTION_RESTORER);
+  EXPECT_FALSE(dlg->IsEnded());
+  EXPECT_EQ(folder.ReadFile("data/quillory.db"), original);
+  // The unsaved change is still in memory.
+  EXPECT_EQ(dlg->GetGestion()->GetAlbum(0)->GetTitre(), "Titre change");
+  EXPECT_TRUE(dlg->IsModified());
+}
+
+// ---- A collection file beyond the album table ----
+
+TEST_F(MainWindowTest, CollectionBeyondTheTableWarnsThatOnlyTheFirstAreLoaded) {
+  std::vector<AlbumSpec> many;
+  for (int i = 0; i <= CGestionBD::MAX_ALBUMS; ++i) many.push_back({"Serie", "Album", i});
+  folder.WriteCollection(many);  // written with no table limit
+  session.ExpectMessageBox(CQuilloryDlg::MSG_STORE_FULL).Type(ui::MB_OK | ui::MB_ICONEXCLAMATION);
+  Open();
+  EXPECT_EQ(Window().Text(IDC_EDIT_NBBD), "5000");
+}
+
+}  // namespace
