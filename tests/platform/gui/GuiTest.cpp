@@ -1,0 +1,141 @@
+// The wxWidgets backend on a real display: a window built from a template,
+// driven with simulated mouse and keyboard input.
+#include "platform/Button.h"
+#include "platform/Dialog.h"
+#include "platform/Edit.h"
+#include "platform/ListView.h"
+#include "platform/Services.h"
+#include "platform/Static.h"
+#include "platform/TextCompare.h"
+#include "platform/wx/UiDriver.h"
+#include "platform/wx/WxApplication.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+
+using ui::wxb::UiDriver;
+
+namespace {
+
+const ui::DialogTemplate kSmall{300, "Petite fen\xeatre", 220, 150, ui::Style::Resizable, nullptr, {
+  {1000, ui::ControlKind::Static, "S\xe9rie \x80", 8, 8, 80, 10},
+  {1001, ui::ControlKind::Edit, "", 8, 22, 100, 14},
+  {1002, ui::ControlKind::ListView, "", 8, 40, 200, 80, ui::Style::SingleSel | ui::Style::ShowSelAlways},
+  {1003, ui::ControlKind::PushButton, "Ok", 8, 126, 50, 14},
+  {1004, ui::ControlKind::Static, "cach\xe9", 120, 8, 80, 10, ui::Style::Hidden},
+}};
+
+class SmallWindow : public ui::Dialog {
+ public:
+  SmallWindow() : ui::Dialog(kSmall, nullptr) {
+    MapCommand(1003, &SmallWindow::OnOk);
+    MapNotify(1002, ui::Notification::ItemClick, [this](const ui::NotifyInfo& n) { clicked = n.row; });
+    MapNotify(1002, ui::Notification::ColumnClick, &SmallWindow::OnColumnClick);
+  }
+  bool OnInitDialog() override {
+    ui::ListView& list = *GetListView(1002);
+    list.InsertColumn(0, "S\xe9rie", ui::LVCFMT_LEFT, 100);
+    list.InsertColumn(1, "Tome", ui::LVCFMT_LEFT, 50);
+    const char* rows[][2] = {{"Thorgal", "3"}, {"Blake", "12"}, {"Ast\xe9rix", "7"}};
+    for (auto& r : rows) {
+      int row = list.InsertItem(list.GetItemCount(), r[0]);
+      list.SetItemText(row, 1, r[1]);
+    }
+    return true;
+  }
+  bool PreTranslateMessage(const ui::Message& msg) override {
+    if (msg.kind != ui::MessageKind::KeyDown) return false;
+    if (msg.key == ui::VK_CONTROL) { m_bCtrl = true; return true; }
+    if (msg.key == 'N' && m_bCtrl) { m_bCtrl = false; ++shortcuts; return true; }
+    return false;
+  }
+  void OnColumnClick(const ui::NotifyInfo& n) {
+    ui::ListView& list = *GetListView(1002);
+    bool ascending = list.GetSortIndicatorColumn() != n.column || !list.IsSortIndicatorAscending();
+    list.SortItemsEx([&](int a, int b) {
+      int c = ui::CompareText(list.GetItemText(a, n.column), list.GetItemText(b, n.column));
+      return ascending ? c : -c;
+    });
+    list.SetSortIndicator(n.column, ascending);
+  }
+  void OnOk() {
+    if (ui::AfxMessageBox("Continuer avec " + GetDlgItemText(1001) + " ?", ui::MB_YESNO) == ui::IDYES)
+      EndDialog(ui::IDOK);
+    else
+      ++refusals;
+  }
+  int clicked = -2;
+  int refusals = 0;
+  int shortcuts = 0;
+  bool m_bCtrl = false;
+};
+
+TEST(WxBackend, TypingClickingSortingAndAMessageBoxOnTheRealToolkit) {
+  ui::SetAppName("Quillory");
+  SmallWindow w;
+  std::vector<std::string> boxes;
+  bool scriptDone = false;
+  UiDriver::WhenShown([&](ui::Window&) {
+    ui::Edit& edit = *w.GetEdit(1001);
+    ui::ListView& list = *w.GetListView(1002);
+
+    // Windows-1252 texts reach the screen and come back unchanged.
+    EXPECT_EQ(UiDriver::NativeText(*w.GetDlgItem(1000)), "S\xe9rie \x80");
+    EXPECT_FALSE(UiDriver::NativeShown(*w.GetDlgItem(1004)));
+
+    UiDriver::Type(edit, "Blake");
+    EXPECT_TRUE(UiDriver::WaitUntil([&] { return edit.GetWindowText() == "Blake"; }));
+    EXPECT_EQ(UiDriver::NativeText(edit), "Blake");
+
+    // A Ctrl key-down then N, seen before dispatch: not typed into the edit.
+    UiDriver::Key('N', true);
+    EXPECT_TRUE(UiDriver::WaitUntil([&] { return w.shortcuts == 1; }));
+    EXPECT_EQ(edit.GetWindowText(), "Blake");
+
+    UiDriver::ClickRow(list, 1);
+    EXPECT_TRUE(UiDriver::WaitUntil([&] { return w.clicked == 1; }));
+    EXPECT_EQ(list.GetNextSelectedItem(), 1);
+    EXPECT_EQ(UiDriver::NativeSelectedRow(list), 1);
+
+    UiDriver::ClickHeader(list, 0);
+    EXPECT_TRUE(UiDriver::WaitUntil([&] { return list.GetSortIndicatorColumn() == 0; }));
+    EXPECT_EQ(UiDriver::NativeSortColumn(list), 0);
+    EXPECT_TRUE(UiDriver::NativeSortAscending(list));
+    EXPECT_EQ(UiDriver::NativeCell(list, 0, 0), "Ast\xe9rix");
+    EXPECT_EQ(UiDriver::NativeCell(list, 2, 0), "Thorgal");
+    EXPECT_EQ(list.GetNextSelectedItem(), 1);  // Blake kept its selection
+    EXPECT_EQ(list.GetItemText(1, 0), "Blake");
+
+    UiDriver::AnswerMessageBoxes({ui::IDNO, ui::IDYES}, &boxes);
+    UiDriver::Click(*w.GetButton(1003));
+    EXPECT_TRUE(UiDriver::WaitUntil([&] { return w.refusals == 1; }));
+    UiDriver::Click(*w.GetButton(1003));
+    scriptDone = true;
+  });
+  EXPECT_EQ(w.DoModal(), ui::IDOK);
+  EXPECT_TRUE(scriptDone);
+  EXPECT_EQ(boxes, (std::vector<std::string>{"Continuer avec Blake ?", "Continuer avec Blake ?"}));
+}
+
+TEST(WxBackend, EscapeEndsTheModalRunWithCancel) {
+  SmallWindow w;
+  UiDriver::WhenShown([&](ui::Window&) {
+    UiDriver::Click(*w.GetEdit(1001));
+    UiDriver::WaitUntil([&] { return w.GetEdit(1001)->HasFocus(); });
+    UiDriver::Key(ui::VK_ESCAPE);
+  });
+  EXPECT_EQ(w.DoModal(), ui::IDCANCEL);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  ::testing::InitGoogleTest(&argc, argv);
+  ui::wxb::WxApplication app(argc, argv);
+  if (!app.IsOk()) {
+    std::fprintf(stderr, "platform_gui_tests: no display (run under xvfb-run)\n");
+    return 1;
+  }
+  return RUN_ALL_TESTS();
+}
