@@ -5,8 +5,32 @@
 namespace ui {
 namespace wxb {
 
+namespace {
+// Native menu ids: above the toolkit's stock ids, below its limit.
+constexpr int kFirstNativeId = 6000;
+}  // namespace
+
+wxMenuItem* MenuBridge::Append(wxMenu* native, const MenuItem& item, wxItemKind kind) {
+  int nativeId = kFirstNativeId + int(m_commands.size());
+  m_commands[nativeId] = item.id;
+  wxMenuItem* n = native->Append(nativeId, ToWx(item.text), wxString(), kind);
+  m_items[item.id] = n;
+  return n;
+}
+
+int MenuBridge::CommandOf(int nativeId) const {
+  auto it = m_commands.find(nativeId);
+  return it == m_commands.end() ? 0 : it->second;
+}
+
+wxMenuItem* MenuBridge::NativeItem(int commandId) const {
+  auto it = m_items.find(commandId);
+  return it == m_items.end() ? nullptr : it->second;
+}
+
 wxMenuBar* MenuBridge::BuildMenuBar() {
   m_items.clear();
+  m_commands.clear();
   auto* bar = new wxMenuBar;
   for (int i = 0; i < m_model.GetMenuItemCount(); ++i) {
     const MenuItem* item = m_model.ItemAt(i);
@@ -14,9 +38,7 @@ wxMenuBar* MenuBridge::BuildMenuBar() {
     if (item->popup) {
       Fill(menu, *item->popup);
     } else if (!item->separator) {
-      wxMenuItem* native = menu->Append(item->id, ToWx(item->text));
-      native->Enable(!item->grayed);
-      m_items[item->id] = native;
+      Append(menu, *item, wxITEM_NORMAL)->Enable(!item->grayed);
     }
     bar->Append(menu, ToWx(item->text));
   }
@@ -25,6 +47,7 @@ wxMenuBar* MenuBridge::BuildMenuBar() {
 
 wxMenu* MenuBridge::BuildPopup(const Menu& popup) {
   m_items.clear();
+  m_commands.clear();
   auto* menu = new wxMenu;
   Fill(menu, popup);
   return menu;
@@ -45,11 +68,9 @@ void MenuBridge::Fill(wxMenu* native, const Menu& menu) {
       Fill(sub, *item->popup);
       native->AppendSubMenu(sub, ToWx(item->text));
     } else {
-      wxMenuItem* n = native->Append(item->id, ToWx(item->text), wxString(),
-                                     checkable ? wxITEM_CHECK : wxITEM_NORMAL);
+      wxMenuItem* n = Append(native, *item, checkable ? wxITEM_CHECK : wxITEM_NORMAL);
       if (checkable) n->Check(item->checked);
       n->Enable(!item->grayed);
-      m_items[item->id] = n;
     }
   }
 }

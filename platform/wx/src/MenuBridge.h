@@ -22,11 +22,18 @@ class MenuBridge : public MenuPeer {
   // A context menu.
   wxMenu* BuildPopup(const Menu& popup);
   void ItemChanged(const MenuItem& item) override;
+  // The model's command id of a native item's id (0 when none). Native ids
+  // are our own: the platform's command ids (up to 65535) do not fit the
+  // toolkit's range, and some of its ids are stock items.
+  int CommandOf(int nativeId) const;
+  wxMenuItem* NativeItem(int commandId) const;
 
  private:
   void Fill(wxMenu* native, const Menu& menu);
+  wxMenuItem* Append(wxMenu* native, const MenuItem& item, wxItemKind kind);
   Menu& m_model;
-  std::map<int, wxMenuItem*> m_items;
+  std::map<int, wxMenuItem*> m_items;   // by command id
+  std::map<int, int> m_commands;         // native id -> command id
 };
 
 }  // namespace wxb

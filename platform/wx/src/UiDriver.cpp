@@ -2,6 +2,7 @@
 
 #include "Peers.h"
 #include "Text1252.h"
+#include "WindowHost.h"
 #include "WxBackend.h"
 
 #include <wx/app.h>
@@ -12,6 +13,9 @@
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 #include <wx/combobox.h>
+#include <wx/frame.h>
+#include <wx/menu.h>
+#include <wx/notebook.h>
 #include <wx/timer.h>
 #include <wx/uiaction.h>
 
@@ -120,6 +124,75 @@ void UiDriver::Key(int vk, bool ctrl) {
     default: if (vk >= 'A' && vk <= 'Z') code = vk + 32; break;
   }
   sim.Char(code, ctrl ? wxMOD_CONTROL : wxMOD_NONE);
+}
+
+void UiDriver::ClickTab(TabCtrl& tab, int index) {
+  auto* book = dynamic_cast<wxNotebook*>(NativeOf(tab));
+  if (!book) return;
+  WaitUntil([&] { return book->IsShownOnScreen(); }, 2000);
+  // Find the label by asking the notebook what lies along its tab strip.
+  wxSize size = book->GetSize();
+  for (int y = 4; y < 40 && y < size.y; y += 6) {
+    for (int x = 2; x < size.x; x += 4) {
+      long flags = 0;
+      if (book->HitTest(wxPoint(x, y), &flags) == index) {
+        ClickAt(book->ClientToScreen(wxPoint(x + 6, y)));
+        return;
+      }
+    }
+  }
+}
+
+void UiDriver::ChooseMenu(Window& window, int commandId) {
+  WindowHost* host = WindowHost::Of(&window.GetTopLevel());
+  if (!host || !host->TopLevel() || !host->MenuBar()) return;
+  wxMenuItem* item = host->MenuBar()->NativeItem(commandId);
+  if (!item) return;
+  wxCommandEvent event(wxEVT_MENU, item->GetId());
+  event.SetEventObject(host->TopLevel());
+  wxPostEvent(host->TopLevel(), event);
+}
+
+void UiDriver::CloseWindow(Window& window) {
+  WindowHost* host = WindowHost::Of(&window.GetTopLevel());
+  if (host && host->TopLevel()) host->TopLevel()->Close();
+}
+
+namespace {
+wxMenuItem* NativeMenuItem(Window& window, int id) {
+  WindowHost* host = WindowHost::Of(&window.GetTopLevel());
+  return host && host->MenuBar() ? host->MenuBar()->NativeItem(id) : nullptr;
+}
+// A native window's place in the client area of its model top-level window.
+Rect RectIn(wxWindow* w, Window& model) {
+  WindowHost* host = WindowHost::Of(&model.GetTopLevel());
+  if (!w || !host) return Rect{};
+  wxPoint p = host->Client()->ScreenToClient(w->GetScreenPosition());
+  wxSize s = w->GetSize();
+  return Rect{p.x, p.y, p.x + s.x, p.y + s.y};
+}
+}  // namespace
+
+bool UiDriver::NativeMenuChecked(Window& window, int commandId) {
+  wxMenuItem* item = NativeMenuItem(window, commandId);
+  return item && item->IsCheckable() && item->IsChecked();
+}
+
+bool UiDriver::NativeMenuEnabled(Window& window, int commandId) {
+  wxMenuItem* item = NativeMenuItem(window, commandId);
+  return item && item->IsEnabled();
+}
+
+bool UiDriver::NativeWindowShown(Window& window) {
+  WindowHost* host = WindowHost::Of(&window);
+  return host && host->Client()->IsShownOnScreen();
+}
+
+Rect UiDriver::NativeRect(Control& control) { return RectIn(NativeOf(control), control.GetParent()); }
+
+Rect UiDriver::NativeRect(Window& childDialog) {
+  WindowHost* host = WindowHost::Of(&childDialog);
+  return RectIn(host ? host->Client() : nullptr, childDialog);
 }
 
 void UiDriver::AnswerMessageBoxes(std::vector<int> answers, std::vector<std::string>* texts) {

@@ -114,6 +114,8 @@ void WindowHost::CreateControls() {
   }
 }
 
+MenuBridge* WindowHost::MenuBar() const { return static_cast<ClientPanel*>(m_client)->menu.get(); }
+
 void WindowHost::BindTopLevelEvents() {
   // Key-downs are seen before any control: the model's windows may consume them.
   m_top->Bind(wxEVT_CHAR_HOOK, [this](wxKeyEvent& e) {
@@ -127,7 +129,10 @@ void WindowHost::BindTopLevelEvents() {
     e.Skip();
   });
   m_top->Bind(wxEVT_MENU, [this](wxCommandEvent& e) {
-    if (m_model.IsCreated()) m_model.UserMenuCommand(e.GetId());
+    MenuBridge* bar = MenuBar();
+    int command = bar ? bar->CommandOf(e.GetId()) : 0;
+    if (command != 0 && m_model.IsCreated()) m_model.UserMenuCommand(command);
+    else e.Skip();
   });
   m_top->Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent& e) {
     if (m_model.IsCreated() && !m_endRequested) m_model.SendClose();

@@ -41,6 +41,7 @@ class WindowHost : public WindowPeer {
   void Changed(WindowAspect aspect) override;
   wxWindow* Client() const { return m_client; }
   wxTopLevelWindow* TopLevel() const { return m_top; }
+  MenuBridge* MenuBar() const;
   Window& Model() const { return m_model; }
 
  private:

@@ -16,6 +16,8 @@ namespace wxb {
 
 namespace {
 
+int g_checkFailures = 0;
+
 // No command line of its own and no main loop: windows run their own loops.
 class QuilloryApp : public wxApp {
  public:
@@ -35,6 +37,7 @@ WxApplication::WxApplication(int& argc, char** argv) {
   // that would stop an unattended run.
   wxSetAssertHandler([](const wxString& file, int line, const wxString& func, const wxString& cond,
                         const wxString& msg) {
+    ++g_checkFailures;
     std::fprintf(stderr, "wx check failed: %s:%d %s: %s %s\n", (const char*)file.utf8_str(), line,
                  (const char*)func.utf8_str(), (const char*)cond.utf8_str(), (const char*)msg.utf8_str());
   });
@@ -48,6 +51,8 @@ WxApplication::WxApplication(int& argc, char** argv) {
   m_previous = InstallBackend(backend);
   m_ok = true;
 }
+
+int WxApplication::CheckFailures() { return g_checkFailures; }
 
 WxApplication::~WxApplication() {
   if (m_backend) {

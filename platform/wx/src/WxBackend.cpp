@@ -164,7 +164,7 @@ int WxBackend::TrackPopupMenu(Menu& popup, Window& owner) {
   MenuBridge bridge(popup);
   std::unique_ptr<wxMenu> menu(bridge.BuildPopup(popup));
   int id = native->GetPopupMenuSelectionFromUser(*menu);
-  return id == wxID_NONE ? 0 : id;
+  return id == wxID_NONE ? 0 : bridge.CommandOf(id);
 }
 
 Point WxBackend::GetCursorPos() {

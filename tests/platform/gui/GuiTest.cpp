@@ -6,6 +6,7 @@
 #include "platform/ListView.h"
 #include "platform/Services.h"
 #include "platform/Static.h"
+#include "platform/TabCtrl.h"
 #include "platform/TextCompare.h"
 #include "platform/wx/UiDriver.h"
 #include "platform/wx/WxApplication.h"
@@ -128,6 +129,117 @@ TEST(WxBackend, EscapeEndsTheModalRunWithCancel) {
   EXPECT_EQ(w.DoModal(), ui::IDCANCEL);
 }
 
+const ui::MenuTemplate kMenu{134, {
+  {"Gestion", {{"Enregistrer", 32799}, ui::MenuItemTemplate::Separator(), {"Fermer", ui::IDOK}}},
+  {"Configuration", {{"Style Liste", 32794, ui::MF_CHECKED}, {"Style Graphique", 32795},
+                     {"Config des listes", 32790, ui::MF_GRAYED}}},
+  {"A propos", 32774},
+}};
+
+const ui::DialogTemplate kMain{102, "Quillory : Gérer facilement vos BD", 300, 200,
+    ui::Style::Resizable, &kMenu, {
+  {1031, ui::ControlKind::TabCtrl, "", 7, 7, 200, 150},
+  {1030, ui::ControlKind::Edit, "", 220, 10, 40, 12, ui::Style::ReadOnly},
+}};
+
+const ui::DialogTemplate kPage{141, "", 150, 100, ui::Style::Child, nullptr, {
+  {1001, ui::ControlKind::ListView, "", 4, 4, 140, 90, ui::Style::SingleSel | ui::Style::SortAscending},
+}};
+
+class Page : public ui::Dialog {
+ public:
+  Page() : ui::Dialog(kPage, nullptr) {}
+  bool OnInitDialog() override {
+    GetListView(1001)->InsertColumn(0, "Albums", ui::LVCFMT_LEFT, 120);
+    return true;
+  }
+};
+
+// A main window: a frame with a menu, run modally, with tab pages.
+class MainWindow : public ui::Dialog {
+ public:
+  MainWindow() : ui::Dialog(kMain, nullptr) {
+    MapCommand(32799, [this] { ++saves; });
+    MapCommand(32794, [] {});
+    MapCommand(32795, [] {});
+    MapUpdateCommandUI(32794, &MainWindow::OnUpdateStyle);
+    MapUpdateCommandUI(32795, &MainWindow::OnUpdateStyle);
+    MapNotify(1031, ui::Notification::TabSelChange, &MainWindow::ShowPage);
+  }
+  bool OnInitDialog() override {
+    ui::TabCtrl& tab = *GetTabCtrl(1031);
+    for (const char* label : {"General", "BD euro", "Comics"}) tab.InsertItem(tab.GetItemCount(), label);
+    for (auto& page : pages) page.Create(this);
+    ShowPage();
+    return true;
+  }
+  void OnUpdateStyle(ui::CmdUI& cmdUI) {
+    bool wasChecked = cmdUI.IsChecked();
+    GetMenu()->CheckMenuItem(32794, cmdUI.m_nID == 32794);
+    GetMenu()->CheckMenuItem(32795, cmdUI.m_nID == 32795);
+    if (!wasChecked) ++styleChanges;
+  }
+  void OnClose() override {
+    ++closeRequests;
+    ui::Dialog::OnClose();
+  }
+  void ShowPage() {
+    ui::TabCtrl& tab = *GetTabCtrl(1031);
+    int sel = tab.GetCurSel();
+    for (int i = 0; i < 3; ++i) {
+      pages[i].MoveWindow(tab.GetDisplayArea());
+      pages[i].ShowWindow(i == sel);
+    }
+    ui::ListView& list = *pages[sel].GetListView(1001);
+    list.DeleteAllItems();
+    for (int n = 0; n <= sel; ++n) list.InsertItem(0, "Album " + std::to_string(n));
+    pages[sel].BringWindowToTop();
+    SetDlgItemInt(1030, sel);
+  }
+  Page pages[3];
+  int saves = 0;
+  int styleChanges = 0;
+  int closeRequests = 0;
+};
+
+TEST(WxBackend, MainWindowWithMenuRunsAsAFrameWithTabPages) {
+  MainWindow w;
+  UiDriver::WhenShown([&](ui::Window&) {
+    ui::TabCtrl& tab = *w.GetTabCtrl(1031);
+    EXPECT_TRUE(UiDriver::WaitUntil([&] { return UiDriver::NativeWindowShown(w.pages[0]); }));
+    EXPECT_FALSE(UiDriver::NativeWindowShown(w.pages[1]));
+    // The page covers the tab control's display area, inside the control.
+    ui::Rect area = tab.GetDisplayArea();
+    EXPECT_EQ(UiDriver::NativeRect(w.pages[0]), area);
+    ui::Rect tabRect = UiDriver::NativeRect(tab);
+    EXPECT_GE(area.left, tabRect.left);
+    EXPECT_GT(area.top, tabRect.top);
+    EXPECT_LE(area.right, tabRect.right);
+    EXPECT_LE(area.bottom, tabRect.bottom);
+
+    UiDriver::ClickTab(tab, 2);
+    EXPECT_TRUE(UiDriver::WaitUntil([&] { return tab.GetCurSel() == 2; }));
+    EXPECT_TRUE(UiDriver::WaitUntil([&] { return UiDriver::NativeWindowShown(w.pages[2]); }));
+    EXPECT_FALSE(UiDriver::NativeWindowShown(w.pages[0]));
+    EXPECT_EQ(UiDriver::NativeRowCount(*w.pages[2].GetListView(1001)), 3);
+    EXPECT_EQ(UiDriver::NativeCell(*w.pages[2].GetListView(1001), 0, 0), "Album 0");
+    EXPECT_EQ(UiDriver::NativeText(*w.GetEdit(1030)), "2");
+
+    EXPECT_TRUE(UiDriver::NativeMenuChecked(w, 32794));
+    EXPECT_FALSE(UiDriver::NativeMenuEnabled(w, 32790));
+    UiDriver::ChooseMenu(w, 32795);
+    EXPECT_TRUE(UiDriver::WaitUntil([&] { return w.styleChanges == 1; }));
+    EXPECT_TRUE(UiDriver::NativeMenuChecked(w, 32795));
+    EXPECT_FALSE(UiDriver::NativeMenuChecked(w, 32794));
+    UiDriver::ChooseMenu(w, 32799);
+    EXPECT_TRUE(UiDriver::WaitUntil([&] { return w.saves == 1; }));
+
+    UiDriver::CloseWindow(w);
+  });
+  EXPECT_EQ(w.DoModal(), ui::IDCANCEL);
+  EXPECT_EQ(w.closeRequests, 1);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -137,5 +249,12 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "platform_gui_tests: no display (run under xvfb-run)\n");
     return 1;
   }
-  return RUN_ALL_TESTS();
+  int result = RUN_ALL_TESTS();
+  // The toolkit's own checks must all have held.
+  if (ui::wxb::WxApplication::CheckFailures() != 0) {
+    std::fprintf(stderr, "platform_gui_tests: %d toolkit checks failed\n",
+                 ui::wxb::WxApplication::CheckFailures());
+    return 1;
+  }
+  return result;
 }

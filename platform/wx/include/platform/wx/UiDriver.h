@@ -5,6 +5,7 @@
 
 #include "platform/Control.h"
 #include "platform/ListView.h"
+#include "platform/TabCtrl.h"
 #include "platform/Window.h"
 
 #include <functional>
@@ -26,6 +27,11 @@ class UiDriver {
   static void ClickHeader(ListView& list, int column);
   static void Type(Control& control, const std::string& ascii);  // click in it, then keys
   static void Key(int vk, bool ctrl = false);
+  static void ClickTab(TabCtrl& tab, int index);       // mouse click on the tab's label
+  // Chooses a menu-bar command as the toolkit reports a user's choice.
+  static void ChooseMenu(Window& window, int commandId);
+  // The window's close box (the toolkit's close request).
+  static void CloseWindow(Window& window);
   // Every next message box: its text is recorded and the button given is
   // clicked (IDOK, IDYES, IDNO), in order; then boxes are left alone.
   static void AnswerMessageBoxes(std::vector<int> answers, std::vector<std::string>* texts);
@@ -38,6 +44,12 @@ class UiDriver {
   static int NativeSelectedRow(ListView& list);
   static int NativeSortColumn(ListView& list);
   static bool NativeSortAscending(ListView& list);
+  static bool NativeMenuChecked(Window& window, int commandId);
+  static bool NativeMenuEnabled(Window& window, int commandId);
+  static bool NativeWindowShown(Window& window);
+  // A native window's place in its top-level window's client area.
+  static Rect NativeRect(Control& control);
+  static Rect NativeRect(Window& childDialog);
 };
 
 }  // namespace wxb

@@ -22,6 +22,8 @@ class WxApplication {
 
   // False when no display could be opened.
   bool IsOk() const { return m_ok; }
+  // How many of the toolkit's internal checks failed (reported on stderr).
+  static int CheckFailures();
 
  private:
   bool m_ok = false;
