@@ -124,6 +124,10 @@ class ListPeer : public NativeControl {
   void PushRows() {
     PushGuard guard(m_pushing);
     List()->SetItemCount(m_list.GetItemCount());
+    // Only a fresh count clears the native selection; the model's is shown again.
+    for (int row = 0; row < m_list.GetItemCount(); ++row)
+      if (List()->GetItemState(row, wxLIST_STATE_SELECTED) && !m_list.GetItemState(row, LVIS_SELECTED))
+        List()->SetItemState(row, 0, wxLIST_STATE_SELECTED);
     for (int row = m_list.GetNextSelectedItem(); row >= 0; row = m_list.GetNextSelectedItem(row))
       PushState(row);
     List()->Refresh();
@@ -144,16 +148,26 @@ class ListPeer : public NativeControl {
   void Update(Aspect aspect, int index) override {
     switch (aspect) {
       case Aspect::Columns: PushColumns(); break;
-      case Aspect::Rows: PushRows(); break;
+      case Aspect::Rows:
+        // Filling a list changes its rows thousands of times: the native
+        // list learns the outcome once, when the handler has finished.
+        if (!m_syncPending) {
+          m_syncPending = true;
+          m_native->CallAfter([this] {
+            m_syncPending = false;
+            if (m_model) PushRows();
+          });
+        }
+        break;
       case Aspect::Row:
-        if (index >= 0 && index < List()->GetItemCount()) List()->RefreshItem(index);
+        if (!m_syncPending && index >= 0 && index < List()->GetItemCount()) List()->RefreshItem(index);
         break;
       case Aspect::Selection:
-        if (index >= 0 && index < List()->GetItemCount()) PushState(index);
+        if (!m_syncPending && index >= 0 && index < List()->GetItemCount()) PushState(index);
         break;
       case Aspect::SortIndicator: PushSortIndicator(); break;
       case Aspect::Focus:
-        if (index >= 0 && index < List()->GetItemCount()) List()->EnsureVisible(index);
+        if (!m_syncPending && index >= 0 && index < List()->GetItemCount()) List()->EnsureVisible(index);
         break;
       default: break;
     }
@@ -161,6 +175,7 @@ class ListPeer : public NativeControl {
 
  private:
   ListView& m_list;
+  bool m_syncPending = false;
 };
 
 std::unique_ptr<NativeControl> MakeListPeer(ListView& model, wxWindow* parent) {

@@ -55,6 +55,14 @@ void UiDriver::WhenShown(std::function<void(Window&)> step) {
   };
 }
 
+void UiDriver::Flush() {
+  wxTheApp->ProcessPendingEvents();
+  if (wxEventLoopBase* loop = wxEventLoopBase::GetActive()) {
+    while (loop->Pending()) loop->Dispatch();
+  }
+  for (wxWindow* top : wxTopLevelWindows) top->Update();
+}
+
 bool UiDriver::WaitUntil(const std::function<bool()>& cond, int timeoutMs) {
   wxStopWatch watch;
   while (!cond()) {

@@ -19,6 +19,8 @@ class UiDriver {
  public:
   // Runs step inside the next window's modal loop, once it is shown.
   static void WhenShown(std::function<void(Window&)> step);
+  // Handles every pending event and paints every window that needs it.
+  static void Flush();
   // Dispatches events until cond holds; false after timeoutMs.
   static bool WaitUntil(const std::function<bool()>& cond, int timeoutMs = 5000);
 
