@@ -230,6 +230,14 @@ std::string UiDriver::NativeText(Control& control) {
   if (auto* text = dynamic_cast<wxTextCtrl*>(w)) return FromWx(text->GetValue());
   if (auto* combo = dynamic_cast<wxComboBox*>(w)) return FromWx(combo->GetValue());
   if (auto* label = dynamic_cast<wxStaticText*>(w)) return FromWx(label->GetLabelText());
+  // Composite controls (the date picker): the text part inside.
+  std::vector<wxWindow*> pending(w->GetChildren().begin(), w->GetChildren().end());
+  while (!pending.empty()) {
+    wxWindow* child = pending.back();
+    pending.pop_back();
+    if (auto* text = dynamic_cast<wxTextCtrl*>(child)) return FromWx(text->GetValue());
+    pending.insert(pending.end(), child->GetChildren().begin(), child->GetChildren().end());
+  }
   return FromWx(w->GetLabel());
 }
 

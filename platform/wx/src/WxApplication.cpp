@@ -2,6 +2,7 @@
 
 #include "WxBackend.h"
 
+#include <clocale>
 #include <cstdio>
 
 #include <wx/app.h>
@@ -9,6 +10,7 @@
 #include <wx/image.h>
 #include <wx/init.h>
 #include <wx/intl.h>
+#include <wx/log.h>
 #include <wx/translation.h>
 
 namespace ui {
@@ -41,11 +43,16 @@ WxApplication::WxApplication(int& argc, char** argv) {
     std::fprintf(stderr, "wx check failed: %s:%d %s: %s %s\n", (const char*)file.utf8_str(), line,
                  (const char*)func.utf8_str(), (const char*)cond.utf8_str(), (const char*)msg.utf8_str());
   });
-  // French stock labels (Oui, Non, Annuler) when the catalogues are installed.
-  auto* translations = new wxTranslations;
-  translations->SetLanguage(wxLANGUAGE_FRENCH);
-  translations->AddStdCatalog();
-  wxTranslations::Set(translations);
+  // French dates in date pickers and French stock labels (Oui, Non,
+  // Annuler) when the locale and the catalogues are installed. Numbers keep
+  // the C library's formatting: the program's files are written with it.
+  {
+    wxLogNull quiet;
+    auto* locale = new wxLocale;
+    if (locale->Init(wxLANGUAGE_FRENCH)) m_locale = locale;
+    else delete locale;
+    std::setlocale(LC_NUMERIC, "C");
+  }
   auto* backend = new WxBackend;
   m_backend = backend;
   m_previous = InstallBackend(backend);
@@ -59,6 +66,7 @@ WxApplication::~WxApplication() {
     InstallBackend(static_cast<Backend*>(m_previous));
     delete static_cast<WxBackend*>(m_backend);
   }
+  delete static_cast<wxLocale*>(m_locale);
   if (wxTheApp) {
     wxTheApp->ProcessPendingEvents();
     wxTheApp->OnExit();

@@ -1,6 +1,7 @@
 // The wxWidgets backend on a real display: a window built from a template,
 // driven with simulated mouse and keyboard input.
 #include "platform/Button.h"
+#include "platform/DateTimePicker.h"
 #include "platform/Dialog.h"
 #include "platform/Edit.h"
 #include "platform/ListView.h"
@@ -14,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <ctime>
 
 using ui::wxb::UiDriver;
 
@@ -25,6 +27,7 @@ const ui::DialogTemplate kSmall{300, "Petite fen\xeatre", 220, 150, ui::Style::R
   {1002, ui::ControlKind::ListView, "", 8, 40, 200, 80, ui::Style::SingleSel | ui::Style::ShowSelAlways},
   {1003, ui::ControlKind::PushButton, "Ok", 8, 126, 50, 14},
   {1004, ui::ControlKind::Static, "cach\xe9", 120, 8, 80, 10, ui::Style::Hidden},
+  {1005, ui::ControlKind::DateTimePicker, "", 120, 22, 90, 14, ui::Style::ShortDate},
 }};
 
 class SmallWindow : public ui::Dialog {
@@ -38,6 +41,9 @@ class SmallWindow : public ui::Dialog {
     ui::ListView& list = *GetListView(1002);
     list.InsertColumn(0, "S\xe9rie", ui::LVCFMT_LEFT, 100);
     list.InsertColumn(1, "Tome", ui::LVCFMT_LEFT, 50);
+    std::tm tm{};
+    tm.tm_year = 2007 - 1900; tm.tm_mon = 2; tm.tm_mday = 5; tm.tm_hour = 12; tm.tm_isdst = -1;
+    GetDateTimePicker(1005)->SetTime(std::mktime(&tm));
     const char* rows[][2] = {{"Thorgal", "3"}, {"Blake", "12"}, {"Ast\xe9rix", "7"}};
     for (auto& r : rows) {
       int row = list.InsertItem(list.GetItemCount(), r[0]);
@@ -84,6 +90,7 @@ TEST(WxBackend, TypingClickingSortingAndAMessageBoxOnTheRealToolkit) {
     // Windows-1252 texts reach the screen and come back unchanged.
     EXPECT_EQ(UiDriver::NativeText(*w.GetDlgItem(1000)), "S\xe9rie \x80");
     EXPECT_FALSE(UiDriver::NativeShown(*w.GetDlgItem(1004)));
+    EXPECT_EQ(UiDriver::NativeText(*w.GetDlgItem(1005)), "05/03/2007");  // day first
 
     UiDriver::Type(edit, "Blake");
     EXPECT_TRUE(UiDriver::WaitUntil([&] { return edit.GetWindowText() == "Blake"; }));
@@ -117,6 +124,12 @@ TEST(WxBackend, TypingClickingSortingAndAMessageBoxOnTheRealToolkit) {
   EXPECT_EQ(w.DoModal(), ui::IDOK);
   EXPECT_TRUE(scriptDone);
   EXPECT_EQ(boxes, (std::vector<std::string>{"Continuer avec Blake ?", "Continuer avec Blake ?"}));
+}
+
+TEST(WxBackend, FrenchDatesDoNotChangeHowNumbersAreWritten) {
+  char buf[32];
+  std::snprintf(buf, sizeof buf, "%.1f", 1.5);
+  EXPECT_STREQ(buf, "1.5");
 }
 
 TEST(WxBackend, EscapeEndsTheModalRunWithCancel) {

@@ -29,6 +29,7 @@ class WxApplication {
   bool m_ok = false;
   void* m_backend = nullptr;
   void* m_previous = nullptr;
+  void* m_locale = nullptr;
 };
 
 }  // namespace wxb
