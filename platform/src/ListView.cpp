@@ -55,7 +55,13 @@ int ListView::InsertItem(int row, const std::string& text) {
   if (row < 0) return -1;
   int n = int(m_rows.size());
   if (row > n) row = n;
-  if (HasStyle(Style::SortAscending) || HasStyle(Style::SortDescending)) {
+  if (HasStyle(Style::SortAscending) && m_ascendingOrder) {
+    // Rows in order: the first row that compares greater, as the scan below finds it.
+    auto at = std::upper_bound(m_rows.begin(), m_rows.end(), text, [](const std::string& t, const Row& r) {
+      return CompareText(r.cells[0], t, false) > 0;
+    });
+    row = int(at - m_rows.begin());
+  } else if (HasStyle(Style::SortAscending) || HasStyle(Style::SortDescending)) {
     // The platform places a row of a sorted list by its column-0 text, after
     // the rows that compare equal.
     bool descending = HasStyle(Style::SortDescending);
@@ -66,6 +72,7 @@ int ListView::InsertItem(int row, const std::string& text) {
       ++row;
     }
   }
+  if (!HasStyle(Style::SortAscending) && n > 0) m_ascendingOrder = false;
   Row r;
   r.cells.assign(std::max<std::size_t>(1, m_columns.size()), std::string());
   r.cells[0] = text;
@@ -80,6 +87,7 @@ bool ListView::SetItemText(int row, int column, const std::string& text) {
   Row& r = m_rows[row];
   if (int(r.cells.size()) <= column) r.cells.resize(column + 1);
   r.cells[column] = text;
+  if (column == 0 && m_rows.size() > 1) m_ascendingOrder = false;
   Changed(Aspect::Row, row);
   return true;
 }
@@ -109,6 +117,7 @@ bool ListView::DeleteItem(int row) {
 
 bool ListView::DeleteAllItems() {
   m_rows.clear();
+  m_ascendingOrder = true;
   Changed(Aspect::Rows);
   return true;
 }
@@ -168,6 +177,7 @@ void ListView::EnsureVisible(int row) {
 
 void ListView::ApplyOrder(std::vector<Row>& sorted) {
   m_rows.swap(sorted);
+  if (m_rows.size() > 1) m_ascendingOrder = false;
   Changed(Aspect::Rows);
 }
 

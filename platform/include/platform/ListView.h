@@ -85,6 +85,10 @@ class ListView : public Control {
   int m_sortColumn = -1;
   bool m_sortAscending = true;
   bool m_fullRow = false;
+  // The rows are known to stand in ascending column-0 order (as a list with
+  // the ascending-sort style keeps them until texts change or rows are
+  // sorted otherwise), so an insertion can find its place by halving.
+  bool m_ascendingOrder = true;
 };
 
 }  // namespace ui
