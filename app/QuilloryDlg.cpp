@@ -13,6 +13,7 @@
 #include "resources/Templates.h"
 
 #include <cstdio>
+#include <vector>
 
 namespace {
 
@@ -250,7 +251,7 @@ void CQuilloryDlg::OnRecherche() {
     page->Fill(filter);
     return;
   }
-  page->GetList().DeleteAllItems();
+  std::vector<const CAlbum*> found;
   for (int i = 0; i < m_pGestion->GetAlbumCount(); ++i) {
     const CAlbum* a = m_pGestion->GetAlbum(i);
     if (!a || (filter != CQuilloryDlgList::FILTER_ALL && a->GetType() != filter)) continue;
@@ -259,8 +260,9 @@ void CQuilloryDlg::OnRecherche() {
         cp1252::ContainsNoCase(a->GetGenre(), text) ||
         cp1252::ContainsNoCase(a->GetDessinateur(), text) ||
         cp1252::ContainsNoCase(a->GetEditeur(), text))
-      page->AppendAlbum(*a);
+      found.push_back(a);
   }
+  page->ShowAlbums(std::move(found));
 }
 
 void CQuilloryDlg::OnEnregistrer() {

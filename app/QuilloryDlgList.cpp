@@ -5,10 +5,13 @@
 #include "collection/GestionBD.h"
 #include "platform/ListView.h"
 #include "platform/Static.h"
+#include "platform/TextCompare.h"
 #include "resources/Templates.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <string>
+#include <unordered_set>
 
 namespace {
 
@@ -43,17 +46,27 @@ bool CQuilloryDlgList::OnInitDialog() {
 }
 
 void CQuilloryDlgList::Fill(int typeFilter) {
-  m_list.DeleteAllItems();
-  if (!m_pGestion) return;
-  ui::ListView* view = m_list.GetListView();
-  for (int i = 0; i < m_pGestion->GetAlbumCount(); ++i) {
+  std::vector<const CAlbum*> albums;
+  std::unordered_set<std::string> series;
+  for (int i = 0; m_pGestion && i < m_pGestion->GetAlbumCount(); ++i) {
     const CAlbum* album = m_pGestion->GetAlbum(i);
     if (!album) continue;
     if (typeFilter != FILTER_ALL && album->GetType() != typeFilter) continue;
     // The graphic style lists each series once.
-    if (m_bGraphique && view->FindItem(album->GetSerie()) >= 0) continue;
-    AppendAlbum(*album);
+    if (m_bGraphique && !series.insert(album->GetSerie()).second) continue;
+    albums.push_back(album);
   }
+  ShowAlbums(std::move(albums));
+}
+
+void CQuilloryDlgList::ShowAlbums(std::vector<const CAlbum*> albums) {
+  m_list.DeleteAllItems();
+  std::stable_sort(albums.begin(), albums.end(), [](const CAlbum* a, const CAlbum* b) {
+    // Albums of one series are the common case: equal texts need no collation.
+    return a->GetSerie() != b->GetSerie() &&
+           ui::CompareText(a->GetSerie(), b->GetSerie(), false) < 0;
+  });
+  for (const CAlbum* album : albums) AppendAlbum(*album);
 }
 
 void CQuilloryDlgList::AppendAlbum(const CAlbum& a) {

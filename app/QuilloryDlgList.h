@@ -8,6 +8,7 @@
 #include "platform/Dialog.h"
 
 #include <string>
+#include <vector>
 
 class CAlbum;
 class CGestionBD;
@@ -34,6 +35,11 @@ class CQuilloryDlgList : public ui::Dialog {
   void Fill(int typeFilter);
   // Adds the album's row: the ten cells of the columns.
   void AppendAlbum(const CAlbum& album);
+  // Empties the list and adds the rows of these albums. The list keeps its
+  // rows in the order of their series; the albums are handed to it already
+  // in that order (equal series in the given order), which gives the same
+  // rows in the same places with no row inserted between others.
+  void ShowAlbums(std::vector<const CAlbum*> albums);
   // Moves the comment box by (dx, dy) and makes the list dx wider and dy taller.
   void MovePage(int dx, int dy);
 
