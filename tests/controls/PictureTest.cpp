@@ -101,10 +101,15 @@ TEST_F(PictureTest, AMissingFileShowsTheSystemTextAndHoldsNothing) {
   EXPECT_EQ(picture.GetWidth(), 0);
   EXPECT_EQ(picture.GetHeight(), 0);
 
+  // A folder is no picture file either.
+  session.ExpectMessageBox(std::strerror(EISDIR)).Caption("CPicture Error");
+  EXPECT_FALSE(picture.LoadFromFile(::testing::TempDir()));
+  session.Verify();
+
   // Quietly, for callers that show a placeholder themselves.
   picture.SetReportErrors(false);
   EXPECT_FALSE(picture.LoadFromFile(test::TempPath("no_such_picture.jpg")));
-  EXPECT_TRUE(session.MessageBoxes().size() == 1);
+  EXPECT_EQ(session.MessageBoxes().size(), 2u);
 }
 
 TEST_F(PictureTest, AFileThatIsNoPictureFailsWithoutAMessage) {

@@ -1,4 +1,4 @@
-// The sortable list: columns from a heading specification, copied rows,
+// The sortable list: columns from a headings text, copied rows,
 // comparisons by number, date or text, header clicks and stored widths.
 #include "TestWindows.h"
 
@@ -40,7 +40,7 @@ class SortListCtrlTest : public ::testing::Test {
   CSortListCtrl list;
 };
 
-TEST_F(SortListCtrlTest, ColumnsComeFromTheHeadingSpecification) {
+TEST_F(SortListCtrlTest, ColumnsComeFromTheHeadingsText) {
   ASSERT_TRUE(list.CreateColumns("S\xe9rie,100;Titre,108;Tome,40abc;Note,wide;Nb BD, 50;"));
   ui::ListView& view = *list.GetListView();
   ASSERT_EQ(list.GetColumnCount(), 5);
