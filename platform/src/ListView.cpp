@@ -57,14 +57,15 @@ int ListView::InsertItem(int row, const std::string& text) {
   if (row > n) row = n;
   if (HasStyle(Style::SortAscending) || HasStyle(Style::SortDescending)) {
     // The platform places a row of a sorted list by its column-0 text, after
-    // the rows that compare equal.
+    // the rows that compare equal. The rows already stand in that order, so a
+    // binary search finds the place (a linear one made filling quadratic).
     bool descending = HasStyle(Style::SortDescending);
-    row = 0;
-    while (row < n) {
-      int c = CompareText(m_rows[row].cells[0], text, false);
-      if (descending ? c < 0 : c > 0) break;
-      ++row;
-    }
+    auto after = std::upper_bound(m_rows.begin(), m_rows.end(), text,
+                                  [descending](const std::string& value, const Row& existing) {
+                                    int c = CompareText(existing.cells[0], value, false);
+                                    return descending ? c < 0 : c > 0;
+                                  });
+    row = int(after - m_rows.begin());
   }
   Row r;
   r.cells.assign(std::max<std::size_t>(1, m_columns.size()), std::string());
