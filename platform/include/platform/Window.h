@@ -78,6 +78,7 @@ class Window {
   std::string GetWindowText() const { return m_caption; }
   void ShowWindow(bool show);
   bool IsWindowVisible() const;   // shown, and its parent too for a child dialog
+  bool IsShown() const { return m_visible; }  // its own flag only
   Rect GetClientRect() const { return Rect{0, 0, m_clientSize.cx, m_clientSize.cy}; }
   // Place: in the parent's client coordinates for a child dialog; for a
   // top-level window its client area at (0, 0).

@@ -1,0 +1,58 @@
+// Drives the real wxWidgets backend in GUI tests, through the toolkit's input
+// simulation (real mouse and keyboard events on the display), and reads back
+// what the native controls show. Tests include this instead of wx headers.
+#pragma once
+
+#include "platform/Control.h"
+#include "platform/ListView.h"
+#include "platform/TabCtrl.h"
+#include "platform/Window.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace ui {
+namespace wxb {
+
+class UiDriver {
+ public:
+  // Runs step inside the next window's modal loop, once it is shown.
+  static void WhenShown(std::function<void(Window&)> step);
+  // Handles every pending event and paints every window that needs it.
+  static void Flush();
+  // Dispatches events until cond holds; false after timeoutMs.
+  static bool WaitUntil(const std::function<bool()>& cond, int timeoutMs = 5000);
+
+  static void Click(Control& control);                 // mouse click at its centre
+  static void ClickRow(ListView& list, int row);
+  static void ClickHeader(ListView& list, int column);
+  static void Type(Control& control, const std::string& ascii);  // click in it, then keys
+  static void Key(int vk, bool ctrl = false);
+  static void ClickTab(TabCtrl& tab, int index);       // mouse click on the tab's label
+  // Chooses a menu-bar command as the toolkit reports a user's choice.
+  static void ChooseMenu(Window& window, int commandId);
+  // The window's close box (the toolkit's close request).
+  static void CloseWindow(Window& window);
+  // Every next message box: its text is recorded and the button given is
+  // clicked (IDOK, IDYES, IDNO), in order; then boxes are left alone.
+  static void AnswerMessageBoxes(std::vector<int> answers, std::vector<std::string>* texts);
+
+  // The native side.
+  static std::string NativeText(Control& control);
+  static bool NativeShown(Control& control);
+  static int NativeRowCount(ListView& list);
+  static std::string NativeCell(ListView& list, int row, int column);
+  static int NativeSelectedRow(ListView& list);
+  static int NativeSortColumn(ListView& list);
+  static bool NativeSortAscending(ListView& list);
+  static bool NativeMenuChecked(Window& window, int commandId);
+  static bool NativeMenuEnabled(Window& window, int commandId);
+  static bool NativeWindowShown(Window& window);
+  // A native window's place in its top-level window's client area.
+  static Rect NativeRect(Control& control);
+  static Rect NativeRect(Window& childDialog);
+};
+
+}  // namespace wxb
+}  // namespace ui

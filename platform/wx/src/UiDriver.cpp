@@ -1,0 +1,275 @@
+#include "platform/wx/UiDriver.h"
+
+#include "Peers.h"
+#include "Text1252.h"
+#include "WindowHost.h"
+#include "WxBackend.h"
+
+#include <wx/app.h>
+#include <wx/button.h>
+#include <wx/dialog.h>
+#include <wx/evtloop.h>
+#include <wx/listctrl.h>
+#include <wx/stattext.h>
+#include <wx/textctrl.h>
+#include <wx/combobox.h>
+#include <wx/frame.h>
+#include <wx/menu.h>
+#include <wx/notebook.h>
+#include <wx/timer.h>
+#include <wx/uiaction.h>
+
+#include <memory>
+
+namespace ui {
+namespace wxb {
+
+namespace {
+
+wxWindow* NativeOf(Control& control) {
+  auto* peer = dynamic_cast<NativeControl*>(control.GetPeer());
+  return peer ? peer->Native() : nullptr;
+}
+
+wxListCtrl* NativeList(ListView& list) { return dynamic_cast<wxListCtrl*>(NativeOf(list)); }
+
+void ClickAt(const wxPoint& screen) {
+  wxUIActionSimulator sim;
+  sim.MouseMove(screen);
+  UiDriver::WaitUntil([&] { return wxGetMousePosition() == screen; }, 1000);
+  sim.MouseClick();
+}
+
+}  // namespace
+
+void UiDriver::WhenShown(std::function<void(Window&)> step) {
+  WxBackend* backend = WxBackend::Instance();
+  if (!backend) {
+    // The backend registers itself at its first window; until then use the installed one.
+    backend = dynamic_cast<WxBackend*>(&CurrentBackend());
+  }
+  auto shared = std::make_shared<std::function<void(Window&)>>(std::move(step));
+  backend->onWindowShown = [backend, shared](Window& w) {
+    backend->onWindowShown = nullptr;  // once
+    (*shared)(w);
+  };
+}
+
+void UiDriver::Flush() {
+  wxTheApp->ProcessPendingEvents();
+  if (wxEventLoopBase* loop = wxEventLoopBase::GetActive()) {
+    while (loop->Pending()) loop->Dispatch();
+  }
+  for (wxWindow* top : wxTopLevelWindows) top->Update();
+}
+
+bool UiDriver::WaitUntil(const std::function<bool()>& cond, int timeoutMs) {
+  wxStopWatch watch;
+  while (!cond()) {
+    if (watch.Time() > timeoutMs) return false;
+    wxEventLoopBase* loop = wxEventLoopBase::GetActive();
+    if (loop) {
+      loop->DispatchTimeout(50);
+      wxTheApp->ProcessPendingEvents();
+      loop->ProcessIdle();
+    } else {
+      wxTheApp->Yield(true);
+    }
+  }
+  return true;
+}
+
+void UiDriver::Click(Control& control) {
+  wxWindow* w = NativeOf(control);
+  if (!w) return;
+  WaitUntil([&] { return w->IsShownOnScreen(); }, 2000);
+  wxSize size = w->GetSize();
+  ClickAt(w->ClientToScreen(wxPoint(size.x / 2, size.y / 2)));
+}
+
+void UiDriver::ClickRow(ListView& list, int row) {
+  wxListCtrl* native = NativeList(list);
+  if (!native) return;
+  wxRect r;
+  if (row >= 0) {
+    native->GetItemRect(row, r);  // in the list's own client coordinates
+  } else {
+    // Below the last row.
+    r = wxRect(0, native->GetClientSize().y - 12, 20, 8);
+  }
+  ClickAt(native->ClientToScreen(wxPoint(r.x + 10, r.y + r.height / 2)));
+}
+
+void UiDriver::ClickHeader(ListView& list, int column) {
+  wxListCtrl* native = NativeList(list);
+  if (!native) return;
+  int x = 0;
+  for (int c = 0; c < column; ++c) x += native->GetColumnWidth(c);
+  x += native->GetColumnWidth(column) / 2;
+  wxWindow* header = nullptr;
+  for (wxWindow* child : native->GetChildren())
+    if (!header || child->GetSize().y < header->GetSize().y) header = child;
+  if (!header) return;
+  ClickAt(header->ClientToScreen(wxPoint(x, header->GetSize().y / 2)));
+}
+
+void UiDriver::Type(Control& control, const std::string& ascii) {
+  Click(control);
+  WaitUntil([&] { return control.HasFocus(); }, 2000);
+  wxUIActionSimulator sim;
+  sim.Text(ascii.c_str());
+}
+
+void UiDriver::Key(int vk, bool ctrl) {
+  wxUIActionSimulator sim;
+  int code = vk;
+  switch (vk) {
+    case VK_RETURN: code = WXK_RETURN; break;
+    case VK_ESCAPE: code = WXK_ESCAPE; break;
+    case VK_DELETE: code = WXK_DELETE; break;
+    case VK_DOWN: code = WXK_DOWN; break;
+    case VK_UP: code = WXK_UP; break;
+    default: if (vk >= 'A' && vk <= 'Z') code = vk + 32; break;
+  }
+  sim.Char(code, ctrl ? wxMOD_CONTROL : wxMOD_NONE);
+}
+
+void UiDriver::ClickTab(TabCtrl& tab, int index) {
+  auto* book = dynamic_cast<wxNotebook*>(NativeOf(tab));
+  if (!book) return;
+  WaitUntil([&] { return book->IsShownOnScreen(); }, 2000);
+  // Find the label by asking the notebook what lies along its tab strip.
+  wxSize size = book->GetSize();
+  for (int y = 4; y < 40 && y < size.y; y += 6) {
+    for (int x = 2; x < size.x; x += 4) {
+      long flags = 0;
+      if (book->HitTest(wxPoint(x, y), &flags) == index) {
+        ClickAt(book->ClientToScreen(wxPoint(x + 6, y)));
+        return;
+      }
+    }
+  }
+}
+
+void UiDriver::ChooseMenu(Window& window, int commandId) {
+  WindowHost* host = WindowHost::Of(&window.GetTopLevel());
+  if (!host || !host->TopLevel() || !host->MenuBar()) return;
+  wxMenuItem* item = host->MenuBar()->NativeItem(commandId);
+  if (!item) return;
+  wxCommandEvent event(wxEVT_MENU, item->GetId());
+  event.SetEventObject(host->TopLevel());
+  wxPostEvent(host->TopLevel(), event);
+}
+
+void UiDriver::CloseWindow(Window& window) {
+  WindowHost* host = WindowHost::Of(&window.GetTopLevel());
+  if (host && host->TopLevel()) host->TopLevel()->Close();
+}
+
+namespace {
+wxMenuItem* NativeMenuItem(Window& window, int id) {
+  WindowHost* host = WindowHost::Of(&window.GetTopLevel());
+  return host && host->MenuBar() ? host->MenuBar()->NativeItem(id) : nullptr;
+}
+// A native window's place in the client area of its model top-level window.
+Rect RectIn(wxWindow* w, Window& model) {
+  WindowHost* host = WindowHost::Of(&model.GetTopLevel());
+  if (!w || !host) return Rect{};
+  wxPoint p = host->Client()->ScreenToClient(w->GetScreenPosition());
+  wxSize s = w->GetSize();
+  return Rect{p.x, p.y, p.x + s.x, p.y + s.y};
+}
+}  // namespace
+
+bool UiDriver::NativeMenuChecked(Window& window, int commandId) {
+  wxMenuItem* item = NativeMenuItem(window, commandId);
+  return item && item->IsCheckable() && item->IsChecked();
+}
+
+bool UiDriver::NativeMenuEnabled(Window& window, int commandId) {
+  wxMenuItem* item = NativeMenuItem(window, commandId);
+  return item && item->IsEnabled();
+}
+
+bool UiDriver::NativeWindowShown(Window& window) {
+  WindowHost* host = WindowHost::Of(&window);
+  return host && host->Client()->IsShownOnScreen();
+}
+
+Rect UiDriver::NativeRect(Control& control) { return RectIn(NativeOf(control), control.GetParent()); }
+
+Rect UiDriver::NativeRect(Window& childDialog) {
+  WindowHost* host = WindowHost::Of(&childDialog);
+  return RectIn(host ? host->Client() : nullptr, childDialog);
+}
+
+void UiDriver::AnswerMessageBoxes(std::vector<int> answers, std::vector<std::string>* texts) {
+  WxBackend* backend = dynamic_cast<WxBackend*>(&CurrentBackend());
+  auto queue = std::make_shared<std::vector<int>>(std::move(answers));
+  backend->onMessageBox = [backend, queue, texts](wxDialog& box, const std::string& text) {
+    if (texts) texts->push_back(text);
+    if (queue->empty()) {
+      backend->onMessageBox = nullptr;
+      return;
+    }
+    int answer = queue->front();
+    queue->erase(queue->begin());
+    if (queue->empty()) backend->onMessageBox = nullptr;
+    int id = answer == IDYES ? wxID_YES : answer == IDNO ? wxID_NO : answer == IDCANCEL ? wxID_CANCEL : wxID_OK;
+    wxWindow* button = box.FindWindow(id);
+    if (!button) return;
+    WaitUntil([&] { return button->IsShownOnScreen(); }, 2000);
+    wxSize size = button->GetSize();
+    ClickAt(button->ClientToScreen(wxPoint(size.x / 2, size.y / 2)));
+  };
+}
+
+std::string UiDriver::NativeText(Control& control) {
+  wxWindow* w = NativeOf(control);
+  if (!w) return std::string();
+  if (auto* text = dynamic_cast<wxTextCtrl*>(w)) return FromWx(text->GetValue());
+  if (auto* combo = dynamic_cast<wxComboBox*>(w)) return FromWx(combo->GetValue());
+  if (auto* label = dynamic_cast<wxStaticText*>(w)) return FromWx(label->GetLabelText());
+  // Composite controls (the date picker): the text part inside.
+  std::vector<wxWindow*> pending(w->GetChildren().begin(), w->GetChildren().end());
+  while (!pending.empty()) {
+    wxWindow* child = pending.back();
+    pending.pop_back();
+    if (auto* text = dynamic_cast<wxTextCtrl*>(child)) return FromWx(text->GetValue());
+    pending.insert(pending.end(), child->GetChildren().begin(), child->GetChildren().end());
+  }
+  return FromWx(w->GetLabel());
+}
+
+bool UiDriver::NativeShown(Control& control) {
+  wxWindow* w = NativeOf(control);
+  return w && w->IsShownOnScreen();
+}
+
+int UiDriver::NativeRowCount(ListView& list) {
+  wxListCtrl* native = NativeList(list);
+  return native ? int(native->GetItemCount()) : -1;
+}
+
+std::string UiDriver::NativeCell(ListView& list, int row, int column) {
+  wxListCtrl* native = NativeList(list);
+  return native ? FromWx(native->GetItemText(row, column)) : std::string();
+}
+
+int UiDriver::NativeSelectedRow(ListView& list) {
+  wxListCtrl* native = NativeList(list);
+  return native ? int(native->GetNextItem(-1, wxLIST_NEXT_ALL, wxLIST_STATE_SELECTED)) : -1;
+}
+
+int UiDriver::NativeSortColumn(ListView& list) {
+  wxListCtrl* native = NativeList(list);
+  return native ? native->GetSortIndicator() : -1;
+}
+
+bool UiDriver::NativeSortAscending(ListView& list) {
+  wxListCtrl* native = NativeList(list);
+  return native && native->IsAscendingSortIndicator();
+}
+
+}  // namespace wxb
+}  // namespace ui

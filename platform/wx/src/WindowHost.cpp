@@ -1,0 +1,215 @@
+#include "WindowHost.h"
+
+#include "Text1252.h"
+
+#include <wx/dialog.h>
+#include <wx/frame.h>
+#include <wx/utils.h>
+
+namespace ui {
+namespace wxb {
+
+namespace {
+
+long TopLevelStyle(const DialogTemplate& t) {
+  long style = wxCAPTION | wxSYSTEM_MENU | wxCLOSE_BOX;
+  if (t.style & Style::Resizable) style |= wxRESIZE_BORDER | wxMAXIMIZE_BOX;
+  if (t.style & Style::MinimizeBox) style |= wxMINIMIZE_BOX;
+  if (t.style & Style::MaximizeBox) style |= wxMAXIMIZE_BOX;
+  return style;
+}
+
+// The platform's virtual key for a wx key code, 0 for keys no window uses.
+int VirtualKey(int code) {
+  if ((code >= 'A' && code <= 'Z') || (code >= '0' && code <= '9')) return code;
+  if (code >= 'a' && code <= 'z') return code - 32;
+  switch (code) {
+    case WXK_RETURN: case WXK_NUMPAD_ENTER: return VK_RETURN;
+    case WXK_ESCAPE: return VK_ESCAPE;
+    case WXK_CONTROL: return VK_CONTROL;
+    case WXK_SHIFT: return VK_SHIFT;
+    case WXK_ALT: return VK_MENU;
+    case WXK_DELETE: case WXK_NUMPAD_DELETE: return VK_DELETE;
+    case WXK_BACK: return VK_BACK;
+    case WXK_TAB: return VK_TAB;
+    case WXK_SPACE: return VK_SPACE;
+    case WXK_LEFT: return VK_LEFT;
+    case WXK_RIGHT: return VK_RIGHT;
+    case WXK_UP: return VK_UP;
+    case WXK_DOWN: return VK_DOWN;
+    default: break;
+  }
+  if (code >= WXK_F1 && code <= WXK_F12) return VK_F1 + (code - WXK_F1);
+  if (code > 32 && code < 128) return 0xDE;  // punctuation
+  return 0;
+}
+
+// The client panel owns the peers: they go after the native controls.
+class ClientPanel : public wxPanel {
+ public:
+  ClientPanel(wxWindow* parent) : wxPanel(parent, wxID_ANY) {}
+  ~ClientPanel() override {
+    DestroyChildren();
+    peers.clear();
+  }
+  std::vector<std::unique_ptr<NativeControl>> peers;
+  std::unique_ptr<MenuBridge> menu;
+};
+
+}  // namespace
+
+WindowHost::WindowHost(Window& model, wxTopLevelWindow* top, wxWindow* client)
+    : m_model(model), m_top(top), m_client(client) {
+  model.SetPeer(this);
+}
+
+WindowHost::~WindowHost() {
+  if (m_model.GetPeer() == this) m_model.SetPeer(nullptr);
+}
+
+WindowHost* WindowHost::Of(Window* model) {
+  return model ? dynamic_cast<WindowHost*>(model->GetPeer()) : nullptr;
+}
+
+WindowHost* WindowHost::CreateTopLevel(Dialog& model, wxWindow* parent) {
+  const DialogTemplate& t = model.GetTemplate();
+  wxTopLevelWindow* top;
+  if (t.menu)
+    top = new wxFrame(parent, wxID_ANY, ToWx(t.caption), wxDefaultPosition, wxDefaultSize, TopLevelStyle(t));
+  else
+    top = new wxDialog(parent, wxID_ANY, ToWx(t.caption), wxDefaultPosition, wxDefaultSize, TopLevelStyle(t));
+  auto* client = new ClientPanel(top);
+  auto* host = new WindowHost(model, top, client);
+  host->BindTopLevelEvents();
+  return host;
+}
+
+WindowHost* WindowHost::CreateChild(Dialog& model, WindowHost& parent) {
+  auto* panel = new ClientPanel(parent.Client());
+  panel->Hide();
+  return new WindowHost(model, nullptr, panel);
+}
+
+DialogUnits WindowHost::Units() const {
+  wxSize base = m_client->ConvertDialogToPixels(wxSize(4, 8));
+  return DialogUnits{base.x > 0 ? base.x : 6, base.y > 0 ? base.y : 13};
+}
+
+void WindowHost::CreateControls() {
+  auto* panel = static_cast<ClientPanel*>(m_client);
+  for (const auto& control : m_model.GetControls())
+    panel->peers.push_back(NativeControl::Create(*control, m_client));
+  if (m_top) {
+    Rect client = m_model.GetClientRect();
+    if (m_model.GetMenu()) {
+      panel->menu = std::make_unique<MenuBridge>(*m_model.GetMenu());
+      static_cast<wxFrame*>(m_top)->SetMenuBar(panel->menu->BuildMenuBar());
+    }
+    m_top->SetClientSize(client.Width(), client.Height());
+    m_client->SetSize(0, 0, client.Width(), client.Height());
+    m_top->Centre();
+  } else {
+    Rect r = m_model.GetWindowRect();
+    m_client->SetSize(r.left, r.top, r.Width(), r.Height());
+  }
+}
+
+MenuBridge* WindowHost::MenuBar() const { return static_cast<ClientPanel*>(m_client)->menu.get(); }
+
+void WindowHost::BindTopLevelEvents() {
+  // Key-downs are seen before any control: the model's windows may consume them.
+  m_top->Bind(wxEVT_CHAR_HOOK, [this](wxKeyEvent& e) {
+    int vk = VirtualKey(e.GetKeyCode());
+    if (vk == 0 || !m_model.IsCreated()) {
+      e.Skip();
+      return;
+    }
+    if (m_model.PreTranslate(MessageKind::KeyDown, vk, e.ControlDown(), e.ShiftDown())) return;
+    if ((vk == VK_RETURN || vk == VK_ESCAPE) && m_model.DialogKeyDown(vk)) return;
+    e.Skip();
+  });
+  m_top->Bind(wxEVT_MENU, [this](wxCommandEvent& e) {
+    MenuBridge* bar = MenuBar();
+    int command = bar ? bar->CommandOf(e.GetId()) : 0;
+    if (command != 0 && m_model.IsCreated()) m_model.UserMenuCommand(command);
+    else e.Skip();
+  });
+  m_top->Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent& e) {
+    if (m_model.IsCreated() && !m_endRequested) m_model.SendClose();
+    if (!m_endRequested && e.CanVeto()) e.Veto();
+  });
+  m_top->Bind(wxEVT_SIZE, [this](wxSizeEvent& e) {
+    e.Skip();
+    if (!m_model.IsCreated()) return;
+    wxSize size = m_top->GetClientSize();
+    m_client->SetSize(0, 0, size.x, size.y);
+    Rect now = m_model.GetClientRect();
+    if (size.x != now.Width() || size.y != now.Height()) m_model.UserResize(size.x, size.y);
+  });
+  m_top->Bind(wxEVT_MOVE, [this](wxMoveEvent& e) {
+    e.Skip();
+    if (m_model.IsCreated()) m_model.UserMove();
+  });
+}
+
+void WindowHost::RunModal() {
+  if (m_endRequested) return;
+  wxGUIEventLoop loop;
+  m_loop = &loop;
+  {
+    wxWindowDisabler disabler(m_top);
+    m_top->Show();
+    m_top->Raise();
+    loop.Run();
+  }
+  m_loop = nullptr;
+  m_top->Hide();
+}
+
+void WindowHost::EndModal() {
+  m_endRequested = true;
+  if (m_loop) m_loop->ScheduleExit(0);
+}
+
+void WindowHost::DetachTree() {
+  for (Window* child : m_model.GetChildWindows())
+    if (WindowHost* host = Of(child)) {
+      host->DetachTree();
+      delete host;  // its native panel goes with ours
+    }
+  auto* panel = static_cast<ClientPanel*>(m_client);
+  for (auto& peer : panel->peers) peer->Detach();
+  panel->menu.reset();
+  m_model.SetPeer(nullptr);
+}
+
+void WindowHost::Destroy() {
+  DetachTree();
+  if (m_top) m_top->Destroy();
+  else m_client->Destroy();
+  delete this;
+}
+
+void WindowHost::Changed(WindowAspect aspect) {
+  switch (aspect) {
+    case WindowAspect::Caption:
+      if (m_top) m_top->SetTitle(ToWx(m_model.GetWindowText()));
+      break;
+    case WindowAspect::Visible:
+      if (!m_top) m_client->Show(m_model.IsShown());
+      break;
+    case WindowAspect::Place: {
+      Rect r = m_model.GetWindowRect();
+      if (m_top) m_top->SetClientSize(r.Width(), r.Height());
+      else m_client->SetSize(r.left, r.top, r.Width(), r.Height());
+      break;
+    }
+    case WindowAspect::ZOrder: m_client->Raise(); break;
+    case WindowAspect::Redraw: m_client->Refresh(); break;
+    case WindowAspect::Focus:
+    case WindowAspect::Menu: break;
+  }
+}
+
+}  // namespace wxb
+}  // namespace ui

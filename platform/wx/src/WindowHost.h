@@ -1,0 +1,60 @@
+// The native side of a model window: a top-level frame or dialog (run
+// modally), or a panel for a child dialog, with one peer per control.
+#pragma once
+
+#include "MenuBridge.h"
+#include "Peers.h"
+#include "platform/Dialog.h"
+#include "platform/Window.h"
+
+#include <wx/evtloop.h>
+#include <wx/panel.h>
+#include <wx/toplevel.h>
+
+#include <memory>
+#include <vector>
+
+namespace ui {
+namespace wxb {
+
+class WindowHost : public WindowPeer {
+ public:
+  // Top-level: a frame when the template has a menu (a dialog cannot carry
+  // one), a dialog otherwise. parent: the owner's native window, or null.
+  static WindowHost* CreateTopLevel(Dialog& model, wxWindow* parent);
+  // A child dialog inside its parent's client panel.
+  static WindowHost* CreateChild(Dialog& model, WindowHost& parent);
+  static WindowHost* Of(Window* model);
+
+  ~WindowHost() override;
+
+  // Dialog units of the native font, then the native controls.
+  DialogUnits Units() const;
+  void CreateControls();
+  // Shows the window and runs its modal loop until EndModal.
+  void RunModal();
+  void EndModal();
+  // Detaches the peers (its own and its child dialogs'), destroys the native
+  // window and deletes the hosts.
+  void Destroy();
+
+  void Changed(WindowAspect aspect) override;
+  wxWindow* Client() const { return m_client; }
+  wxTopLevelWindow* TopLevel() const { return m_top; }
+  MenuBridge* MenuBar() const;
+  Window& Model() const { return m_model; }
+
+ private:
+  WindowHost(Window& model, wxTopLevelWindow* top, wxWindow* client);
+  void BindTopLevelEvents();
+  void DetachTree();
+
+  Window& m_model;
+  wxTopLevelWindow* m_top;  // null for a child dialog
+  wxWindow* m_client;       // where the controls live
+  wxGUIEventLoop* m_loop = nullptr;
+  bool m_endRequested = false;
+};
+
+}  // namespace wxb
+}  // namespace ui

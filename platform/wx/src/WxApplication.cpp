@@ -1,0 +1,78 @@
+#include "platform/wx/WxApplication.h"
+
+#include "WxBackend.h"
+
+#include <clocale>
+#include <cstdio>
+
+#include <wx/app.h>
+#include <wx/debug.h>
+#include <wx/image.h>
+#include <wx/init.h>
+#include <wx/intl.h>
+#include <wx/log.h>
+#include <wx/translation.h>
+
+namespace ui {
+namespace wxb {
+
+namespace {
+
+int g_checkFailures = 0;
+
+// No command line of its own and no main loop: windows run their own loops.
+class QuilloryApp : public wxApp {
+ public:
+  bool OnInit() override {
+    SetExitOnFrameDelete(false);
+    return true;
+  }
+};
+
+}  // namespace
+
+WxApplication::WxApplication(int& argc, char** argv) {
+  wxApp::SetInstance(new QuilloryApp);
+  if (!wxEntryStart(argc, argv) || !wxTheApp || !wxTheApp->CallOnInit()) return;
+  wxInitAllImageHandlers();
+  // A failed toolkit check is reported on the console, never as a pop-up
+  // that would stop an unattended run.
+  wxSetAssertHandler([](const wxString& file, int line, const wxString& func, const wxString& cond,
+                        const wxString& msg) {
+    ++g_checkFailures;
+    std::fprintf(stderr, "wx check failed: %s:%d %s: %s %s\n", (const char*)file.utf8_str(), line,
+                 (const char*)func.utf8_str(), (const char*)cond.utf8_str(), (const char*)msg.utf8_str());
+  });
+  // French dates in date pickers and French stock labels (Oui, Non,
+  // Annuler) when the locale and the catalogues are installed. Numbers keep
+  // the C library's formatting: the program's files are written with it.
+  {
+    wxLogNull quiet;
+    auto* locale = new wxLocale;
+    if (locale->Init(wxLANGUAGE_FRENCH)) m_locale = locale;
+    else delete locale;
+    std::setlocale(LC_NUMERIC, "C");
+  }
+  auto* backend = new WxBackend;
+  m_backend = backend;
+  m_previous = InstallBackend(backend);
+  m_ok = true;
+}
+
+int WxApplication::CheckFailures() { return g_checkFailures; }
+
+WxApplication::~WxApplication() {
+  if (m_backend) {
+    InstallBackend(static_cast<Backend*>(m_previous));
+    delete static_cast<WxBackend*>(m_backend);
+  }
+  delete static_cast<wxLocale*>(m_locale);
+  if (wxTheApp) {
+    wxTheApp->ProcessPendingEvents();
+    wxTheApp->OnExit();
+  }
+  wxEntryCleanup();
+}
+
+}  // namespace wxb
+}  // namespace ui
