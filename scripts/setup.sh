@@ -37,7 +37,8 @@ if ! locale -a 2>/dev/null | grep -qi '^fr_FR\.utf-\?8$'; then
   $sudo locale-gen >/dev/null
 fi
 
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUILLORY_WITH_GUI=ON \
+  -DQUILLORY_BUILD_TESTS=ON -DQUILLORY_BUILD_BENCH=ON >/dev/null
 cmake --build build
 
 if [[ "${1:-}" == "--asan" ]]; then
