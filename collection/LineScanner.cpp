@@ -39,14 +39,15 @@ bool CLineScanner::Text(char stop, std::string& out) {
   return true;
 }
 
+bool CLineScanner::TakeSign(std::size_t& pos) const {
+  if (pos >= m_line.size() || (m_line[pos] != '+' && m_line[pos] != '-')) return false;
+  return m_line[pos++] == '-';
+}
+
 bool CLineScanner::Integer(int& out) {
   SkipSpaces();
   std::size_t pos = m_pos;
-  bool negative = false;
-  if (pos < m_line.size() && (m_line[pos] == '+' || m_line[pos] == '-')) {
-    negative = m_line[pos] == '-';
-    ++pos;
-  }
+  bool negative = TakeSign(pos);
   int base = 10;
   if (pos < m_line.size() && m_line[pos] == '0') {
     base = 8;
@@ -96,11 +97,7 @@ bool CLineScanner::Integer(int& out) {
 bool CLineScanner::Decimal(double& out) {
   SkipSpaces();
   std::size_t pos = m_pos;
-  bool negative = false;
-  if (pos < m_line.size() && (m_line[pos] == '+' || m_line[pos] == '-')) {
-    negative = m_line[pos] == '-';
-    ++pos;
-  }
+  bool negative = TakeSign(pos);
   // from_chars reads no sign of its own and ignores the C locale.
   const char* first = m_line.data() + pos;
   const char* last = m_line.data() + m_line.size();

@@ -26,6 +26,9 @@ class CLineScanner {
   bool Decimal(double& out);
 
  private:
+  // Steps over an optional sign at `pos`; true when it was a minus.
+  bool TakeSign(std::size_t& pos) const;
+
   std::string_view m_line;
   std::size_t m_pos = 0;
 };

@@ -9,7 +9,10 @@
 #include <cstdio>
 #include <cstring>
 #include <new>
+#include <stdexcept>
 #include <vector>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -75,6 +78,12 @@ bool CPicture::LoadFromFile(const std::string& path) {
   Release();
   bool result = false;
   std::unique_ptr<std::FILE, FileCloser> file(std::fopen(NativeFilePath(path).c_str(), "rb"));
+  struct stat info {};
+  if (file && fstat(fileno(file.get()), &info) == 0 && S_ISDIR(info.st_mode)) {
+    // A folder opens here, but is no file to read (the platform refuses it).
+    file.reset();
+    errno = EISDIR;
+  }
   if (!file) {
     // The system's own text for the failure, at most 255 characters.
     ShowError(std::string(std::strerror(errno)).substr(0, 255));
@@ -87,6 +96,9 @@ bool CPicture::LoadFromFile(const std::string& path) {
     try {
       buffer.resize(std::size_t(length));
     } catch (const std::bad_alloc&) {
+      ShowError(kNoMemory);
+      return false;
+    } catch (const std::length_error&) {
       ShowError(kNoMemory);
       return false;
     }

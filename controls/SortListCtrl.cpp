@@ -108,18 +108,18 @@ void CSortListCtrl::OnHeaderClick(int column) {
   SortByColumn(column, column == m_sortColumn ? !m_sortAscending : true);
 }
 
-bool CSortListCtrl::CreateColumns(const std::string& specification) {
+bool CSortListCtrl::CreateColumns(const std::string& headings) {
   assert(m_list && "CreateColumns needs an attached list view");
   if (!m_list) return false;
   std::size_t p = 0;
   for (;;) {
-    std::size_t comma = specification.find(',', p);
+    std::size_t comma = headings.find(',', p);
     if (comma == std::string::npos) return true;
-    std::string title = specification.substr(p, comma - p);
-    std::size_t semicolon = specification.find(';', comma + 1);
+    std::string title = headings.substr(p, comma - p);
+    std::size_t semicolon = headings.find(';', comma + 1);
     std::string widthText = semicolon == std::string::npos
-                                ? specification.substr(comma + 1)
-                                : specification.substr(comma + 1, semicolon - comma - 1);
+                                ? headings.substr(comma + 1)
+                                : headings.substr(comma + 1, semicolon - comma - 1);
     if (m_list->InsertColumn(m_columnCount, title, ui::LVCFMT_LEFT, Atoi(widthText)) < 0)
       return false;
     ++m_columnCount;

@@ -1,4 +1,4 @@
-// A report list built from a heading specification ("Titre,108;Tome,40"),
+// A report list whose columns come from one headings text ("Titre,108;Tome,40"),
 // that keeps its own copy of every cell so that rows can be re-sorted at any
 // time: by number, DD/MM/YYYY date or text, chosen from the first compared
 // row's text. A click on a column header sorts by that column (a new column
@@ -40,11 +40,11 @@ class CSortListCtrl {
   ui::ListView* GetListView() const { return m_list; }
   CSortHeaderCtrl& GetHeaderCtrl() { return m_header; }
 
-  // Creates one left-aligned column per "title,width" of the specification
-  // (columns separated by ';'; widths read with atoi). A specification
+  // Creates one left-aligned column per "title,width" of the headings text
+  // (columns separated by ';'; widths read with atoi). A headings text
   // without a comma creates no column and succeeds. False as soon as a
   // column cannot be inserted.
-  bool CreateColumns(const std::string& specification);
+  bool CreateColumns(const std::string& headings);
   int GetColumnCount() const { return m_columnCount; }
 
   // Appends a row of GetColumnCount() texts, first column first (missing

@@ -13,7 +13,7 @@ packages=(
   cmake ninja-build g++ clang libclang-rt-14-dev pkg-config
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   libwxgtk3.2-dev libwxgtk-webview3.2-dev wx3.2-i18n
-  libcurl4-openssl-dev libxml2-dev libxslt1-dev
+  libcurl4-openssl-dev libxml2-dev libxslt1-dev libjpeg-dev
   xvfb xauth xdotool fonts-dejavu-core locales
 )
 
@@ -37,7 +37,8 @@ if ! locale -a 2>/dev/null | grep -qi '^fr_FR\.utf-\?8$'; then
   $sudo locale-gen >/dev/null
 fi
 
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUILLORY_WITH_GUI=ON \
+  -DQUILLORY_BUILD_TESTS=ON -DQUILLORY_BUILD_BENCH=ON >/dev/null
 cmake --build build
 
 if [[ "${1:-}" == "--asan" ]]; then

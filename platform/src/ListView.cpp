@@ -55,22 +55,21 @@ int ListView::InsertItem(int row, const std::string& text) {
   if (row < 0) return -1;
   int n = int(m_rows.size());
   if (row > n) row = n;
-  if (HasStyle(Style::SortAscending) && m_ascendingOrder) {
-    // Rows in order: the first row that compares greater, as the scan below finds it.
-    auto at = std::upper_bound(m_rows.begin(), m_rows.end(), text, [](const std::string& t, const Row& r) {
-      return CompareText(r.cells[0], t, false) > 0;
-    });
-    row = int(at - m_rows.begin());
-  } else if (HasStyle(Style::SortAscending) || HasStyle(Style::SortDescending)) {
+  if (HasStyle(Style::SortAscending) || HasStyle(Style::SortDescending)) {
     // The platform places a row of a sorted list by its column-0 text, after
-    // the rows that compare equal.
+    // the rows that compare equal, scanning from the top. While the rows are
+    // known to stand in ascending order a binary search finds the same place
+    // (the scan made filling quadratic); once sorted otherwise, the scan.
     bool descending = HasStyle(Style::SortDescending);
-    row = 0;
-    while (row < n) {
-      int c = CompareText(m_rows[row].cells[0], text, false);
-      if (descending ? c < 0 : c > 0) break;
-      ++row;
-    }
+    auto placeBefore = [&](const Row& existing) {
+      int c = CompareText(existing.cells[0], text, false);
+      return descending ? c < 0 : c > 0;
+    };
+    auto at = !descending && m_ascendingOrder
+                  ? std::upper_bound(m_rows.begin(), m_rows.end(), text,
+                                     [&](const std::string&, const Row& existing) { return placeBefore(existing); })
+                  : std::find_if(m_rows.begin(), m_rows.end(), placeBefore);
+    row = int(at - m_rows.begin());
   }
   if (!HasStyle(Style::SortAscending) && n > 0) m_ascendingOrder = false;
   Row r;

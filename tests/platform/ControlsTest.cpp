@@ -7,6 +7,7 @@
 #include "platform/headless/Driver.h"
 #include "platform/headless/Session.h"
 
+#include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
 using ui::headless::Driver;
@@ -200,6 +201,67 @@ TEST(TextCompare, FollowsTheWordSortOrder) {
   EXPECT_GT(CompareText("cop", "co-op"), 0);
   EXPECT_EQ(ui::ToUpper1252("s\xe9rie"), "S\xc9RIE");
   EXPECT_EQ(ui::ToLower1252("\xc0 \x8c"), "\xe0 \x9c");
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(ControlsTest, SelectionStatesSetByCodeNotifyAndMultiSelectionKeepsSeveral) {
+  ui::ListView& list = List();
+  list.ModifyStyle(ui::Style::SingleSel | ui::Style::SortAscending, 0);
+  list.InsertColumn(0, "S");
+  for (const char* s : {"a", "b", "c"}) list.InsertItem(list.GetItemCount(), s);
+  log.events.clear();
+  list.SetItemState(-1, ui::LVIS_SELECTED, ui::LVIS_SELECTED);  // every row
+  EXPECT_EQ(list.GetSelectedCount(), 3);
+  EXPECT_EQ(log.events.size(), 3u);
+  EXPECT_EQ(list.GetNextSelectedItem(0), 1);
+  list.SetItemState(1, 0, ui::LVIS_SELECTED);
+  EXPECT_EQ(list.GetNextSelectedItem(0), 2);
+  EXPECT_EQ(log.events.back(), "changed 1 2>0");
+  // A single-selection list drops the others when one is selected.
+  list.ModifyStyle(0, ui::Style::SingleSel);
+  list.SetItemState(1, ui::LVIS_SELECTED, ui::LVIS_SELECTED);
+  EXPECT_EQ(list.GetSelectedCount(), 1);
+  EXPECT_EQ(list.GetNextSelectedItem(), 1);
+}
+
+TEST(Controls, DropDownListShowsOnlyItsItemsAndSelectStringMatchesPrefixes) {
+  Session session;
+  ui::DialogTemplate tmpl{1, "", 100, 50, 0, nullptr,
+                          {{1101, ui::ControlKind::ComboBox, "ignored", 0, 0, 60, 80, ui::Style::Sorted,
+                            {"2009", "2007", "2008"}}}};
+  ui::Dialog dlg(tmpl, nullptr);
+  session.Open(dlg);
+  ui::ComboBox& years = *dlg.GetComboBox(1101);
+  EXPECT_EQ(years.GetWindowText(), "");
+  EXPECT_EQ(years.GetLBText(0), "2007");
+  EXPECT_FALSE(years.UserChar('x'));  // nothing to type into
+  EXPECT_EQ(years.SelectString(-1, "200"), 0);
+  EXPECT_EQ(years.SelectString(0, "200"), 1);  // searching after the item given
+  EXPECT_EQ(years.SelectString(-1, "1999"), ui::CB_ERR);
+  EXPECT_EQ(years.GetCurSel(), 1);
+  int changes = 0;
+  dlg.MapNotify(1101, ui::Notification::SelChange, [&](const ui::NotifyInfo&) { ++changes; });
+  Driver(dlg).SelectCombo(1101, 2);
+  EXPECT_EQ(changes, 1);
+  EXPECT_EQ(years.GetWindowText(), "2009");
+  years.SetCurSel(-1);
+  EXPECT_EQ(years.GetWindowText(), "");
+}
+
+TEST(Controls, ActingOnHiddenOrDisabledControlsFailsTheTest) {
+  Session session;
+  test::Log log;
+  test::MainWnd main(log);
+  session.Open(main);
+  Driver d(main);
+  EXPECT_NONFATAL_FAILURE(d.Type(1008, "x"), "is hidden");
+  main.GetDlgItem(1026)->EnableWindow(false);
+  EXPECT_NONFATAL_FAILURE(d.Click(1026), "is disabled");
+  EXPECT_NONFATAL_FAILURE(d.Click(4242), "has no control 4242");
+  EXPECT_NONFATAL_FAILURE(d.SelectTab(1031, 5), "has no tab 5");
 }
 
 }  // namespace

@@ -147,3 +147,29 @@ TEST(ImageDecoding, DamagedOrForeignBytesGiveNoPicture) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(Profile, AValueCannotBreakTheFileIntoLines) {
+  std::string path = TempPath("lines.ini");
+  std::remove(path.c_str());
+  ui::Profile profile;
+  profile.SetFile(path);
+  profile.WriteProfileString("S", "E", "one\r\n[Injected]\r\nX=1");
+  ui::Profile again;
+  again.SetFile(path);
+  EXPECT_EQ(again.GetProfileString("S", "E"), "one[Injected]X=1");
+  EXPECT_EQ(again.GetProfileString("Injected", "X", "none"), "none");
+  std::remove(path.c_str());
+}
+
+TEST(DrawingSurface, WithoutStopsTabsAdvanceEightCharacterWidths) {
+  ui::RecordingSurface dc(96, ui::Size{800, 600}, false);
+  ui::FontSpec font;
+  font.height = 10;
+  dc.SelectFont(font);
+  dc.TabbedTextOut(0, 0, "ab\tc", {}, 0);
+  EXPECT_EQ(dc.Ops(ui::DrawOp::Text)[1].x, 40);  // 8 x 5 pixels
+}
+
+}  // namespace

@@ -185,3 +185,45 @@ TEST_F(WindowTest, ReflectHookSeesTheControlsNotificationsFirst) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(WindowTest, ReturnOnAFocusedButtonClicksItAndAMultiLineEditTakesIt) {
+  test::Entry entry;
+  session.Open(entry);
+  Driver d(entry);
+  d.Focus(ui::IDCANCEL).PressKey(ui::VK_RETURN);
+  EXPECT_EQ(entry.GetModalResult(), ui::IDCANCEL);
+
+  test::Entry other;
+  session.Open(other);
+  Driver o(other);
+  o.Type(1006, "a\nb");
+  EXPECT_FALSE(other.IsEnded());
+  EXPECT_EQ(o.Text(1006), "a\r\nb");
+  o.Focus(1022).PressKey(ui::VK_SPACE);  // Space ticks a focused check box
+  EXPECT_EQ(other.IsDlgButtonChecked(1022), ui::BST_CHECKED);
+}
+
+TEST_F(WindowTest, SystemMenuItemsAndTheCloseCommand) {
+  ui::Menu* sys = main.GetSystemMenu();
+  sys->AppendSeparator();
+  sys->AppendMenu("&A propos de Quillory...", 16);
+  EXPECT_EQ(sys->GetMenuItemCount(), 2);
+  EXPECT_EQ(sys->FindItem(16)->text, "&A propos de Quillory...");
+  main.SendSysCommand(ui::SC_CLOSE);
+  EXPECT_EQ(log.events, (std::vector<std::string>{"close"}));
+}
+
+TEST_F(WindowTest, ArrowKeysMoveTheSelectionOfAFocusedList) {
+  ui::ListView& list = *main.m_page.GetListView(1001);
+  list.InsertColumn(0, "S");
+  for (const char* s : {"a", "b", "c"}) list.InsertItem(list.GetItemCount(), s);
+  Driver page(main.m_page);
+  page.ClickRow(1001, 0).PressKey(ui::VK_DOWN).PressKey(ui::VK_DOWN).PressKey(ui::VK_DOWN);
+  EXPECT_EQ(list.GetNextSelectedItem(), 2);
+  page.PressKey(ui::VK_UP);
+  EXPECT_EQ(list.GetNextSelectedItem(), 1);
+}
+
+}  // namespace
