@@ -165,6 +165,26 @@ TEST_F(MainWindowTest, ExportCsvFailureIsReported) {
   Window().Menu(ID_EXPORTER_CSV);
 }
 
+TEST_F(MainWindowTest, GraphicStylePagesListEachSeriesOnceWithoutComment) {
+  AlbumSpec second{"Blake", "Espadon 2", 2};
+  second.type = 1;
+  folder.WriteCollection({{"Blake", "Espadon", 1}, {"Akira", "Tetsuo", 1}, second, {"blake", "Autre", 3}});
+  Open();
+  EXPECT_EQ(CQuilloryTabCtrl::Labels(true)[0], "G\xE9n\xE9ral");
+  CQuilloryDlgList page(dlg.get(), dlg->GetGestion(), true);
+  page.Create(dlg.get());
+  std::vector<std::string> series;
+  for (int row = 0; row < page.GetList().GetItemCount(); ++row)
+    series.push_back(page.GetList().GetItemText(row, 0) + "/" + page.GetList().GetItemText(row, 1));
+  // The first album of each series, the series spelled exactly.
+  EXPECT_THAT(series, UnorderedElementsAre("Akira/Tetsuo", "Blake/Espadon", "blake/Autre"));
+  page.Fill(1);
+  EXPECT_EQ(page.GetList().GetItemCount(), 1);
+  EXPECT_FALSE(page.GetDlgItem(IDC_STATIC_COMMENTAIRE)->IsShown());
+  EXPECT_FALSE(page.GetDlgItem(IDC_GROUP_COMMENTAIRE)->IsShown());
+  page.DestroyWindow();
+}
+
 // ---- Search ----
 
 class SearchTest : public MainWindowTest {
