@@ -37,20 +37,20 @@ std::string TestProgramFolder::File(const std::string& relative) const {
   return (fs::path(m_path) / relative).string();
 }
 
-std::string TestProgramFolder::DatabaseBytes(const std::vector<AlbumSpec>& albums) {
+std::string TestProgramFolder::DatabaseBytes(const std::vector<AlbumValues>& albums) {
   // In stores of at most a full table each, so that files beyond it can be made.
   std::string bytes;
   for (std::size_t first = 0; first < albums.size(); first += CGestionBD::MAX_ALBUMS) {
-    std::vector<AlbumSpec> part(albums.begin() + first,
+    std::vector<AlbumValues> part(albums.begin() + first,
                                 albums.begin() + std::min(albums.size(), first + CGestionBD::MAX_ALBUMS));
     bytes += FormatStore(part);
   }
   return bytes;
 }
 
-std::string TestProgramFolder::FormatStore(const std::vector<AlbumSpec>& albums) {
+std::string TestProgramFolder::FormatStore(const std::vector<AlbumValues>& albums) {
   CGestionBD store;
-  for (const AlbumSpec& a : albums) {
+  for (const AlbumValues& a : albums) {
     store.AddAlbum(a.serie.c_str(), a.titre.c_str(), a.tome, a.dessinateur.c_str(),
                    a.scenariste.c_str(), a.editeur.c_str(), a.commentaire.c_str(), false,
                    a.genre.c_str(), 0.0, a.type, a.collection.c_str(), a.note, 0, 0);
@@ -59,7 +59,7 @@ std::string TestProgramFolder::FormatStore(const std::vector<AlbumSpec>& albums)
   return store.FormatDatabase();
 }
 
-void TestProgramFolder::WriteCollection(const std::vector<AlbumSpec>& albums) const {
+void TestProgramFolder::WriteCollection(const std::vector<AlbumValues>& albums) const {
   WriteFile("data/quillory.db", DatabaseBytes(albums));
 }
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-struct AlbumSpec {
+struct AlbumValues {
   std::string serie, titre;
   int tome = 1;
   std::string dessinateur = "_", scenariste = "_", editeur = "_", commentaire = "_";
@@ -26,7 +26,7 @@ class TestProgramFolder {
   std::string File(const std::string& relative) const;  // a path below the folder
 
   // Writes data/quillory.db with these albums, in order.
-  void WriteCollection(const std::vector<AlbumSpec>& albums) const;
+  void WriteCollection(const std::vector<AlbumValues>& albums) const;
   void WriteFile(const std::string& relative, const std::string& bytes) const;
   std::string ReadFile(const std::string& relative) const;
   bool Exists(const std::string& relative) const;
@@ -35,9 +35,9 @@ class TestProgramFolder {
   void WritePicture(const std::string& relative) const;
 
   // The bytes of the database file for these albums.
-  static std::string DatabaseBytes(const std::vector<AlbumSpec>& albums);
+  static std::string DatabaseBytes(const std::vector<AlbumValues>& albums);
 
  private:
-  static std::string FormatStore(const std::vector<AlbumSpec>& albums);
+  static std::string FormatStore(const std::vector<AlbumValues>& albums);
   std::string m_path;
 };

@@ -22,25 +22,25 @@ using ::testing::UnorderedElementsAre;
 constexpr int kLoanControls[] = {IDC_EDIT_PRETA, IDC_STATIC_PRETA, IDC_BUTTON_PRET,
                                  IDC_EDIT_DATEPRET, IDC_STATIC_DATEPRET};
 
-std::vector<AlbumSpec> Collection() {
-  AlbumSpec asterix{"Ast\xE9rix", "Le Tour de Gaule", 5};
+std::vector<AlbumValues> Collection() {
+  AlbumValues asterix{"Ast\xE9rix", "Le Tour de Gaule", 5};
   asterix.dessinateur = "Uderzo";
   asterix.scenariste = "Goscinny";
   asterix.editeur = "Hachette";
   asterix.commentaire = "Un classique";
   asterix.picture = "images\\asterix.bmp";
   asterix.note = 8;
-  AlbumSpec blake{"Blake et Mortimer", "La Marque jaune", 6};
+  AlbumValues blake{"Blake et Mortimer", "La Marque jaune", 6};
   blake.editeur = "Dargaud";
   blake.genre = "Aventure";
   blake.picture = "images\\missing.jpg";
-  AlbumSpec watchmen{"Watchmen", "Watchmen", 1};
+  AlbumValues watchmen{"Watchmen", "Watchmen", 1};
   watchmen.type = 1;
   watchmen.commentaire = "Moore et Gibbons";
-  AlbumSpec akira{"Akira", "Tetsuo", 1};
+  AlbumValues akira{"Akira", "Tetsuo", 1};
   akira.type = 2;
   akira.editeur = "Gl\xE9nat";
-  AlbumSpec other{"Inconnu", "Hors type", 2};
+  AlbumValues other{"Inconnu", "Hors type", 2};
   other.type = 3;
   return {asterix, blake, watchmen, akira, other};
 }
@@ -166,7 +166,7 @@ TEST_F(MainWindowTest, ExportCsvFailureIsReported) {
 }
 
 TEST_F(MainWindowTest, GraphicStylePagesListEachSeriesOnceWithoutComment) {
-  AlbumSpec second{"Blake", "Espadon 2", 2};
+  AlbumValues second{"Blake", "Espadon 2", 2};
   second.type = 1;
   folder.WriteCollection({{"Blake", "Espadon", 1}, {"Akira", "Tetsuo", 1}, second, {"blake", "Autre", 3}});
   Open();
@@ -190,14 +190,14 @@ TEST_F(MainWindowTest, GraphicStylePagesListEachSeriesOnceWithoutComment) {
 class SearchTest : public MainWindowTest {
  protected:
   void SetUp() override {
-    AlbumSpec quick{"Quick et Flupke", "Haut les mains", 1};
-    AlbumSpec coquelicot{"Les Fleurs", "Printemps", 2};
+    AlbumValues quick{"Quick et Flupke", "Haut les mains", 1};
+    AlbumValues coquelicot{"Les Fleurs", "Printemps", 2};
     coquelicot.editeur = "Editions Coquelicot";
-    AlbumSpec none{"Tintin", "Le Lotus bleu", 5};
+    AlbumValues none{"Tintin", "Le Lotus bleu", 5};
     none.editeur = "Casterman";
-    AlbumSpec echo{"\xC9" "cho des cavernes", "Premier cri", 1};
+    AlbumValues echo{"\xC9" "cho des cavernes", "Premier cri", 1};
     echo.type = 2;
-    AlbumSpec manga{"Akira", "Tetsuo", 1};
+    AlbumValues manga{"Akira", "Tetsuo", 1};
     manga.type = 2;
     manga.scenariste = "Otomo";
     folder.WriteCollection({quick, coquelicot, none, echo, manga});
@@ -296,11 +296,11 @@ TEST_F(MainWindowTest, ClickBelowTheRowsHidesLoanControlsPictureAndComment) {
 }
 
 TEST_F(MainWindowTest, RowNamesTheFirstAlbumWithExactlyItsSeriesTitleAndVolume) {
-  AlbumSpec first{"Blake", "Espadon", 1};
+  AlbumValues first{"Blake", "Espadon", 1};
   first.commentaire = "premier";
-  AlbumSpec second = first;
+  AlbumValues second = first;
   second.commentaire = "second";
-  AlbumSpec lower{"blake", "Espadon", 1};
+  AlbumValues lower{"blake", "Espadon", 1};
   lower.commentaire = "minuscule";
   folder.WriteCollection({first, second, lower});
   Open();

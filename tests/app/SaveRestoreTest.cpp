@@ -14,7 +14,7 @@ const char* const kRestoreQuestion =
     "Voulez vous vraiment restorer votre base de donn\xE9" "e ?\n"
     " Si oui Quillory va devoir se fermer pour se reinitialiser.";
 
-std::vector<AlbumSpec> TwoAlbums() {
+std::vector<AlbumValues> TwoAlbums() {
   return {{"Blake et Mortimer", "La Marque jaune", 6}, {"Watchmen", "Watchmen", 1}};
 }
 
@@ -141,7 +141,7 @@ TEST_F(CloseTest, FailedBackupIsReported) {
 // ---- Restore ----
 
 TEST_F(CloseTest, RestoreCopiesTheBackupReloadsAndCloses) {
-  const std::vector<AlbumSpec> saved = {{"Akira", "Tetsuo", 1}, {"Akira", "Kaneda", 2},
+  const std::vector<AlbumValues> saved = {{"Akira", "Tetsuo", 1}, {"Akira", "Kaneda", 2},
                                         {"Tintin", "Le Lotus bleu", 5}};
   folder.WriteCollection(saved);
   const std::string backup = folder.File("images/copie.db");
@@ -205,7 +205,7 @@ TEST_F(CloseTest, FailedRestoreCopyIsReportedAndKeepsEverything) {
 // ---- A collection file beyond the album table ----
 
 TEST_F(MainWindowTest, CollectionBeyondTheTableWarnsThatOnlyTheFirstAreLoaded) {
-  std::vector<AlbumSpec> many;
+  std::vector<AlbumValues> many;
   for (int i = 0; i <= CGestionBD::MAX_ALBUMS; ++i) many.push_back({"Serie", "Album", i});
   folder.WriteCollection(many);  // written with no table limit
   session.ExpectMessageBox(CQuilloryDlg::MSG_STORE_FULL).Type(ui::MB_OK | ui::MB_ICONEXCLAMATION);

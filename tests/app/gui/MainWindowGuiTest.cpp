@@ -18,7 +18,7 @@ namespace {
 
 TEST(MainWindowGui, SearchSelectAChangeAndTheCloseQuestion) {
   TestProgramFolder folder;
-  AlbumSpec watchmen{"Watchmen", "Watchmen", 1};
+  AlbumValues watchmen{"Watchmen", "Watchmen", 1};
   watchmen.commentaire = "Moore et Gibbons";
   watchmen.type = 1;
   folder.WriteCollection({{"Blake et Mortimer", "La Marque jaune", 6}, watchmen,

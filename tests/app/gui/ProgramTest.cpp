@@ -174,8 +174,8 @@ bool WaitFor(const std::function<bool()>& cond, std::chrono::seconds timeout = s
   return cond();
 }
 
-std::vector<AlbumSpec> FortyAlbums() {
-  std::vector<AlbumSpec> albums;
+std::vector<AlbumValues> FortyAlbums() {
+  std::vector<AlbumValues> albums;
   const char* series[] = {"Blake et Mortimer", "Thorgal", "Largo Winch", "Spirou et Fantasio"};
   for (int i = 0; i < 40; ++i) albums.push_back({series[i % 4], "Album " + std::to_string(i), i / 4 + 1});
   return albums;
