@@ -8,7 +8,7 @@ scripts/setup.sh --asan
 
 run_ctest() {
   if [[ -z "${DISPLAY:-}" ]]; then
-    xvfb-run -a -s "-screen 0 1280x1024x24" ctest --test-dir "$1" --output-on-failure
+    xvfb-run -a -s "-screen 0 1600x1200x24" ctest --test-dir "$1" --output-on-failure
   else
     ctest --test-dir "$1" --output-on-failure
   fi
