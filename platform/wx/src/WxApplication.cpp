@@ -2,8 +2,15 @@
 
 #include "WxBackend.h"
 
+#include <chrono>
 #include <clocale>
 #include <cstdio>
+#include <cstdlib>
+#include <thread>
+
+#if defined(__WXGTK__)
+#include <dlfcn.h>
+#endif
 
 #include <wx/app.h>
 #include <wx/debug.h>
@@ -29,11 +36,36 @@ class QuilloryApp : public wxApp {
   }
 };
 
+// An X server busy with other clients connecting at the same moment now and
+// then refuses a connection (seen under Xvfb while a test driver polled it).
+// GTK gives up at the first refusal, so the display is opened here, a few
+// times if need be; GTK's own start-up then finds it already open. The
+// function is looked up in the process (the toolkit links GDK) so that no
+// GTK header is needed.
+void OpenDisplayPatiently(int& argc, char** argv) {
+#if defined(__WXGTK__)
+  if (!std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY")) return;
+  using InitCheck = int (*)(int*, char***);
+  auto initCheck = reinterpret_cast<InitCheck>(dlsym(RTLD_DEFAULT, "gdk_init_check"));
+  if (!initCheck) return;
+  for (int attempt = 0; attempt < 10; ++attempt) {
+    if (initCheck(&argc, &argv)) return;
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+  }
+#else
+  (void)argc;
+  (void)argv;
+#endif
+}
+
 }  // namespace
 
 WxApplication::WxApplication(int& argc, char** argv) {
   wxApp::SetInstance(new QuilloryApp);
-  if (!wxEntryStart(argc, argv) || !wxTheApp || !wxTheApp->CallOnInit()) return;
+  OpenDisplayPatiently(argc, argv);
+  // A failed start has already cleaned up after itself.
+  m_started = wxEntryStart(argc, argv);
+  if (!m_started || !wxTheApp || !wxTheApp->CallOnInit()) return;
   wxInitAllImageHandlers();
   // A failed toolkit check is reported on the console, never as a pop-up
   // that would stop an unattended run.
@@ -67,6 +99,7 @@ WxApplication::~WxApplication() {
     delete static_cast<WxBackend*>(m_backend);
   }
   delete static_cast<wxLocale*>(m_locale);
+  if (!m_started) return;
   if (wxTheApp) {
     wxTheApp->ProcessPendingEvents();
     wxTheApp->OnExit();

@@ -27,6 +27,7 @@ class WxApplication {
 
  private:
   bool m_ok = false;
+  bool m_started = false;
   void* m_backend = nullptr;
   void* m_previous = nullptr;
   void* m_locale = nullptr;
