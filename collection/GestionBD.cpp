@@ -404,9 +404,7 @@ CsvImportResult CGestionBD::ImportCsv(const std::string& path) {
         return false;
       }
       firstByKey.emplace(std::move(key), GetAlbumCount());
-      IncTypeCount(imported->GetType());
-      UpdateSeries(*imported);
-      m_albums.push_back(std::move(imported));
+      AppendAlbum(std::move(imported));
     } else {
       CAlbum& existing = *m_albums[found->second];
       DecTypeCount(existing.GetType());
