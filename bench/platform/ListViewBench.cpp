@@ -6,6 +6,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include "ListRows.h"
+
 #include <cstdio>
 #include <string>
 
@@ -15,16 +17,9 @@ const ui::DialogTemplate kTemplate{1, "", 400, 300, ui::Style::None, nullptr, {
   {1001, ui::ControlKind::ListView, "", 0, 0, 400, 300, ui::Style::SingleSel | ui::Style::ShowSelAlways},
 }};
 
-constexpr int kRows = 5000;
-constexpr int kColumns = 10;
-
-// Texts that vary like album fields: series names shared by a few rows.
-std::string Cell(int row, int column) {
-  char buf[64];
-  std::snprintf(buf, sizeof buf, "%c%s %d-%d", 'A' + (row * 7919 + column * 31) % 26,
-                column % 2 ? "\xe9rie" : "lbum", (row * 104729) % 977, column);
-  return buf;
-}
+using listbench::Cell;
+using listbench::kColumns;
+using listbench::kRows;
 
 void Fill(ui::ListView& list) {
   list.DeleteAllItems();

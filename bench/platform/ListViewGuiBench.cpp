@@ -9,6 +9,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include "ListRows.h"
+
 #include <cstdio>
 #include <string>
 
@@ -18,15 +20,9 @@ const ui::DialogTemplate kTemplate{1, "Liste", 400, 250, ui::Style::Resizable, n
   {1001, ui::ControlKind::ListView, "", 0, 0, 400, 250, ui::Style::SingleSel | ui::Style::ShowSelAlways},
 }};
 
-constexpr int kRows = 5000;
-constexpr int kColumns = 10;
-
-std::string Cell(int row, int column) {
-  char buf[64];
-  std::snprintf(buf, sizeof buf, "%c%s %d-%d", 'A' + (row * 7919 + column * 31) % 26,
-                column % 2 ? "\xe9rie" : "lbum", (row * 104729) % 977, column);
-  return buf;
-}
+using listbench::Cell;
+using listbench::kColumns;
+using listbench::kRows;
 
 ui::Dialog* g_window = nullptr;
 
