@@ -8,7 +8,6 @@
 
 #include "ListRows.h"
 
-#include <cstdio>
 #include <string>
 
 namespace {
