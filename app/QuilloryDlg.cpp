@@ -1,12 +1,20 @@
 #include "app/QuilloryDlg.h"
 
 #include "app/ColumnWidths.h"
+#include "app/ImpressionListe.h"
 #include "app/ProxySettings.h"
 #include "app/QuilloryDlgList.h"
 #include "collection/Cp1252.h"
 #include "collection/DataPath.h"
 #include "collection/GestionBD.h"
 #include "collection/SafeFile.h"
+#include "dialogs/AboutDlg.h"
+#include "dialogs/QuilloryBlocNote.h"
+#include "dialogs/QuilloryComicLinkDlg.h"
+#include "dialogs/QuillorySerieASuivre.h"
+#include "dialogs/QuilloryStatAchat.h"
+#include "dialogs/QuilloryStatDlg.h"
+#include "dialogs/QuilloryStatEditDlg.h"
 #include "platform/Button.h"
 #include "platform/Services.h"
 #include "platform/TabCtrl.h"
@@ -28,11 +36,9 @@ constexpr int kLoanControls[] = {IDC_EDIT_PRETA, IDC_STATIC_PRETA, IDC_BUTTON_PR
 // Commands of menu 134 that this window does not carry out (yet): their
 // items stay visible but greyed, so that nothing pretends to work.
 constexpr int kCommandsNotAvailable[] = {
-    ID_GESTION_NOUVELLESERIE, ID_GESTION_IMPRIMER, ID_EXPORTER_HTML,   ID_IMPORTER_CSV,
-    ID_OUTILS_LISTEPRETS,     ID_OUTILS_BLOCNOTE,  ID_STAT_GENERALES,  ID_STAT_EDITEURS,
-    ID_STAT_ACHAT,            ID_STAT_PRETEES,     ID_STAT_ASUIVRE,    ID_STAT_HISTORIQUECOMICS,
-    ID_CONFIG_LISTES,         ID_CONFIG_WEB,       ID_STYLE_LISTE,     ID_STYLE_GRAPHIQUE,
-    ID_WEB_SORTIEBD,          ID_WEB_SITE,         ID_APROPOS,
+    ID_GESTION_NOUVELLESERIE, ID_EXPORTER_HTML, ID_IMPORTER_CSV,    ID_OUTILS_LISTEPRETS,
+    ID_STAT_PRETEES,          ID_CONFIG_LISTES, ID_CONFIG_WEB,      ID_STYLE_LISTE,
+    ID_STYLE_GRAPHIQUE,       ID_WEB_SORTIEBD,  ID_WEB_SITE,
 };
 
 constexpr const char* kPlaceholder = "data/AddPicture.bmp";
@@ -56,6 +62,14 @@ CQuilloryDlg::CQuilloryDlg(ui::Window* parent, int style, std::string programFol
   MapCommand(ID_GESTION_RESTORER, &CQuilloryDlg::OnRestorer);
   MapCommand(ID_EXPORTER_CSV, &CQuilloryDlg::OnExporterCsv);
   MapCommand(ID_FERMER, &CQuilloryDlg::OnFermer);
+  MapCommand(ID_GESTION_IMPRIMER, &CQuilloryDlg::OnImprimer);
+  MapCommand(ID_OUTILS_BLOCNOTE, &CQuilloryDlg::OnBlocNote);
+  MapCommand(ID_STAT_GENERALES, &CQuilloryDlg::OnStatGenerales);
+  MapCommand(ID_STAT_EDITEURS, &CQuilloryDlg::OnStatEditeurs);
+  MapCommand(ID_STAT_ACHAT, &CQuilloryDlg::OnStatAchat);
+  MapCommand(ID_STAT_ASUIVRE, &CQuilloryDlg::OnSerieASuivre);
+  MapCommand(ID_STAT_HISTORIQUECOMICS, &CQuilloryDlg::OnHistoriqueComics);
+  MapCommand(ID_APROPOS, &CQuilloryDlg::OnAPropos);
   MapNotify(IDC_TAB, ui::Notification::TabSelChange, &CQuilloryDlg::OnSelchangeTab);
   MapNotify(IDC_TAB, ui::Notification::TabClick, &CQuilloryDlg::OnClickTab);
 }
@@ -70,9 +84,9 @@ bool CQuilloryDlg::OnInitDialog() {
     if (!about.empty()) {
       sysMenu->AppendSeparator();
       sysMenu->AppendMenu(about, IDM_ABOUTBOX);
-      sysMenu->EnableMenuItem(IDM_ABOUTBOX, false);  // the About box comes later
     }
   }
+  SetIcon(&ApplicationIcon());
 
   m_picture.SubclassDlgItem(IDC_PICTURE, *this);
   ShowLoanControls(false);
@@ -183,7 +197,11 @@ bool CQuilloryDlg::PreTranslateMessage(const ui::Message& msg) {
 void CQuilloryDlg::OnMove() { m_bCtrl = false; }
 
 void CQuilloryDlg::OnSysCommand(int id) {
-  if (id == IDM_ABOUTBOX) return;  // the About box comes later
+  if (id == IDM_ABOUTBOX) {
+    CAboutDlg about(this);
+    about.DoModal();
+    return;
+  }
   ui::Dialog::OnSysCommand(id);
 }
 
@@ -318,4 +336,53 @@ void CQuilloryDlg::OnExporterCsv() {
   m_bCtrl = false;
   if (!m_pGestion->ExportCsv(m_szRepertoire))
     ui::AfxMessageBox(MSG_CSV_FAILED, ui::MB_OK | ui::MB_ICONSTOP);
+}
+
+void CQuilloryDlg::OnImprimer() {
+  m_bCtrl = false;
+  CQuilloryDlgList* page = m_tab.GetCurrentPage();
+  if (!page) return;
+  CImpressionListe::Print(this, *m_pGestion, CImpressionListe::FirstColumn(page->GetList()));
+}
+
+void CQuilloryDlg::OnBlocNote() {
+  m_bCtrl = false;
+  CQuilloryBlocNote dlg(this, m_szRepertoire);
+  dlg.DoModal();
+}
+
+void CQuilloryDlg::OnStatGenerales() {
+  m_bCtrl = false;
+  CQuilloryStatDlg dlg(this, m_pGestion.get());
+  dlg.DoModal();
+}
+
+void CQuilloryDlg::OnStatEditeurs() {
+  m_bCtrl = false;
+  CQuilloryStatEditDlg dlg(this, m_pGestion.get());
+  dlg.DoModal();
+}
+
+void CQuilloryDlg::OnStatAchat() {
+  m_bCtrl = false;
+  CQuilloryStatAchat dlg(this, m_pGestion.get());
+  dlg.DoModal();
+}
+
+void CQuilloryDlg::OnSerieASuivre() {
+  m_bCtrl = false;
+  CQuillorySerieASuivre dlg(this, m_pGestion.get());
+  dlg.DoModal();
+}
+
+void CQuilloryDlg::OnHistoriqueComics() {
+  m_bCtrl = false;
+  CQuilloryComicLinkDlg dlg(this, m_pGestion.get(), m_szRepertoire);
+  dlg.DoModal();
+}
+
+void CQuilloryDlg::OnAPropos() {
+  m_bCtrl = false;
+  CAboutDlg about(this);
+  about.DoModal();
 }

@@ -39,6 +39,14 @@ class CQuilloryDlg : public ui::Dialog {
   void OnRestorer();
   void OnExporterCsv();
   void OnFermer() { SendClose(); }
+  void OnImprimer();
+  void OnBlocNote();
+  void OnStatGenerales();
+  void OnStatEditeurs();
+  void OnStatAchat();
+  void OnSerieASuivre();
+  void OnHistoriqueComics();
+  void OnAPropos();
 
   // What the pages and the commands share with the window.
   CGestionBD* GetGestion() const { return m_pGestion.get(); }

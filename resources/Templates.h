@@ -11,6 +11,15 @@
 extern const ui::DialogTemplate kDialogQuillory;   // 102, main window, list style
 extern const ui::DialogTemplate kDialogQuilloryList;  // 141, album list page
 extern const ui::MenuTemplate kMenuQuillory;       // 134, menu bar of both main windows
+extern const ui::DialogTemplate kDialogAbout;      // 100, About box, list style
+extern const ui::DialogTemplate kDialogStat;       // 142, general statistics
+extern const ui::DialogTemplate kDialogStatEdit;   // 144, albums per publisher
+extern const ui::DialogTemplate kDialogAbout2;     // 153, About box, graphic style
+extern const ui::DialogTemplate kDialogSerieASuivre;  // 154, series to follow
+extern const ui::DialogTemplate kDialogComicLink;  // 156, comics by release date
+extern const ui::DialogTemplate kDialogListSimple; // 157, one year's page of 156
+extern const ui::DialogTemplate kDialogBlocNote;   // 159, notepad
+extern const ui::DialogTemplate kDialogStatAchat;  // 161, purchases per month
 
 // String table entries by id; an empty text for an unknown id.
 const char* LoadResourceString(int id);
