@@ -6,6 +6,8 @@
 #include "WindowHost.h"
 #include "platform/Dialog.h"
 
+#include <libintl.h>
+
 #include <wx/app.h>
 #include <wx/filedlg.h>
 #include <wx/msgdlg.h>
@@ -271,12 +273,13 @@ class ReplayPrintout : public wxPrintout {
   std::unique_ptr<PageRecorder> m_recorder;
 };
 
-// The printer chosen last, kept for the next print of the run. A machine
-// without a printer of its own still offers printing into a PDF file.
+// The printer chosen last, kept for the next print of the run. At first the
+// dialog offers printing into a PDF file, which every machine has: GTK names
+// that printer in the user's language, with its own translations.
 wxPrintDialogData& LastPrintChoice() {
   static wxPrintDialogData data = [] {
     wxPrintDialogData d;
-    d.GetPrintData().SetPrinterName("Print to File");
+    d.GetPrintData().SetPrinterName(wxString::FromUTF8(dgettext("gtk30", "Print to File")));
     return d;
   }();
   return data;
