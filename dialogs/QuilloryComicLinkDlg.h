@@ -23,6 +23,6 @@ class CQuilloryComicLinkDlg : public ui::Dialog {
 
   CQuilloryTabCtrlSimple m_tab;
   CGestionBD* m_pGestion;  // not owned
-  ui::Window* m_pParent;   // the main window, not owned
+  [[maybe_unused]] ui::Window* m_pParent;  // the main window, not owned
   std::string m_strDossier;
 };

@@ -33,7 +33,7 @@ class CQuilloryListSimple : public ui::Dialog {
 
   CPictureViewer m_picture;
   CSortListCtrl m_listComics;
-  CQuilloryTabCtrlSimple* m_pTab;  // not owned
+  [[maybe_unused]] CQuilloryTabCtrlSimple* m_pTab;  // the tab control holding the page, not owned
   CGestionBD* m_pGestion;          // not owned
   std::string m_strDossier;
 };
