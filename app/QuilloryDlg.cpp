@@ -1,6 +1,8 @@
 #include "app/QuilloryDlg.h"
 
 #include "app/ColumnWidths.h"
+#include "app/MainWindowCommands.h"
+#include "app/QuilloryConfTab.h"
 #include "app/ProxySettings.h"
 #include "app/QuilloryDlgList.h"
 #include "collection/Cp1252.h"
@@ -28,11 +30,10 @@ constexpr int kLoanControls[] = {IDC_EDIT_PRETA, IDC_STATIC_PRETA, IDC_BUTTON_PR
 // Commands of menu 134 that this window does not carry out (yet): their
 // items stay visible but greyed, so that nothing pretends to work.
 constexpr int kCommandsNotAvailable[] = {
-    ID_GESTION_NOUVELLESERIE, ID_GESTION_IMPRIMER, ID_EXPORTER_HTML,   ID_IMPORTER_CSV,
+    ID_GESTION_NOUVELLESERIE, ID_GESTION_IMPRIMER, ID_EXPORTER_HTML,
     ID_OUTILS_LISTEPRETS,     ID_OUTILS_BLOCNOTE,  ID_STAT_GENERALES,  ID_STAT_EDITEURS,
     ID_STAT_ACHAT,            ID_STAT_PRETEES,     ID_STAT_ASUIVRE,    ID_STAT_HISTORIQUECOMICS,
-    ID_CONFIG_LISTES,         ID_CONFIG_WEB,       ID_STYLE_LISTE,     ID_STYLE_GRAPHIQUE,
-    ID_WEB_SORTIEBD,          ID_WEB_SITE,         ID_APROPOS,
+    ID_CONFIG_WEB,            ID_WEB_SORTIEBD,     ID_WEB_SITE,        ID_APROPOS,
 };
 
 constexpr const char* kPlaceholder = "data/AddPicture.bmp";
@@ -56,6 +57,10 @@ CQuilloryDlg::CQuilloryDlg(ui::Window* parent, int style, std::string programFol
   MapCommand(ID_GESTION_RESTORER, &CQuilloryDlg::OnRestorer);
   MapCommand(ID_EXPORTER_CSV, &CQuilloryDlg::OnExporterCsv);
   MapCommand(ID_FERMER, &CQuilloryDlg::OnFermer);
+  MapCommand(ID_IMPORTER_CSV, &CQuilloryDlg::OnImporterCsv);
+  MapCommand(ID_CONFIG_LISTES, &CQuilloryDlg::OnConfigListes);
+  MapCommand(ID_STYLE_LISTE, &CQuilloryDlg::OnStyleListe);
+  MapCommand(ID_STYLE_GRAPHIQUE, &CQuilloryDlg::OnStyleGraphique);
   MapNotify(IDC_TAB, ui::Notification::TabSelChange, &CQuilloryDlg::OnSelchangeTab);
   MapNotify(IDC_TAB, ui::Notification::TabClick, &CQuilloryDlg::OnClickTab);
 }
@@ -318,4 +323,33 @@ void CQuilloryDlg::OnExporterCsv() {
   m_bCtrl = false;
   if (!m_pGestion->ExportCsv(m_szRepertoire))
     ui::AfxMessageBox(MSG_CSV_FAILED, ui::MB_OK | ui::MB_ICONSTOP);
+}
+
+void CQuilloryDlg::OnImporterCsv() {
+  m_bCtrl = false;
+  if (!MainWindowCommands::ImportCsv(this, *m_pGestion, m_szRepertoire)) return;
+  m_bModifie = true;
+  ShowAlbumCount();
+  m_tab.ShowPage();
+}
+
+void CQuilloryDlg::OnConfigListes() {
+  m_bCtrl = false;
+  CQuilloryConfTab dlg(this, &m_tab);
+  dlg.DoModal();
+  // Written whatever closed the dialog.
+  ColumnWidths columns;
+  for (int i = 0; i < ColumnWidths::COUNT; ++i) columns.widths[i] = m_tab.GetColumnWidth(i);
+  columns.Save(m_szRepertoire);
+}
+
+void CQuilloryDlg::OnStyleChange(int style) {
+  m_bCtrl = false;
+  if (MainWindowCommands::ChangeStyle(*this, m_szRepertoire, m_bGraphique ? 1 : 0, style)) {
+    m_bGraphique = style != 0;
+    return;
+  }
+  // The running style keeps its marks.
+  GetMenu()->CheckMenuItem(ID_STYLE_LISTE, !m_bGraphique);
+  GetMenu()->CheckMenuItem(ID_STYLE_GRAPHIQUE, m_bGraphique);
 }

@@ -39,6 +39,10 @@ class CQuilloryDlg : public ui::Dialog {
   void OnRestorer();
   void OnExporterCsv();
   void OnFermer() { SendClose(); }
+  void OnImporterCsv();
+  void OnConfigListes();
+  void OnStyleListe() { OnStyleChange(0); }
+  void OnStyleGraphique() { OnStyleChange(1); }
 
   // What the pages and the commands share with the window.
   CGestionBD* GetGestion() const { return m_pGestion.get(); }
@@ -94,6 +98,7 @@ class CQuilloryDlg : public ui::Dialog {
   void MoveControl(int id, int dx, int dy);
   void OnSelchangeTab();
   void OnClickTab();
+  void OnStyleChange(int style);
   // Menu items whose commands this window does not carry out yet.
   void GreyCommandsNotAvailable();
 

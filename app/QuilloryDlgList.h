@@ -13,6 +13,7 @@
 class CAlbum;
 class CGestionBD;
 class CQuilloryDlg;
+class CQuilloryDlgtypeGraph;
 
 class CQuilloryDlgList : public ui::Dialog {
  public:
@@ -55,11 +56,15 @@ class CQuilloryDlgList : public ui::Dialog {
  private:
   void OnClickList(const ui::NotifyInfo& info);
   void OnItemChangedList(const ui::NotifyInfo& info);
+  void OnRClickList(const ui::NotifyInfo& info);
+  // The graphic window's keys of a series page.
+  bool PreTranslateSeries(const ui::Message& msg);
   // Shows the selected album; hitRow < 0: the click was on no row.
   void ShowSelection(int hitRow);
 
   CSortListCtrl m_list;
   CQuilloryDlg* m_pDlg;  // the owner in the list style; null in the graphic style
+  CQuilloryDlgtypeGraph* m_pGraph;  // the owner in the graphic style; null in the list style
   CGestionBD* m_pGestion;  // not owned
   bool m_bGraphique;
   bool m_bCtrl = false;

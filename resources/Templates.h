@@ -11,6 +11,12 @@
 extern const ui::DialogTemplate kDialogQuillory;   // 102, main window, list style
 extern const ui::DialogTemplate kDialogQuilloryList;  // 141, album list page
 extern const ui::MenuTemplate kMenuQuillory;       // 134, menu bar of both main windows
+extern const ui::MenuTemplate kMenuPopupSubmit;    // 143, album commands (graphic album list)
+extern const ui::DialogTemplate kDialogConfTab;    // 145, "Config des listes"
+extern const ui::DialogTemplate kDialogQuilloryGraph;  // 149, main window, graphic style
+extern const ui::MenuTemplate kMenuPopupSerie;     // 151, series commands (graphic series pages)
+extern const ui::DialogTemplate kDialogRename;     // 152, renaming a series
+extern const ui::DialogTemplate kDialogSeconPic;   // 160, the second picture of an album
 
 // String table entries by id; an empty text for an unknown id.
 const char* LoadResourceString(int id);

@@ -1,0 +1,63 @@
+#pragma once
+// Commands both main windows carry out the same way: choosing a file below
+// the program folder, the CSV import dialogue, the style switch, the backup
+// and the restore, and the dialogs that change the collection.
+
+#include "platform/Services.h"
+
+#include <string>
+
+namespace ui {
+class Window;
+}
+class CGestionBD;
+
+namespace MainWindowCommands {
+
+// Modes of the album entry dialog besides a row index (modification).
+constexpr int MODE_NEW_SERIES = -1;
+constexpr int MODE_NEXT_VOLUME = -2;
+
+constexpr const char* CSV_FILTER = "Fichiers csv (*.csv)";
+constexpr const char* MSG_IMPORT_QUESTION = "Voulez vous vraiment importer le fichier : %s ?";
+constexpr const char* MSG_IMPORT_DONE = "Importation R\xE9ussie";
+constexpr const char* MSG_IMPORT_BAD_LINE =
+    "Probl\xE8me de format de CSV \xE0 la ligne : %s .\n\n Pour Rappel le format est le suivant :\n"
+    "Serie;Album;Tome;Dessinateur;Scenariste;Editeur;Commentaire;EO;Genre;Collection;Note;Type \n\n"
+    " Tout les chamops doivent au moins contenir un espace ! \n\n"
+    " Pour annuler la saisie, il vous suffit de quitter sans sauver";
+constexpr const char* MSG_IMPORT_UNREADABLE =
+    "Impossible de lire le fichier : %s\nAucune BD n'a \xE9t\xE9 import\xE9" "e.";
+constexpr const char* MSG_IMPORT_STORE_FULL =
+    "La base des BD est pleine (5000 BD) : l'importation s'est arr\xEAt\xE9" "e \xE0 la ligne : %s\n\n"
+    " Pour annuler la saisie, il vous suffit de quitter sans sauver";
+constexpr const char* MSG_STYLE_QUESTION =
+    "Un changement de Style va necessitee un redemarrage du logiciel.\n Voulez vous continuer?";
+constexpr const char* MSG_STYLE_FAILED = "Erreur de changement de type. Contactez quillory";
+
+// "%s" of a message replaced by a value.
+std::string Format(const char* pattern, const std::string& value);
+
+// The import dialogue: choose a file, confirm, import, report. True when the
+// collection may have changed (the window then refreshes and marks itself
+// modified).
+bool ImportCsv(ui::Window* owner, CGestionBD& gestion, const std::string& programFolder);
+
+// The style switch to `chosen` (0 list, 1 graphic) from the window running
+// `running`: asks for the restart, writes the style file and closes the
+// window. False when nothing was changed (the same style, No, or a style
+// file that cannot be written); the caller then shows its style's marks.
+bool ChangeStyle(ui::Window& window, const std::string& programFolder, int running, int chosen);
+
+// "Enregistrer sous..." and the file part of "Restorer" (true: the database
+// file was replaced and the collection reloaded).
+void SaveBackup(const CGestionBD& gestion, const std::string& programFolder);
+bool RestoreBackup(ui::Window* owner, CGestionBD& gestion, const std::string& programFolder);
+
+// The album entry dialog (mode: MODE_NEW_SERIES, MODE_NEXT_VOLUME or the
+// row modified) and the list of loans. False when the dialog is not there.
+bool RunEntryDialog(ui::Window* owner, CGestionBD* gestion, const std::string& programFolder,
+                    int mode, const std::string& titre, const std::string& serie, int tome);
+bool RunLoanList(ui::Window* owner, CGestionBD* gestion);
+
+}  // namespace MainWindowCommands
