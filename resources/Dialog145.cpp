@@ -7,7 +7,7 @@ namespace Style = ui::Style;
 
 namespace {
 ui::ControlTemplate Check(int id, const char* text, int y) {
-  return {id, ControlKind::CheckBox, text, 14, y, 72, 10, Style::AutoCheck};
+  return {id, ControlKind::CheckBox, text, 14, y - 2, 72, 14, Style::AutoCheck};
 }
 ui::ControlTemplate Size(int id, int y) {
   return {id, ControlKind::Edit, "", 96, y - 2, 40, 14, Style::Number};

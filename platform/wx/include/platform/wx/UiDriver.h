@@ -52,6 +52,14 @@ class UiDriver {
   // A native window's place in its top-level window's client area.
   static Rect NativeRect(Control& control);
   static Rect NativeRect(Window& childDialog);
+  // A top-level window's outer size (menu bar included, and the frame where
+  // the window manager reports one), and the screen's size.
+  static Size NativeWindowSize(Window& window);
+  static Size ScreenSize();
+  // The room the control's text needs, in pixels: the toolkit's best size for
+  // buttons and check boxes (padding included), the extent of the text in the
+  // control's font for static texts and group boxes; (0, 0) for other kinds.
+  static Size NativeTextNeed(Control& control);
 };
 
 }  // namespace wxb
