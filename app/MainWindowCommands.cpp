@@ -8,15 +8,60 @@
 #include "platform/Window.h"
 
 #include <cstdio>
+#include <vector>
 
 namespace MainWindowCommands {
 
-std::string Format(const char* pattern, const std::string& value) {
+namespace {
+
+// A line of a data file shown in a message: short, and without control bytes.
+std::string ShownLine(const std::string& line) {
+  constexpr std::size_t kShown = 80;
+  std::string shown;
+  for (char c : line.substr(0, kShown)) shown += (static_cast<unsigned char>(c) < 0x20) ? '?' : c;
+  if (line.size() > kShown) shown += "...";
+  return shown;
+}
+
+// Keeps the database about to be replaced beside it, under a fresh name;
+// false (and said) when it cannot be written. No database: nothing to keep.
+bool KeepCopyOfDatabase(const std::string& programFolder, std::string& copyName) {
+  copyName.clear();
+  std::string current;
+  if (!ReadWholeFile(DataPath(programFolder, CGestionBD::DATABASE_FILE), current))
+    return true;  // no database yet: nothing to keep
+  // A fresh name each time: an earlier copy may be the one the user needs.
+  for (int n = 1;; ++n) {
+    copyName = std::string(CQuilloryDlg::RESTORE_COPY_PREFIX) +
+               (n == 1 ? "" : "-" + std::to_string(n)) + ".db";
+    if (!FileExists(DataPath(programFolder, "data\\" + copyName)) || n >= 1000) break;
+  }
+  const std::string path = DataPath(programFolder, "data\\" + copyName);
+  if (!WriteFileAtomically(path, current)) {
+    ui::AfxMessageBox(Format(CQuilloryDlg::MSG_RESTORE_NO_COPY, path), ui::MB_OK | ui::MB_ICONSTOP);
+    return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+std::string Format(const char* pattern, std::initializer_list<std::string> values) {
   std::string text(pattern);
-  std::size_t at = text.find("%s");
-  if (at != std::string::npos) text.replace(at, 2, value);
+  std::size_t from = 0;
+  for (const std::string& value : values) {
+    std::size_t at = text.find('%', from);
+    while (at != std::string::npos && at + 1 < text.size() && text[at + 1] != 's' &&
+           text[at + 1] != 'i')
+      at = text.find('%', at + 1);
+    if (at == std::string::npos || at + 1 >= text.size()) break;
+    text.replace(at, 2, value);
+    from = at + value.size();
+  }
   return text;
 }
+
+std::string Format(const char* pattern, const std::string& value) { return Format(pattern, {value}); }
 
 bool ImportCsv(ui::Window* owner, CGestionBD& gestion, const std::string& programFolder) {
   std::string path;
@@ -37,10 +82,13 @@ bool ImportCsv(ui::Window* owner, CGestionBD& gestion, const std::string& progra
       ui::AfxMessageBox(MSG_IMPORT_DONE);
       return true;
     case CsvImportResult::BAD_LINE:
-      ui::AfxMessageBox(Format(MSG_IMPORT_BAD_LINE, result.line));
+      ui::AfxMessageBox(Format(MSG_IMPORT_BAD_LINE, ShownLine(result.line)) +
+                        Format(MSG_IMPORT_NOT_READ, std::to_string(result.notRead)));
       return true;
     case CsvImportResult::STORE_FULL:
-      ui::AfxMessageBox(Format(MSG_IMPORT_STORE_FULL, result.line), ui::MB_OK | ui::MB_ICONSTOP);
+      ui::AfxMessageBox(Format(MSG_IMPORT_STORE_FULL, ShownLine(result.line)) +
+                            Format(MSG_IMPORT_NOT_READ, std::to_string(result.notRead)),
+                        ui::MB_OK | ui::MB_ICONSTOP);
       return true;
     case CsvImportResult::CANNOT_OPEN:
       ui::AfxMessageBox(Format(MSG_IMPORT_UNREADABLE, path), ui::MB_OK | ui::MB_ICONSTOP);
@@ -81,7 +129,8 @@ void SaveBackup(const CGestionBD& gestion, const std::string& programFolder) {
     ui::AfxMessageBox(Format(CQuilloryDlg::MSG_BACKUP_FAILED, *path), ui::MB_OK | ui::MB_ICONSTOP);
 }
 
-bool RestoreBackup(ui::Window* owner, CGestionBD& gestion, const std::string& programFolder) {
+bool RestoreBackup(ui::Window* owner, CGestionBD& gestion, const std::string& programFolder,
+                   const std::function<void()>& refresh) {
   ui::FileDialogRequest request;
   request.owner = owner;
   request.title = "R\xE9pertoire courant";
@@ -90,22 +139,54 @@ bool RestoreBackup(ui::Window* owner, CGestionBD& gestion, const std::string& pr
   request.flags = ui::OFN_PATHMUSTEXIST | ui::OFN_FILEMUSTEXIST | ui::OFN_HIDEREADONLY;
   const auto picked = ui::GetOpenFileName(request);
   if (!picked || picked->empty()) return false;
-  if (ui::AfxMessageBox(CQuilloryDlg::MSG_RESTORE_QUESTION, ui::MB_YESNO | ui::MB_ICONEXCLAMATION) !=
-      ui::IDYES)
-    return false;
-  // Read first, then replace the database in one step: a failure leaves it whole.
+
+  // Read and check the file first: a file that is no collection (a picture
+  // picked by mistake) must not become the database.
   std::string bytes;
-  if (!ReadWholeFile(*picked, bytes) ||
-      !WriteFileAtomically(DataPath(programFolder, CGestionBD::DATABASE_FILE), bytes)) {
+  if (!ReadWholeFile(*picked, bytes)) {
     ui::AfxMessageBox(Format(CQuilloryDlg::MSG_RESTORE_FAILED, *picked), ui::MB_OK | ui::MB_ICONSTOP);
     return false;
   }
-  const int result = gestion.Load(programFolder);
-  if (result == CGestionBD::LOAD_STORE_FULL)
-    ui::AfxMessageBox(CQuilloryDlg::MSG_STORE_FULL, ui::MB_OK | ui::MB_ICONEXCLAMATION);
-  else if (result != CGestionBD::LOAD_OK)
-    ui::AfxMessageBox(CQuilloryDlg::MSG_CANNOT_OPEN);
+  const DatabaseSummary summary = CGestionBD::Inspect(bytes);
+  if (summary.albums == 0) {
+    ui::AfxMessageBox(Format(CQuilloryDlg::MSG_RESTORE_NOT_A_DATABASE, *picked), ui::MB_OK | ui::MB_ICONSTOP);
+    return false;
+  }
+  if (ui::AfxMessageBox(CQuilloryDlg::MSG_RESTORE_QUESTION, ui::MB_YESNO | ui::MB_ICONEXCLAMATION) != ui::IDYES)
+    return false;
+  if (summary.unreadable > 0 &&
+      ui::AfxMessageBox(Format(CQuilloryDlg::MSG_RESTORE_UNREADABLE,
+                               {*picked, std::to_string(summary.albums),
+                                std::to_string(summary.unreadable),
+                                ShownLine(summary.firstUnreadable)}),
+                        ui::MB_YESNO | ui::MB_ICONEXCLAMATION) != ui::IDYES)
+    return false;
+
+  // The database being replaced stays beside it, so a wrong restore can be undone.
+  std::string copyName;
+  if (!KeepCopyOfDatabase(programFolder, copyName)) return false;
+  if (!WriteFileAtomically(DataPath(programFolder, CGestionBD::DATABASE_FILE), bytes)) {
+    ui::AfxMessageBox(Format(CQuilloryDlg::MSG_RESTORE_FAILED, *picked), ui::MB_OK | ui::MB_ICONSTOP);
+    return false;
+  }
+  LoadCollection(gestion, programFolder);
+  if (refresh) refresh();
+  std::string done = CQuilloryDlg::MSG_RESTORE_DONE;
+  if (!copyName.empty()) done = Format(CQuilloryDlg::MSG_RESTORE_KEPT, "data\\" + copyName) + "\n" + done;
+  ui::AfxMessageBox(done, ui::MB_OK | ui::MB_ICONEXCLAMATION);
   return true;
+}
+
+void LoadCollection(CGestionBD& gestion, const std::string& programFolder) {
+  const int result = gestion.Load(programFolder);
+  if (result != CGestionBD::LOAD_OK && result != CGestionBD::LOAD_STORE_FULL) {
+    ui::AfxMessageBox(CQuilloryDlg::MSG_CANNOT_OPEN);
+    return;
+  }
+  const std::vector<std::string>& unread = gestion.GetUnreadLines();
+  if (!unread.empty())
+    ui::AfxMessageBox(Format(CQuilloryDlg::MSG_UNREAD_LINES, {std::to_string(unread.size()), ShownLine(unread[0])}),
+                      ui::MB_OK | ui::MB_ICONEXCLAMATION);
 }
 
 bool RunEntryDialog(ui::Window*, CGestionBD*, const std::string&, int, const std::string&,

@@ -5,6 +5,8 @@
 
 #include "platform/Services.h"
 
+#include <functional>
+#include <initializer_list>
 #include <string>
 
 namespace ui {
@@ -26,6 +28,8 @@ constexpr const char* MSG_IMPORT_BAD_LINE =
     "Serie;Album;Tome;Dessinateur;Scenariste;Editeur;Commentaire;EO;Genre;Collection;Note;Type \n\n"
     " Tout les chamops doivent au moins contenir un espace ! \n\n"
     " Pour annuler la saisie, il vous suffit de quitter sans sauver";
+// Added to the two messages of an import that stopped.
+constexpr const char* MSG_IMPORT_NOT_READ = "\n\n %i ligne(s) du fichier n'ont pas \xE9t\xE9 import\xE9" "es.";
 constexpr const char* MSG_IMPORT_UNREADABLE =
     "Impossible de lire le fichier : %s\nAucune BD n'a \xE9t\xE9 import\xE9" "e.";
 constexpr const char* MSG_IMPORT_STORE_FULL =
@@ -35,8 +39,13 @@ constexpr const char* MSG_STYLE_QUESTION =
     "Un changement de Style va necessitee un redemarrage du logiciel.\n Voulez vous continuer?";
 constexpr const char* MSG_STYLE_FAILED = "Erreur de changement de type. Contactez quillory";
 
-// "%s" of a message replaced by a value.
+// The %s and %i of a message filled in order with the values given.
+std::string Format(const char* pattern, std::initializer_list<std::string> values);
 std::string Format(const char* pattern, const std::string& value);
+
+// Loads the database file, saying when it cannot be opened or holds lines
+// the store cannot show.
+void LoadCollection(CGestionBD& gestion, const std::string& programFolder);
 
 // The import dialogue: choose a file, confirm, import, report. True when the
 // collection may have changed (the window then refreshes and marks itself
@@ -49,10 +58,13 @@ bool ImportCsv(ui::Window* owner, CGestionBD& gestion, const std::string& progra
 // file that cannot be written); the caller then shows its style's marks.
 bool ChangeStyle(ui::Window& window, const std::string& programFolder, int running, int chosen);
 
-// "Enregistrer sous..." and the file part of "Restorer" (true: the database
-// file was replaced and the collection reloaded).
+// "Enregistrer sous...", and "Restorer" up to the closing: a backup checked
+// as a collection replaces the database (kept beside it), the collection is
+// reloaded, `refresh` shows it and the user is told; true then, and the
+// window closes.
 void SaveBackup(const CGestionBD& gestion, const std::string& programFolder);
-bool RestoreBackup(ui::Window* owner, CGestionBD& gestion, const std::string& programFolder);
+bool RestoreBackup(ui::Window* owner, CGestionBD& gestion, const std::string& programFolder,
+                   const std::function<void()>& refresh);
 
 // The album entry dialog (mode: MODE_NEW_SERIES, MODE_NEXT_VOLUME or the
 // row modified) and the list of loans. False when the dialog is not there.

@@ -57,15 +57,6 @@ std::string Format(const char* pattern, std::initializer_list<std::string> value
 
 std::string Format(const char* pattern, const std::string& value) { return Format(pattern, {value}); }
 
-// A line of a data file shown in a message: short, and without control bytes.
-std::string ShownLine(const std::string& line) {
-  constexpr std::size_t kShown = 80;
-  std::string shown;
-  for (char c : line.substr(0, kShown)) shown += (static_cast<unsigned char>(c) < 0x20) ? '?' : c;
-  if (line.size() > kShown) shown += "...";
-  return shown;
-}
-
 }  // namespace
 
 CQuilloryDlg::CQuilloryDlg(ui::Window* parent, int style, std::string programFolder)
@@ -141,17 +132,7 @@ void CQuilloryDlg::GreyCommandsNotAvailable() {
   for (int id : kCommandsNotAvailable) GetMenu()->EnableMenuItem(id, false);
 }
 
-void CQuilloryDlg::LoadCollection() {
-  const int result = m_pGestion->Load(m_szRepertoire);
-  if (result != CGestionBD::LOAD_OK && result != CGestionBD::LOAD_STORE_FULL) {
-    ui::AfxMessageBox(MSG_CANNOT_OPEN);
-    return;
-  }
-  const std::vector<std::string>& unread = m_pGestion->GetUnreadLines();
-  if (!unread.empty())
-    ui::AfxMessageBox(Format(MSG_UNREAD_LINES, {std::to_string(unread.size()), ShownLine(unread[0])}),
-                      ui::MB_OK | ui::MB_ICONEXCLAMATION);
-}
+void CQuilloryDlg::LoadCollection() { MainWindowCommands::LoadCollection(*m_pGestion, m_szRepertoire); }
 
 void CQuilloryDlg::ShowAlbumCount() {
   SetDlgItemText(IDC_EDIT_NBBD, std::to_string(m_pGestion->GetAlbumCount()));
@@ -319,69 +300,11 @@ void CQuilloryDlg::OnEnregistrerSous() {
 
 void CQuilloryDlg::OnRestorer() {
   m_bCtrl = false;
-  ui::FileDialogRequest request;
-  request.owner = this;
-  request.title = "R\xE9pertoire courant";
-  request.filters = {{BACKUP_FILTER, "*.db"}, {"Tous les fichiers (*.*)", "*.*"}};
-  request.initialDir = DataPath(m_szRepertoire, "data\\");
-  request.flags = ui::OFN_PATHMUSTEXIST | ui::OFN_FILEMUSTEXIST | ui::OFN_HIDEREADONLY;
-  const auto picked = ui::GetOpenFileName(request);
-  if (!picked || picked->empty()) return;
-
-  // Read and check the file first: a file that is no collection (a picture
-  // picked by mistake) must not become the database.
-  std::string bytes;
-  if (!ReadWholeFile(*picked, bytes)) {
-    ui::AfxMessageBox(Format(MSG_RESTORE_FAILED, *picked), ui::MB_OK | ui::MB_ICONSTOP);
-    return;
-  }
-  const DatabaseSummary summary = CGestionBD::Inspect(bytes);
-  if (summary.albums == 0) {
-    ui::AfxMessageBox(Format(MSG_RESTORE_NOT_A_DATABASE, *picked), ui::MB_OK | ui::MB_ICONSTOP);
-    return;
-  }
-  if (ui::AfxMessageBox(MSG_RESTORE_QUESTION, ui::MB_YESNO | ui::MB_ICONEXCLAMATION) != ui::IDYES)
-    return;
-  if (summary.unreadable > 0 &&
-      ui::AfxMessageBox(Format(MSG_RESTORE_UNREADABLE,
-                               {*picked, std::to_string(summary.albums),
-                                std::to_string(summary.unreadable),
-                                ShownLine(summary.firstUnreadable)}),
-                        ui::MB_YESNO | ui::MB_ICONEXCLAMATION) != ui::IDYES)
-    return;
-
-  // The database being replaced stays beside it, so a wrong restore can be undone.
-  std::string copyName;
-  if (!KeepCopyOfDatabase(copyName)) return;
-  if (!WriteFileAtomically(DataPath(m_szRepertoire, CGestionBD::DATABASE_FILE), bytes)) {
-    ui::AfxMessageBox(Format(MSG_RESTORE_FAILED, *picked), ui::MB_OK | ui::MB_ICONSTOP);
-    return;
-  }
-  LoadCollection();
-  ShowAlbumCount();
-  m_tab.ShowPage();
-  std::string done = MSG_RESTORE_DONE;
-  if (!copyName.empty()) done = Format(MSG_RESTORE_KEPT, "data\\" + copyName) + "\n" + done;
-  ui::AfxMessageBox(done, ui::MB_OK | ui::MB_ICONEXCLAMATION);
-  SendClose();
-}
-
-bool CQuilloryDlg::KeepCopyOfDatabase(std::string& copyName) {
-  copyName.clear();
-  std::string current;
-  if (!ReadWholeFile(DataPath(m_szRepertoire, CGestionBD::DATABASE_FILE), current))
-    return true;  // no database yet: nothing to keep
-  // A fresh name each time: an earlier copy may be the one the user needs.
-  for (int n = 1;; ++n) {
-    copyName = std::string(RESTORE_COPY_PREFIX) + (n == 1 ? "" : "-" + std::to_string(n)) + ".db";
-    if (!FileExists(DataPath(m_szRepertoire, "data\\" + copyName)) || n >= 1000) break;
-  }
-  const std::string path = DataPath(m_szRepertoire, "data\\" + copyName);
-  if (!WriteFileAtomically(path, current)) {
-    ui::AfxMessageBox(Format(MSG_RESTORE_NO_COPY, path), ui::MB_OK | ui::MB_ICONSTOP);
-    return false;
-  }
-  return true;
+  if (MainWindowCommands::RestoreBackup(this, *m_pGestion, m_szRepertoire, [this] {
+        ShowAlbumCount();
+        m_tab.ShowPage();
+      }))
+    SendClose();
 }
 
 void CQuilloryDlg::OnExporterCsv() {

@@ -113,7 +113,6 @@ class CQuilloryDlg : public ui::Dialog {
   // The current database's copy before a restore: its file name, empty
   // when there was no database; false (after saying so) when it could not
   // be written.
-  bool KeepCopyOfDatabase(std::string& copyName);
   void ShowAlbumCount();
   void MoveControl(int id, int dx, int dy);
   void OnSelchangeTab();

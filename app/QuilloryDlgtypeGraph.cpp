@@ -158,11 +158,7 @@ bool CQuilloryDlgtypeGraph::OnInitDialog() {
 }
 
 void CQuilloryDlgtypeGraph::LoadCollection() {
-  const int result = m_pGestion->Load(m_szRepertoire);
-  if (result == CGestionBD::LOAD_STORE_FULL)
-    ui::AfxMessageBox(CQuilloryDlg::MSG_STORE_FULL, ui::MB_OK | ui::MB_ICONEXCLAMATION);
-  else if (result != CGestionBD::LOAD_OK)
-    ui::AfxMessageBox(CQuilloryDlg::MSG_CANNOT_OPEN);
+  MainWindowCommands::LoadCollection(*m_pGestion, m_szRepertoire);
 }
 
 void CQuilloryDlgtypeGraph::ShowTypeCounters() {
@@ -655,10 +651,12 @@ void CQuilloryDlgtypeGraph::OnEnregistrerSous() {
 
 void CQuilloryDlgtypeGraph::OnRestorer() {
   m_bCtrl = false;
-  if (!MainWindowCommands::RestoreBackup(this, *m_pGestion, m_szRepertoire)) return;
-  RefreshAfterChange();
-  ui::AfxMessageBox(CQuilloryDlg::MSG_RESTORE_DONE, ui::MB_OK | ui::MB_ICONEXCLAMATION);
-  SendClose();
+  if (MainWindowCommands::RestoreBackup(this, *m_pGestion, m_szRepertoire, [this] {
+        m_tab.ShowPage();
+        ShowTypeCounters();
+        ShowAlbumList(FirstSerieOfPage());
+      }))
+    SendClose();
 }
 
 void CQuilloryDlgtypeGraph::OnExporterCsv() {
