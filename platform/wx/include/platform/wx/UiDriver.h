@@ -52,6 +52,12 @@ class UiDriver {
   // A native window's place in its top-level window's client area.
   static Rect NativeRect(Control& control);
   static Rect NativeRect(Window& childDialog);
+  // The web engine: whether it has been loaded in this process, whether a
+  // view is still loading its page, and the text the page shows (Unicode
+  // letters as UTF-8; empty when the view has no engine).
+  static bool WebEngineLoaded();
+  static bool NativeWebBusy(Control& webView);
+  static std::string NativeWebText(Control& webView);
 };
 
 }  // namespace wxb
