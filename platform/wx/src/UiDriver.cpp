@@ -216,6 +216,19 @@ void UiDriver::AnswerMessageBoxes(std::vector<int> answers, std::vector<std::str
     int answer = queue->front();
     queue->erase(queue->begin());
     if (queue->empty()) backend->onMessageBox = nullptr;
+    if (answer == kEscape || answer == kCloseBox) {
+      WaitUntil([&] { return box.IsShownOnScreen(); }, 2000);
+      if (answer == kCloseBox) {
+        box.Close();
+        return;
+      }
+      box.Raise();
+      box.SetFocus();
+      WaitUntil([&] { return wxWindow::FindFocus() && wxGetTopLevelParent(wxWindow::FindFocus()) == &box; }, 2000);
+      wxUIActionSimulator sim;
+      sim.Char(WXK_ESCAPE);
+      return;
+    }
     int id = answer == IDYES ? wxID_YES : answer == IDNO ? wxID_NO : answer == IDCANCEL ? wxID_CANCEL : wxID_OK;
     wxWindow* button = box.FindWindow(id);
     if (!button) return;

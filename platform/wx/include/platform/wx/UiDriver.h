@@ -36,6 +36,9 @@ class UiDriver {
   static void CloseWindow(Window& window);
   // Every next message box: its text is recorded and the button given is
   // clicked (IDOK, IDYES, IDNO), in order; then boxes are left alone.
+  // kEscape presses Escape in the box, kCloseBox asks it to close.
+  static constexpr int kEscape = -1;
+  static constexpr int kCloseBox = -2;
   static void AnswerMessageBoxes(std::vector<int> answers, std::vector<std::string>* texts);
 
   // The native side.
