@@ -59,10 +59,16 @@ class UiDriver {
   // the window manager reports one), and the screen's size.
   static Size NativeWindowSize(Window& window);
   static Size ScreenSize();
-  // The room the control's text needs, in pixels: the toolkit's best size for
+  // The room the control's text needs, in pixels: GTK's smallest size for
   // buttons and check boxes (padding included), the extent of the text in the
   // control's font for static texts and group boxes; (0, 0) for other kinds.
   static Size NativeTextNeed(Control& control);
+  // The web engine: whether it has been loaded in this process, whether a
+  // view is still loading its page, and the text the page shows (Unicode
+  // letters as UTF-8; empty when the view has no engine).
+  static bool WebEngineLoaded();
+  static bool NativeWebBusy(Control& webView);
+  static std::string NativeWebText(Control& webView);
 };
 
 }  // namespace wxb
