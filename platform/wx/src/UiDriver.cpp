@@ -129,6 +129,7 @@ void UiDriver::Key(int vk, bool ctrl) {
     case VK_DELETE: code = WXK_DELETE; break;
     case VK_DOWN: code = WXK_DOWN; break;
     case VK_UP: code = WXK_UP; break;
+    case VK_F1 + 9: code = WXK_F10; break;  // F10 opens the menu bar
     default: if (vk >= 'A' && vk <= 'Z') code = vk + 32; break;
   }
   sim.Char(code, ctrl ? wxMOD_CONTROL : wxMOD_NONE);
@@ -194,6 +195,11 @@ bool UiDriver::NativeMenuEnabled(Window& window, int commandId) {
 bool UiDriver::NativeWindowShown(Window& window) {
   WindowHost* host = WindowHost::Of(&window);
   return host && host->Client()->IsShownOnScreen();
+}
+
+bool UiDriver::NativeMenuOpen(Window& window) {
+  WindowHost* host = WindowHost::Of(&window.GetTopLevel());
+  return host && host->MenuOpen();
 }
 
 Rect UiDriver::NativeRect(Control& control) { return RectIn(NativeOf(control), control.GetParent()); }

@@ -118,9 +118,19 @@ MenuBridge* WindowHost::MenuBar() const { return static_cast<ClientPanel*>(m_cli
 
 void WindowHost::BindTopLevelEvents() {
   // Key-downs are seen before any control: the model's windows may consume them.
+  // While a menu is open its keys are its own: the Escape that closes it must
+  // not reach the window (where it would go on to close the window).
+  m_top->Bind(wxEVT_MENU_OPEN, [this](wxMenuEvent& e) {
+    ++m_menusOpen;
+    e.Skip();
+  });
+  m_top->Bind(wxEVT_MENU_CLOSE, [this](wxMenuEvent& e) {
+    if (m_menusOpen > 0) --m_menusOpen;
+    e.Skip();
+  });
   m_top->Bind(wxEVT_CHAR_HOOK, [this](wxKeyEvent& e) {
     int vk = VirtualKey(e.GetKeyCode());
-    if (vk == 0 || !m_model.IsCreated()) {
+    if (vk == 0 || !m_model.IsCreated() || m_menusOpen > 0) {
       e.Skip();
       return;
     }

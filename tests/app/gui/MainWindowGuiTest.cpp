@@ -61,4 +61,38 @@ TEST(MainWindowGui, SearchSelectAChangeAndTheCloseQuestion) {
   EXPECT_NE(folder.ReadFile("data/quillory.db").find("\"Le Secret de l'Espadon\""), std::string::npos);
 }
 
+TEST(MainWindowGui, EscapeClosesAnOpenMenuOnlyAndInTheSearchBoxAsksTheCloseQuestion) {
+  TestProgramFolder folder;
+  folder.WriteCollection({{"Blake et Mortimer", "La Marque jaune", 6}, {"Akira", "Tetsuo", 1}});
+  std::vector<std::string> boxes;
+  bool menuClosed = false;
+  bool stillOpen = false;
+  UiDriver::WhenShown([&](ui::Window& window) {
+    auto& dlg = dynamic_cast<CQuilloryDlg&>(window);
+    ui::Control& search = *dlg.GetDlgItem(IDC_EDIT_RECHERCHE);
+    UiDriver::Click(search);
+    UiDriver::Key(ui::VK_F1 + 9);  // F10: the first menu opens
+    ASSERT_TRUE(UiDriver::WaitUntil([&] { return UiDriver::NativeMenuOpen(dlg); }));
+    UiDriver::Key(ui::VK_ESCAPE);
+    menuClosed = UiDriver::WaitUntil([&] { return !UiDriver::NativeMenuOpen(dlg); });
+    UiDriver::WaitUntil([&] { return dlg.IsEnded(); }, 500);
+    stillOpen = !dlg.IsEnded() && !dlg.IsClosing();
+    if (!stillOpen) return;
+
+    // Escape in the search box: the close question, as from the close box.
+    dlg.GetGestion()->GetAlbum(1)->SetTitre("Kaneda");
+    dlg.SetModified();
+    UiDriver::AnswerMessageBoxes({ui::IDYES}, &boxes);
+    UiDriver::Type(search, "aki");
+    UiDriver::Key(ui::VK_ESCAPE);
+  });
+  CQuilloryApp app;
+  app.InitInstance(folder.Path() + "/Quillory");
+
+  EXPECT_TRUE(menuClosed);
+  EXPECT_TRUE(stillOpen);
+  EXPECT_EQ(boxes, std::vector<std::string>{"Voulez vous sauvegarder les modifications ??"});
+  EXPECT_NE(folder.ReadFile("data/quillory.db").find("\"Kaneda\""), std::string::npos);
+}
+
 }  // namespace

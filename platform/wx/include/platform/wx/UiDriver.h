@@ -52,6 +52,8 @@ class UiDriver {
   static bool NativeMenuChecked(Window& window, int commandId);
   static bool NativeMenuEnabled(Window& window, int commandId);
   static bool NativeWindowShown(Window& window);
+  // A menu of the window's menu bar is open (F10 opens the first one).
+  static bool NativeMenuOpen(Window& window);
   // A native window's place in its top-level window's client area.
   static Rect NativeRect(Control& control);
   static Rect NativeRect(Window& childDialog);
