@@ -114,6 +114,10 @@ bool CQuilloryDlg::OnInitDialog() {
   m_bRedim = false;
   m_bInit = true;
   m_rcClient = GetClientRect();
+  // Below this the resize rules would give the tab control, the lists or the
+  // comment box no room, and the loan controls would reach the picture.
+  const ui::Rect minimum = MapDialogRect(0, 0, MIN_WIDTH_DLU, MIN_HEIGHT_DLU);
+  SetMinClientSize(ui::Size{minimum.Width(), minimum.Height()});
 
   ColumnWidths columns;
   if (columns.Load(m_szRepertoire))

@@ -70,6 +70,10 @@ class CQuilloryDlg : public ui::Dialog {
   const std::string& GetProxyLogin() const { return m_strProxyLogin; }
   const std::string& GetProxyPassword() const { return m_strProxyPassword; }
 
+  // The smallest client area, in dialog units (the template is 709 by 401).
+  static constexpr int MIN_WIDTH_DLU = 560;
+  static constexpr int MIN_HEIGHT_DLU = 300;
+
   // Texts the window shows.
   static constexpr const char* MSG_CANNOT_OPEN = "Impossible d'ouvrir le fichier de base des BD";
   static constexpr const char* MSG_SAVE_QUESTION = "Voulez vous sauvegarder les modifications ??";

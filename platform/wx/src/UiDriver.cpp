@@ -19,6 +19,7 @@
 #include <wx/timer.h>
 #include <wx/uiaction.h>
 
+#include <algorithm>
 #include <memory>
 
 namespace ui {
@@ -160,6 +161,36 @@ void UiDriver::ChooseMenu(Window& window, int commandId) {
   wxCommandEvent event(wxEVT_MENU, item->GetId());
   event.SetEventObject(host->TopLevel());
   wxPostEvent(host->TopLevel(), event);
+}
+
+void UiDriver::ResizeWindow(Window& window, int cx, int cy) {
+  WindowHost* host = WindowHost::Of(&window.GetTopLevel());
+  if (!host || !host->TopLevel()) return;
+  wxTopLevelWindow* top = host->TopLevel();
+  const wxSize min = top->GetMinClientSize();
+  const wxSize wanted(std::max(cx, min.x), std::max(cy, min.y));
+  // Without a window manager the server may still answer an earlier size
+  // request: wait until the toolkit and the model both hold this one, twice
+  // in a row a little apart.
+  Window& model = window.GetTopLevel();
+  auto settled = [&] {
+    const Rect r = model.GetClientRect();
+    return top->GetClientSize() == wanted && r.Width() == wanted.x && r.Height() == wanted.y;
+  };
+  for (int attempt = 0; attempt < 5; ++attempt) {
+    top->SetClientSize(wanted);
+    WaitUntil(settled, 2000);
+    wxMilliSleep(50);
+    Flush();
+    if (settled()) break;
+  }
+}
+
+Size UiDriver::NativeClientSize(Window& window) {
+  WindowHost* host = WindowHost::Of(&window.GetTopLevel());
+  if (!host || !host->TopLevel()) return Size{};
+  const wxSize size = host->TopLevel()->GetClientSize();
+  return Size{size.x, size.y};
 }
 
 void UiDriver::CloseWindow(Window& window) {

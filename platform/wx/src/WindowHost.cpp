@@ -6,6 +6,8 @@
 #include <wx/frame.h>
 #include <wx/utils.h>
 
+#include <algorithm>
+
 namespace ui {
 namespace wxb {
 
@@ -110,7 +112,8 @@ void WindowHost::CreateControls() {
     m_top->Centre();
   } else {
     Rect r = m_model.GetWindowRect();
-    m_client->SetSize(r.left, r.top, r.Width(), r.Height());
+    m_client->SetSize(r.left, r.top, std::max(0, r.Width()), std::max(0, r.Height()),
+                      wxSIZE_ALLOW_MINUS_ONE);
   }
 }
 
@@ -211,10 +214,17 @@ void WindowHost::Changed(WindowAspect aspect) {
     case WindowAspect::Place: {
       Rect r = m_model.GetWindowRect();
       if (m_top) m_top->SetClientSize(r.Width(), r.Height());
-      else m_client->SetSize(r.left, r.top, r.Width(), r.Height());
+      else m_client->SetSize(r.left, r.top, std::max(0, r.Width()), std::max(0, r.Height()),
+                             wxSIZE_ALLOW_MINUS_ONE);
       break;
     }
     case WindowAspect::ZOrder: m_client->Raise(); break;
+    case WindowAspect::MinSize:
+      if (m_top) {
+        const Size min = m_model.GetMinClientSize();
+        m_top->SetMinClientSize(wxSize(min.cx, min.cy));
+      }
+      break;
     case WindowAspect::Redraw: m_client->Refresh(); break;
     case WindowAspect::Focus:
     case WindowAspect::Menu: break;
