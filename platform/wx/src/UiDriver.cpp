@@ -2,6 +2,7 @@
 
 #include "Peers.h"
 #include "Text1252.h"
+#include "WebEngine.h"
 #include "WindowHost.h"
 #include "WxBackend.h"
 
@@ -319,6 +320,23 @@ int UiDriver::NativeSortColumn(ListView& list) {
 bool UiDriver::NativeSortAscending(ListView& list) {
   wxListCtrl* native = NativeList(list);
   return native && native->IsAscendingSortIndicator();
+}
+
+bool UiDriver::WebEngineLoaded() { return WebEngine::IsLoaded(); }
+
+bool UiDriver::NativeWebBusy(Control& webView) {
+  const WebEngine* engine = WebEngine::IsLoaded() ? WebEngine::Get() : nullptr;
+  return engine && engine->isBusy(NativeOf(webView)) != 0;
+}
+
+std::string UiDriver::NativeWebText(Control& webView) {
+  const WebEngine* engine = WebEngine::IsLoaded() ? WebEngine::Get() : nullptr;
+  std::string text;
+  if (!engine) return text;
+  engine->pageText(
+      NativeOf(webView),
+      [](const char* utf8, void* context) { *static_cast<std::string*>(context) = utf8; }, &text);
+  return text;
 }
 
 }  // namespace wxb

@@ -62,6 +62,12 @@ class UiDriver {
   static Rect NativeRect(Window& childDialog);
   // A top-level window's client size on screen.
   static Size NativeClientSize(Window& window);
+  // The web engine: whether it has been loaded in this process, whether a
+  // view is still loading its page, and the text the page shows (Unicode
+  // letters as UTF-8; empty when the view has no engine).
+  static bool WebEngineLoaded();
+  static bool NativeWebBusy(Control& webView);
+  static std::string NativeWebText(Control& webView);
 };
 
 }  // namespace wxb
