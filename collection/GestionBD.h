@@ -51,6 +51,10 @@ class CGestionBD {
   bool SaveAs(const std::string& path) const;
   // The bytes Save writes: one line per album, in table order.
   std::string FormatDatabase() const;
+  // One album's line, its CR LF included.
+  static std::string FormatDatabaseLine(const CAlbum& album);
+  // The longest line, line end excluded, that the Windows program reads back.
+  static constexpr int MAX_LINE = 1023;
 
   // Appends a new album; false (and nothing added) when the album table is full.
   bool AddAlbum(const char* serie, const char* titre, int tome, const char* dessinateur,
