@@ -17,6 +17,7 @@
 #include "resources/Templates.h"
 
 #include <cstdio>
+#include <initializer_list>
 #include <vector>
 
 namespace {
@@ -41,11 +42,31 @@ constexpr int kCommandsNotAvailable[] = {
 
 constexpr const char* kPlaceholder = "data/AddPicture.bmp";
 
-std::string Format(const char* pattern, const std::string& value) {
+// Fills the %s and %i of a message in order with the values given.
+std::string Format(const char* pattern, std::initializer_list<std::string> values) {
   std::string text(pattern);
-  std::size_t at = text.find("%s");
-  if (at != std::string::npos) text.replace(at, 2, value);
+  std::size_t from = 0;
+  for (const std::string& value : values) {
+    std::size_t at = text.find('%', from);
+    while (at != std::string::npos && at + 1 < text.size() && text[at + 1] != 's' &&
+           text[at + 1] != 'i')
+      at = text.find('%', at + 1);
+    if (at == std::string::npos || at + 1 >= text.size()) break;
+    text.replace(at, 2, value);
+    from = at + value.size();
+  }
   return text;
+}
+
+std::string Format(const char* pattern, const std::string& value) { return Format(pattern, {value}); }
+
+// A line of a data file shown in a message: short, and without control bytes.
+std::string ShownLine(const std::string& line) {
+  constexpr std::size_t kShown = 80;
+  std::string shown;
+  for (char c : line.substr(0, kShown)) shown += (static_cast<unsigned char>(c) < 0x20) ? '?' : c;
+  if (line.size() > kShown) shown += "...";
+  return shown;
 }
 
 }  // namespace
@@ -126,10 +147,14 @@ void CQuilloryDlg::GreyCommandsNotAvailable() {
 
 void CQuilloryDlg::LoadCollection() {
   const int result = m_pGestion->Load(m_szRepertoire);
-  if (result == CGestionBD::LOAD_STORE_FULL)
-    ui::AfxMessageBox(MSG_STORE_FULL, ui::MB_OK | ui::MB_ICONEXCLAMATION);
-  else if (result != CGestionBD::LOAD_OK)
+  if (result != CGestionBD::LOAD_OK && result != CGestionBD::LOAD_STORE_FULL) {
     ui::AfxMessageBox(MSG_CANNOT_OPEN);
+    return;
+  }
+  const std::vector<std::string>& unread = m_pGestion->GetUnreadLines();
+  if (!unread.empty())
+    ui::AfxMessageBox(Format(MSG_UNREAD_LINES, {std::to_string(unread.size()), ShownLine(unread[0])}),
+                      ui::MB_OK | ui::MB_ICONEXCLAMATION);
 }
 
 void CQuilloryDlg::ShowAlbumCount() {
@@ -430,21 +455,61 @@ void CQuilloryDlg::OnRestorer() {
   request.flags = ui::OFN_PATHMUSTEXIST | ui::OFN_FILEMUSTEXIST | ui::OFN_HIDEREADONLY;
   const auto picked = ui::GetOpenFileName(request);
   if (!picked || picked->empty()) return;
+
+  // Read and check the file first: a file that is no collection (a picture
+  // picked by mistake) must not become the database.
+  std::string bytes;
+  if (!ReadWholeFile(*picked, bytes)) {
+    ui::AfxMessageBox(Format(MSG_RESTORE_FAILED, *picked), ui::MB_OK | ui::MB_ICONSTOP);
+    return;
+  }
+  const DatabaseSummary summary = CGestionBD::Inspect(bytes);
+  if (summary.albums == 0) {
+    ui::AfxMessageBox(Format(MSG_RESTORE_NOT_A_DATABASE, *picked), ui::MB_OK | ui::MB_ICONSTOP);
+    return;
+  }
   if (ui::AfxMessageBox(MSG_RESTORE_QUESTION, ui::MB_YESNO | ui::MB_ICONEXCLAMATION) != ui::IDYES)
     return;
+  if (summary.unreadable > 0 &&
+      ui::AfxMessageBox(Format(MSG_RESTORE_UNREADABLE,
+                               {*picked, std::to_string(summary.albums),
+                                std::to_string(summary.unreadable),
+                                ShownLine(summary.firstUnreadable)}),
+                        ui::MB_YESNO | ui::MB_ICONEXCLAMATION) != ui::IDYES)
+    return;
 
-  // Read first, then replace the database in one step: a failure leaves it whole.
-  std::string bytes;
-  if (!ReadWholeFile(*picked, bytes) ||
-      !WriteFileAtomically(DataPath(m_szRepertoire, CGestionBD::DATABASE_FILE), bytes)) {
+  // The database being replaced stays beside it, so a wrong restore can be undone.
+  std::string copyName;
+  if (!KeepCopyOfDatabase(copyName)) return;
+  if (!WriteFileAtomically(DataPath(m_szRepertoire, CGestionBD::DATABASE_FILE), bytes)) {
     ui::AfxMessageBox(Format(MSG_RESTORE_FAILED, *picked), ui::MB_OK | ui::MB_ICONSTOP);
     return;
   }
   LoadCollection();
   ShowAlbumCount();
   m_tab.ShowPage();
-  ui::AfxMessageBox(MSG_RESTORE_DONE, ui::MB_OK | ui::MB_ICONEXCLAMATION);
+  std::string done = MSG_RESTORE_DONE;
+  if (!copyName.empty()) done = Format(MSG_RESTORE_KEPT, "data\\" + copyName) + "\n" + done;
+  ui::AfxMessageBox(done, ui::MB_OK | ui::MB_ICONEXCLAMATION);
   SendClose();
+}
+
+bool CQuilloryDlg::KeepCopyOfDatabase(std::string& copyName) {
+  copyName.clear();
+  std::string current;
+  if (!ReadWholeFile(DataPath(m_szRepertoire, CGestionBD::DATABASE_FILE), current))
+    return true;  // no database yet: nothing to keep
+  // A fresh name each time: an earlier copy may be the one the user needs.
+  for (int n = 1;; ++n) {
+    copyName = std::string(RESTORE_COPY_PREFIX) + (n == 1 ? "" : "-" + std::to_string(n)) + ".db";
+    if (!FileExists(DataPath(m_szRepertoire, "data\\" + copyName)) || n >= 1000) break;
+  }
+  const std::string path = DataPath(m_szRepertoire, "data\\" + copyName);
+  if (!WriteFileAtomically(path, current)) {
+    ui::AfxMessageBox(Format(MSG_RESTORE_NO_COPY, path), ui::MB_OK | ui::MB_ICONSTOP);
+    return false;
+  }
+  return true;
 }
 
 void CQuilloryDlg::OnExporterCsv() {

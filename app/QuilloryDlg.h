@@ -92,9 +92,25 @@ class CQuilloryDlg : public ui::Dialog {
       " Si oui Quillory va devoir se fermer pour se reinitialiser.";
   static constexpr const char* MSG_RESTORE_DONE = "Cliquer sur OK pour fermer Quillory";
   static constexpr const char* MSG_SAVE_FAILED = "Impossible d'enregistrer le fichier de base des BD";
-  static constexpr const char* MSG_STORE_FULL =
-      "Le fichier de base des BD contient plus de 5000 BD : seules les 5000 premi\xE8res ont \xE9t\xE9 "
-      "charg\xE9" "es.\nEnregistrer la base supprimerait les autres du fichier.";
+  // Lines of the database that give no album (unreadable, or past the 5000th
+  // album): %i their count, %s the first of them.
+  static constexpr const char* MSG_UNREAD_LINES =
+      "%i ligne(s) du fichier de base des BD ne sont pas affich\xE9" "es (illisibles, ou au-del\xE0 "
+      "de 5000 BD).\nElles sont conserv\xE9" "es telles quelles dans le fichier \xE0 chaque "
+      "enregistrement.\nPremi\xE8re de ces lignes : %s";
+  static constexpr const char* MSG_RESTORE_NOT_A_DATABASE =
+      "Le fichier %s ne contient aucune BD lisible : ce n'est pas une sauvegarde de Quillory.\n"
+      "La base des BD n'a pas \xE9t\xE9 modifi\xE9" "e.";
+  static constexpr const char* MSG_RESTORE_UNREADABLE =
+      "Le fichier %s contient %i BD et %i ligne(s) illisible(s), dont la premi\xE8re est :\n%s\n"
+      "Ces lignes seront gard\xE9" "es dans la base, mais aucune BD n'en sera tir\xE9" "e.\n"
+      "Restorer quand m\xEAme ?";
+  static constexpr const char* MSG_RESTORE_KEPT =
+      "L'ancienne base des BD est conserv\xE9" "e dans le fichier %s.";
+  static constexpr const char* MSG_RESTORE_NO_COPY =
+      "Impossible de conserver une copie de la base actuelle (%s) : la restauration est annul\xE9" "e.";
+  // The copy of the database kept before a restore, in data\ beside it.
+  static constexpr const char* RESTORE_COPY_PREFIX = "quillory-avant-restauration";
   static constexpr const char* MSG_BACKUP_FAILED = "Impossible d'enregistrer la sauvegarde : %s";
   static constexpr const char* MSG_RESTORE_FAILED =
       "Impossible de restorer la sauvegarde : %s\nLa base des BD n'a pas \xE9t\xE9 modifi\xE9" "e.";
@@ -117,6 +133,10 @@ class CQuilloryDlg : public ui::Dialog {
 
  private:
   void LoadCollection();
+  // The current database's copy before a restore: its file name, empty
+  // when there was no database; false (after saying so) when it could not
+  // be written.
+  bool KeepCopyOfDatabase(std::string& copyName);
   void MoveControl(int id, int dx, int dy);
   void OnSelchangeTab();
   void OnClickTab();

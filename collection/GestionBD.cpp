@@ -18,8 +18,9 @@ constexpr const char* kDefaultGenre = "Aventure";
 // and holds neither double quotes nor line breaks, and is then written as it
 // is. Anything else would make the line unreadable and the album lost at the
 // next load, so an empty text is written as "_", line breaks (and NUL bytes)
-// as spaces and, inside the database's quoted fields, double quotes as
-// apostrophes.
+// as spaces, inside the database's quoted fields double quotes as
+// apostrophes, and in the CSV's columns semicolons as commas (a semicolon
+// would shift every later column).
 void AppendText(std::string& out, const std::string& text, bool quoted) {
   if (text.empty()) {
     out += kNoValue;
@@ -30,6 +31,8 @@ void AppendText(std::string& out, const std::string& text, bool quoted) {
       c = ' ';
     else if (quoted && c == '"')
       c = '\'';
+    else if (!quoted && c == ';')
+      c = ',';
     out += c;
   }
 }
@@ -129,6 +132,23 @@ int ScanDatabaseLine(std::string_view line, DatabaseFields& f) {
   return count;
 }
 
+// Every line of a database file: `raw` is the line as it stands (without its
+// line end, NUL bytes included), `text` what the reader sees of it.
+template <typename OnLine>
+void ForEachDatabaseLine(std::string_view bytes, OnLine onLine) {
+  std::size_t start = 0;
+  while (start < bytes.size()) {
+    std::size_t end = bytes.find('\n', start);
+    std::size_t next = end == std::string_view::npos ? bytes.size() : end + 1;
+    if (end == std::string_view::npos) end = bytes.size();
+    std::string_view raw = bytes.substr(start, end - start);
+    if (!raw.empty() && raw.back() == '\r') raw.remove_suffix(1);
+    std::string_view text = raw.substr(0, raw.find('\0'));
+    onLine(raw, text);
+    start = next;
+  }
+}
+
 // The import's twelve columns, as far as they convert.
 struct CsvColumns {
   std::string serie, titre, dessinateur, scenariste, editeur, commentaire, genre, collection;
@@ -198,6 +218,7 @@ CGestionBD::~CGestionBD() = default;
 
 void CGestionBD::Clear() {
   m_albums.clear();
+  m_unread.clear();
   m_series.clear();
   m_seriesByName.clear();
   m_nbEuro = m_nbComic = m_nbManga = 0;
@@ -217,13 +238,13 @@ int CGestionBD::Load(const std::string& repertoire) {
 
   int result = LOAD_OK;
   DatabaseFields f;
-  ForEachLine(bytes, [&](std::string_view line) {
-    if (line.empty()) return true;
+  ForEachDatabaseLine(bytes, [&](std::string_view raw, std::string_view line) {
+    if (raw.empty()) return;
     int n = ScanDatabaseLine(line, f);
-    if (n < 14) return true;
-    if (IsFull()) {
-      result = LOAD_STORE_FULL;
-      return false;
+    if (n < 14 || IsFull()) {
+      if (n >= 14) result = LOAD_STORE_FULL;
+      m_unread.emplace_back(raw);
+      return;
     }
     AppendAlbum(std::make_unique<CAlbum>(
         f.serie.c_str(), f.titre.c_str(), f.tome, f.dessinateur.c_str(), f.scenariste.c_str(),
@@ -232,15 +253,32 @@ int CGestionBD::Load(const std::string& repertoire) {
         n >= 15 ? f.collection.c_str() : kNoValue, n >= 16 ? f.note : 0,
         n >= 17 ? f.serieFinie : 0, n >= 18 ? f.nbPrets : 0,
         n >= 19 ? f.picture2.c_str() : kNoValue));
-    return true;
   });
   return result;
+}
+
+DatabaseSummary CGestionBD::Inspect(std::string_view bytes) {
+  DatabaseSummary summary;
+  DatabaseFields f;
+  ForEachDatabaseLine(bytes, [&](std::string_view raw, std::string_view line) {
+    if (raw.empty()) return;
+    if (ScanDatabaseLine(line, f) >= 14) {
+      ++summary.albums;
+    } else if (summary.unreadable++ == 0) {
+      summary.firstUnreadable.assign(raw);
+    }
+  });
+  return summary;
 }
 
 std::string CGestionBD::FormatDatabase() const {
   std::string out;
   out.reserve(m_albums.size() * 160);
   for (const auto& album : m_albums) AppendDatabaseLine(out, *album);
+  for (const std::string& line : m_unread) {
+    out += line;
+    out += kLineEnd;
+  }
   return out;
 }
 
@@ -392,13 +430,20 @@ CsvImportResult CGestionBD::ImportCsv(const std::string& path) {
   }
 
   CsvColumns columns;
+  bool stopped = false;
   ForEachLine(bytes, [&](std::string_view line) {
     if (line.empty()) return true;
+    if (stopped) {
+      ++result.notRead;
+      return true;
+    }
     int n = ScanCsvLine(line, columns);
     if (n <= 5) {
       result.status = CsvImportResult::BAD_LINE;
       result.line.assign(line);
-      return false;
+      result.notRead = 1;
+      stopped = true;
+      return true;
     }
     std::unique_ptr<CAlbum> imported = AlbumFromCsv(columns, n);
     std::string key = AlbumKey(imported->GetSerie(), imported->GetTitre(), imported->GetTome());
@@ -407,7 +452,9 @@ CsvImportResult CGestionBD::ImportCsv(const std::string& path) {
       if (IsFull()) {
         result.status = CsvImportResult::STORE_FULL;
         result.line.assign(line);
-        return false;
+        result.notRead = 1;
+        stopped = true;
+        return true;
       }
       firstByKey.emplace(std::move(key), GetAlbumCount());
       AppendAlbum(std::move(imported));

@@ -6,6 +6,7 @@
 
 #include <memory>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
@@ -22,6 +23,15 @@ struct CsvImportResult {
   };
   Status status = IMPORTED;
   std::string line;
+  // Lines not read: the stopping line and the non-empty ones after it.
+  int notRead = 0;
+};
+
+// What a database file holds, as Load would read it.
+struct DatabaseSummary {
+  int albums = 0;          // lines that give an album
+  int unreadable = 0;      // non-empty lines that do not
+  std::string firstUnreadable;
 };
 
 class CGestionBD {
@@ -32,8 +42,8 @@ class CGestionBD {
   // Results of Load.
   static constexpr int LOAD_OK = 10;
   static constexpr int LOAD_CANNOT_OPEN = 8;
-  // The file holds more albums than the table: the first MAX_ALBUMS are loaded.
-  // Saving then would drop the others, so the caller must warn the user.
+  // The file holds more albums than the table: the first MAX_ALBUMS are
+  // loaded, the lines of the others are kept aside like unreadable ones.
   static constexpr int LOAD_STORE_FULL = 9;
 
   static constexpr const char* DATABASE_FILE = "data\\quillory.db";
@@ -49,12 +59,19 @@ class CGestionBD {
   // Both return false when the file could not be written; the old file is then untouched.
   bool Save() const;
   bool SaveAs(const std::string& path) const;
-  // The bytes Save writes: one line per album, in table order.
+  // The bytes Save writes: one line per album, in table order, then the
+  // lines the last Load could not show, as they were.
   std::string FormatDatabase() const;
   // One album's line, its CR LF included.
   static std::string FormatDatabaseLine(const CAlbum& album);
   // The longest line, line end excluded, that the Windows program reads back.
   static constexpr int MAX_LINE = 1023;
+  // Lines of the last Load that gave no album (fewer than fourteen fields,
+  // or past the table's end), byte for byte without their line end. They are
+  // written back after the albums, so no save ever loses them.
+  const std::vector<std::string>& GetUnreadLines() const { return m_unread; }
+  // Reads a database file's bytes without loading them.
+  static DatabaseSummary Inspect(std::string_view bytes);
 
   // Appends a new album; false (and nothing added) when the album table is full.
   bool AddAlbum(const char* serie, const char* titre, int tome, const char* dessinateur,
@@ -99,6 +116,7 @@ class CGestionBD {
 
   std::vector<std::unique_ptr<CAlbum>> m_albums;
   std::vector<std::unique_ptr<CSerie>> m_series;
+  std::vector<std::string> m_unread;
   // Each series' slot by its name folded to lower case: the names are unique
   // without regard to case, so this finds the same series a scan would.
   std::unordered_map<std::string, int> m_seriesByName;

@@ -8,6 +8,7 @@
 #include <io.h>
 #else
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -37,14 +38,41 @@ void FlushFolderOf(const std::filesystem::path& path) {
 #endif
 }
 
+// The file a path finally names, its links followed: replacing a link by a
+// plain file would cut off the file it points to from every later change.
+std::filesystem::path FinalTarget(const std::filesystem::path& path) {
+  std::filesystem::path p = path;
+  std::error_code error;
+  for (int hops = 0; hops < 40 && std::filesystem::is_symlink(p, error); ++hops) {
+    std::filesystem::path link = std::filesystem::read_symlink(p, error);
+    if (error) break;
+    p = link.is_absolute() ? link : p.parent_path() / link;
+  }
+  return p;
+}
+
+// The new file gets the old one's permissions (a private file stays private).
+bool KeepMode(std::FILE* file, const std::filesystem::path& target) {
+#ifndef _WIN32
+  struct stat old;
+  if (::stat(target.c_str(), &old) != 0) return true;  // a new file: the usual mode
+  return fchmod(fileno(file), old.st_mode & 07777) == 0;
+#else
+  (void)file;
+  (void)target;
+  return true;
+#endif
+}
+
 }  // namespace
 
 bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
-  const std::filesystem::path target(path);
-  const std::string temporary = path + ".tmp~";
+  const std::filesystem::path target = FinalTarget(path);
+  const std::string temporary = target.string() + ".tmp~";
   std::FILE* file = std::fopen(temporary.c_str(), "wb");
   if (!file) return false;
-  bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+  bool written = KeepMode(file, target);
+  written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size() && written;
   written = FlushToDisk(file) && written;
   written = std::fclose(file) == 0 && written;
   std::error_code error;
@@ -67,4 +95,9 @@ bool ReadWholeFile(const std::string& path, std::string& bytes) {
   bool ok = !std::ferror(file);
   std::fclose(file);
   return ok;
+}
+
+bool FileExists(const std::string& path) {
+  std::error_code error;
+  return std::filesystem::exists(std::filesystem::symlink_status(path, error));
 }

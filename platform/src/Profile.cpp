@@ -1,5 +1,7 @@
 #include "platform/Profile.h"
 
+#include "collection/SafeFile.h"
+
 #include "platform/TextCompare.h"
 
 #include <cstdio>
@@ -92,15 +94,13 @@ bool Profile::Set(const std::string& section, const std::string& entry, const st
 
 bool Profile::Save() const {
   if (m_path.empty()) return false;
-  std::FILE* f = std::fopen(m_path.c_str(), "wb");
-  if (!f) return false;
   std::string out;
   for (const Section& s : m_sections) {
     out += "[" + s.name + "]\r\n";
     for (const Entry& e : s.entries) out += e.name + "=" + e.value + "\r\n";
   }
-  bool ok = std::fwrite(out.data(), 1, out.size(), f) == out.size();
-  return std::fclose(f) == 0 && ok;
+  // Replaced in one step: a crash while writing leaves the old settings.
+  return WriteFileAtomically(m_path, out);
 }
 
 std::string Profile::GetProfileString(const std::string& section, const std::string& entry,

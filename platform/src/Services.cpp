@@ -6,11 +6,23 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include <sys/stat.h>
+
 namespace ui {
 
 namespace {
 
 Backend* g_backend = nullptr;
+
+constexpr const char* kOpenTitle = "Ouvrir";
+constexpr const char* kSaveTitle = "Enregistrer sous";
+constexpr const char* kOverwriteQuestion = " existe d\xE9j\xE0.\nVoulez-vous le remplacer ?";
+constexpr const char* kOverwriteCaption = "Confirmer l'enregistrement";
+
+bool FileExists(const std::string& path) {
+  struct stat st;
+  return ::stat(path.c_str(), &st) == 0;
+}
 
 std::string& AppName() {
   static std::string name;
@@ -41,11 +53,33 @@ int MessageBox(const std::string& text, const std::string& caption, unsigned typ
 }
 
 std::optional<std::string> GetOpenFileName(const FileDialogRequest& request) {
-  return CurrentBackend().GetOpenFileName(request);
+  FileDialogRequest shown = request;
+  if (shown.title.empty()) shown.title = kOpenTitle;
+  return CurrentBackend().GetOpenFileName(shown);
 }
 
 std::optional<std::string> GetSaveFileName(const FileDialogRequest& request) {
-  return CurrentBackend().GetSaveFileName(request);
+  FileDialogRequest shown = request;
+  if (shown.title.empty()) shown.title = kSaveTitle;
+  for (;;) {
+    std::optional<std::string> path = CurrentBackend().GetSaveFileName(shown);
+    if (!path || path->empty()) return std::nullopt;
+    // The default extension goes on before the overwrite question, so the
+    // question is about the file that will really be written.
+    const std::size_t slash = path->find_last_of("/\\");
+    const std::string name = slash == std::string::npos ? *path : path->substr(slash + 1);
+    if (!request.defaultExt.empty() && name.find('.') == std::string::npos)
+      *path += "." + request.defaultExt;
+    if ((request.flags & OFN_OVERWRITEPROMPT) && FileExists(*path)) {
+      const std::string shownName = path->substr(slash == std::string::npos ? 0 : slash + 1);
+      if (MessageBox(shownName + kOverwriteQuestion, kOverwriteCaption,
+                     MB_YESNO | MB_ICONEXCLAMATION, request.owner) != IDYES) {
+        shown.fileName = shownName;  // back to the dialog, as the platform does
+        continue;
+      }
+    }
+    return path;
+  }
 }
 
 std::optional<std::string> BrowseForFile(Window* owner, const std::string& title) {

@@ -10,6 +10,9 @@
 namespace {
 
 const char* const kQuestion = "Voulez vous sauvegarder les modifications ??";
+const char* const kKeptFirst =
+    "L'ancienne base des BD est conserv\xE9" "e dans le fichier data\\quillory-avant-restauration.db.\n"
+    "Cliquer sur OK pour fermer Quillory";
 const char* const kRestoreQuestion =
     "Voulez vous vraiment restorer votre base de donn\xE9" "e ?\n"
     " Si oui Quillory va devoir se fermer pour se reinitialiser.";
@@ -123,6 +126,23 @@ TEST_F(CloseTest, BackupWritesTheCollectionToTheChosenFile) {
   EXPECT_EQ(folder.ReadFile("data/quillory.db"), original);
 }
 
+TEST_F(CloseTest, BackupAsksBeforeReplacingTheFileThatWillReallyBeWritten) {
+  folder.WriteFile("data/sauvegarde.db", "ancienne sauvegarde");
+  const char* const overwrite = "sauvegarde.db existe d\xE9j\xE0.\nVoulez-vous le remplacer ?";
+  // Typed without its extension: the question is still about sauvegarde.db.
+  session.ExpectSaveFile().Title("Enregistrer sous").Choose(folder.File("data/sauvegarde"));
+  session.ExpectMessageBox(overwrite).Answer(ui::IDNO);
+  session.ExpectSaveFile().Cancel();
+  Window().Menu(ID_GESTION_ENREGISTRERSOUS);
+  EXPECT_EQ(folder.ReadFile("data/sauvegarde.db"), "ancienne sauvegarde");
+  EXPECT_FALSE(folder.Exists("data/sauvegarde"));
+
+  session.ExpectSaveFile().Choose(folder.File("data/sauvegarde"));
+  session.ExpectMessageBox(overwrite).Answer(ui::IDYES);
+  Window().Menu(ID_GESTION_ENREGISTRERSOUS);
+  EXPECT_EQ(folder.ReadFile("data/sauvegarde.db"), original);
+}
+
 TEST_F(CloseTest, CancelledBackupWritesNothing) {
   session.ExpectSaveFile().Cancel();
   Window().Menu(ID_GESTION_ENREGISTRERSOUS);
@@ -148,14 +168,79 @@ TEST_F(CloseTest, RestoreCopiesTheBackupReloadsAndCloses) {
   std::filesystem::rename(folder.File("data/quillory.db"), backup);
   folder.WriteFile("data/quillory.db", original);
 
-  session.ExpectOpenFile().InitialDir(DataPath(folder.Path(), "data\\")).Choose(backup);
+  session.ExpectOpenFile()
+      .Title("R\xE9pertoire courant")
+      .InitialDir(DataPath(folder.Path(), "data\\"))
+      .Choose(backup);
   session.ExpectMessageBox(kRestoreQuestion).Type(ui::MB_YESNO | ui::MB_ICONEXCLAMATION).Answer(ui::IDYES);
-  session.ExpectMessageBox("Cliquer sur OK pour fermer Quillory").Type(ui::MB_OK | ui::MB_ICONEXCLAMATION);
+  session.ExpectMessageBox(kKeptFirst).Type(ui::MB_OK | ui::MB_ICONEXCLAMATION);
   Window().Menu(ID_GESTION_RESTORER);
 
   EXPECT_EQ(folder.ReadFile("data/quillory.db"), TestProgramFolder::DatabaseBytes(saved));
+  // The database it replaced is kept beside it.
+  EXPECT_EQ(folder.ReadFile("data/quillory-avant-restauration.db"), original);
   EXPECT_EQ(dlg->GetGestion()->GetAlbumCount(), 3);
   EXPECT_TRUE(dlg->IsEnded());
+}
+
+TEST_F(CloseTest, RestoreAnsweredWithEscapeOrTheCloseBoxRestoresNothing) {
+  folder.WriteFile("copie.db", TestProgramFolder::DatabaseBytes({{"Akira", "Tetsuo", 1}}));
+  session.ExpectOpenFile().Choose(folder.File("copie.db"));
+  session.ExpectMessageBox(kRestoreQuestion).Escape();
+  Window().Menu(ID_GESTION_RESTORER);
+  session.ExpectOpenFile().Choose(folder.File("copie.db"));
+  session.ExpectMessageBox(kRestoreQuestion).CloseBox();
+  Window().Menu(ID_GESTION_RESTORER);
+  EXPECT_FALSE(dlg->IsEnded());
+  EXPECT_EQ(folder.ReadFile("data/quillory.db"), original);
+  EXPECT_FALSE(folder.Exists("data/quillory-avant-restauration.db"));
+}
+
+TEST_F(CloseTest, RestoreRefusesAFileWithoutAlbumsAndAsksAgainForUnreadableLines) {
+  // A picture picked by mistake: refused before any question.
+  const std::string picture = folder.File("images/couverture.jpg");
+  folder.WriteFile("images/couverture.jpg", std::string("\xFF\xD8\xFF\xE0\0\x10JFIF\0\x01\n\x01\x02", 16));
+  session.ExpectOpenFile().Choose(picture);
+  session.ExpectMessageBox("Le fichier " + picture +
+                           " ne contient aucune BD lisible : ce n'est pas une sauvegarde de Quillory.\n"
+                           "La base des BD n'a pas \xE9t\xE9 modifi\xE9" "e.")
+      .Type(ui::MB_OK | ui::MB_ICONSTOP);
+  Window().Menu(ID_GESTION_RESTORER);
+  EXPECT_EQ(folder.ReadFile("data/quillory.db"), original);
+
+  // A backup with a damaged line: a second question says what will happen.
+  const std::string damaged = TestProgramFolder::DatabaseBytes({{"Akira", "Tetsuo", 1}}) +
+                              "\"Akira\" \"Kaneda\" 2 \"Otomo\"\r\n";
+  folder.WriteFile("abimee.db", damaged);
+  const std::string second = "Le fichier " + folder.File("abimee.db") +
+                             " contient 1 BD et 1 ligne(s) illisible(s), dont la premi\xE8re est :\n"
+                             "\"Akira\" \"Kaneda\" 2 \"Otomo\"\nCes lignes seront gard\xE9" "es dans la "
+                             "base, mais aucune BD n'en sera tir\xE9" "e.\nRestorer quand m\xEAme ?";
+  session.ExpectOpenFile().Choose(folder.File("abimee.db"));
+  session.ExpectMessageBox(kRestoreQuestion).Answer(ui::IDYES);
+  session.ExpectMessageBox(second).Type(ui::MB_YESNO | ui::MB_ICONEXCLAMATION).Answer(ui::IDNO);
+  Window().Menu(ID_GESTION_RESTORER);
+  EXPECT_EQ(folder.ReadFile("data/quillory.db"), original);
+  EXPECT_FALSE(dlg->IsEnded());
+
+  // Yes restores it whole, the damaged line included; a second restore keeps
+  // the first copy and makes a new one.
+  folder.WriteFile("data/quillory-avant-restauration.db", "plus ancienne");
+  session.ExpectOpenFile().Choose(folder.File("abimee.db"));
+  session.ExpectMessageBox(kRestoreQuestion).Answer(ui::IDYES);
+  session.ExpectMessageBox(second).Answer(ui::IDYES);
+  session.ExpectMessageBox(
+      "1 ligne(s) du fichier de base des BD ne sont pas affich\xE9" "es (illisibles, ou au-del\xE0 "
+      "de 5000 BD).\nElles sont conserv\xE9" "es telles quelles dans le fichier \xE0 chaque "
+      "enregistrement.\nPremi\xE8re de ces lignes : \"Akira\" \"Kaneda\" 2 \"Otomo\"");
+  session.ExpectMessageBox(
+      "L'ancienne base des BD est conserv\xE9" "e dans le fichier data\\quillory-avant-restauration-2.db.\n"
+      "Cliquer sur OK pour fermer Quillory");
+  Window().Menu(ID_GESTION_RESTORER);
+  EXPECT_TRUE(dlg->IsEnded());
+  EXPECT_EQ(folder.ReadFile("data/quillory.db"), damaged);
+  EXPECT_EQ(folder.ReadFile("data/quillory-avant-restauration.db"), "plus ancienne");
+  EXPECT_EQ(folder.ReadFile("data/quillory-avant-restauration-2.db"), original);
 }
 
 TEST_F(CloseTest, RestoreWithUnsavedChangesAsksBeforeClosing) {
@@ -164,7 +249,7 @@ TEST_F(CloseTest, RestoreWithUnsavedChangesAsksBeforeClosing) {
   Change();
   session.ExpectOpenFile().Choose(backup);
   session.ExpectMessageBox(kRestoreQuestion).Answer(ui::IDYES);
-  session.ExpectMessageBox("Cliquer sur OK pour fermer Quillory");
+  session.ExpectMessageBox(kKeptFirst);
   session.ExpectMessageBox(kQuestion).Answer(ui::IDYES);  // writes the reloaded collection
   Window().Menu(ID_GESTION_RESTORER);
   EXPECT_TRUE(dlg->IsEnded());
@@ -191,7 +276,6 @@ TEST_F(CloseTest, FailedRestoreCopyIsReportedAndKeepsEverything) {
   const std::string missing = folder.File("absente.db");
   Change();
   session.ExpectOpenFile().Choose(missing);
-  session.ExpectMessageBox(kRestoreQuestion).Answer(ui::IDYES);
   session.ExpectMessageBox("Impossible de restorer la sauvegarde : " + missing +
                            "\nLa base des BD n'a pas \xE9t\xE9 modifi\xE9" "e.");
   Window().Menu(ID_GESTION_RESTORER);
@@ -204,13 +288,26 @@ TEST_F(CloseTest, FailedRestoreCopyIsReportedAndKeepsEverything) {
 
 // ---- A collection file beyond the album table ----
 
-TEST_F(MainWindowTest, CollectionBeyondTheTableWarnsThatOnlyTheFirstAreLoaded) {
+TEST_F(MainWindowTest, LinesBeyondTheTableOrUnreadableAreShownAsKeptAndSavedBack) {
   std::vector<AlbumValues> many;
   for (int i = 0; i <= CGestionBD::MAX_ALBUMS; ++i) many.push_back({"Serie", "Album", i});
-  folder.WriteCollection(many);  // written with no table limit
-  session.ExpectMessageBox(CQuilloryDlg::MSG_STORE_FULL).Type(ui::MB_OK | ui::MB_ICONEXCLAMATION);
+  const std::string junk = std::string("\x01\x02" "binaire\0\xFF", 12);
+  const std::string bytes = "\"Court\" \"Trop\" 1\r\n" + TestProgramFolder::DatabaseBytes(many) + junk + "\r\n";
+  folder.WriteFile("data/quillory.db", bytes);
+  session.ExpectMessageBox(
+      "3 ligne(s) du fichier de base des BD ne sont pas affich\xE9" "es (illisibles, ou au-del\xE0 "
+      "de 5000 BD).\nElles sont conserv\xE9" "es telles quelles dans le fichier \xE0 chaque "
+      "enregistrement.\nPremi\xE8re de ces lignes : \"Court\" \"Trop\" 1")
+      .Type(ui::MB_OK | ui::MB_ICONEXCLAMATION);
   Open();
   EXPECT_EQ(Window().Text(IDC_EDIT_NBBD), "5000");
+
+  // A plain save keeps every line: the albums, then the lines not shown.
+  Window().Menu(ID_GESTION_ENREGISTRER);
+  const std::vector<AlbumValues> shown(many.begin(), many.end() - 1);
+  EXPECT_EQ(folder.ReadFile("data/quillory.db"),
+            TestProgramFolder::DatabaseBytes(shown) + "\"Court\" \"Trop\" 1\r\n" +
+                TestProgramFolder::DatabaseBytes({many.back()}) + junk + "\r\n");
 }
 
 }  // namespace

@@ -7,6 +7,11 @@
 #include "platform/headless/Driver.h"
 #include "platform/headless/Session.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdio>
+
 #include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
@@ -134,6 +139,65 @@ TEST(Session, FileDialogsCheckTheRequestAndReturnThePick) {
   EXPECT_EQ(ui::GetOpenFileName(open), std::optional<std::string>("/p/images/a.jpg"));
   EXPECT_EQ(ui::GetSaveFileName(ui::FileDialogRequest{}), std::nullopt);
   EXPECT_EQ(ui::BrowseForFile(nullptr, "R\xe9pertoire courant"), std::optional<std::string>("/backup.db"));
+}
+
+TEST(Session, EscapeOrTheCloseButtonNeverAnswersYes) {
+  Session session;
+  session.ExpectMessageBox("Restorer ?").Escape();
+  session.ExpectMessageBox("Continuer ?").CloseBox();
+  session.ExpectMessageBox("Imprimer ?").Escape();
+  session.ExpectMessageBox("Fini").CloseBox();
+  EXPECT_EQ(ui::AfxMessageBox("Restorer ?", ui::MB_YESNO), ui::IDNO);
+  EXPECT_EQ(ui::AfxMessageBox("Continuer ?", ui::MB_YESNO | ui::MB_ICONEXCLAMATION), ui::IDNO);
+  EXPECT_EQ(ui::AfxMessageBox("Imprimer ?", ui::MB_OKCANCEL), ui::IDCANCEL);
+  EXPECT_EQ(ui::AfxMessageBox("Fini"), ui::IDOK);
+}
+
+TEST(Session, FileDialogsShowTheirTitleAndTheOverwriteQuestionConcernsTheRealFile) {
+  const std::string folder = ::testing::TempDir() + "quillory_session_" + std::to_string(getpid());
+  ::mkdir(folder.c_str(), 0700);
+  const std::string existing = folder + "/sauvegarde.db";
+  std::FILE* f = std::fopen(existing.c_str(), "wb");
+  ASSERT_TRUE(f);
+  std::fclose(f);
+
+  ui::FileDialogRequest save;
+  save.defaultExt = "db";
+  save.flags = ui::OFN_OVERWRITEPROMPT;
+  {
+    // The name typed without its extension names an existing file once the
+    // extension is on: the question comes, No goes back to the dialog.
+    Session session;
+    session.ExpectSaveFile().Title("Enregistrer sous").Choose(folder + "/sauvegarde");
+    session.ExpectMessageBox("sauvegarde.db existe d\xE9j\xE0.\nVoulez-vous le remplacer ?")
+        .Caption("Confirmer l'enregistrement").Answer(ui::IDNO);
+    session.ExpectSaveFile().Choose(folder + "/autre");
+    EXPECT_EQ(ui::GetSaveFileName(save), std::optional<std::string>(folder + "/autre.db"));
+  }
+  {
+    Session session;
+    session.ExpectSaveFile().Choose(existing);
+    session.ExpectMessageBox("sauvegarde.db existe d\xE9j\xE0.\nVoulez-vous le remplacer ?")
+        .Answer(ui::IDYES);
+    EXPECT_EQ(ui::GetSaveFileName(save), std::optional<std::string>(existing));
+  }
+  std::remove(existing.c_str());
+  ::rmdir(folder.c_str());
+  // A wrong title fails the test.
+  EXPECT_NONFATAL_FAILURE(
+      {
+        Session session;
+        session.ExpectOpenFile().Title("Choisir une image").Cancel();
+        ui::GetOpenFileName(ui::FileDialogRequest{});
+      },
+      "title \"Ouvrir\", expected \"Choisir une image\"");
+  EXPECT_NONFATAL_FAILURE(
+      {
+        Session session;
+        session.ExpectBrowseForFile().Cancel();
+        ui::BrowseForFile(nullptr, "");
+      },
+      "shown without a title");
 }
 
 TEST(Session, ContextMenuCommandGoesToItsOwner) {

@@ -75,6 +75,9 @@ class ForwardingPrinter : public PrinterSurface {
 // ---- Expectation ----
 
 Expectation& Expectation::Answer(int button) { answered = true; answer = button; return *this; }
+Expectation& Expectation::Escape() { dismissed = true; answered = false; return *this; }
+Expectation& Expectation::CloseBox() { return Escape(); }
+Expectation& Expectation::Title(const std::string& t) { checkTitle = true; title = t; return *this; }
 Expectation& Expectation::Caption(const std::string& c) { checkCaption = true; caption = c; return *this; }
 Expectation& Expectation::Type(unsigned t) { checkType = true; type = t; return *this; }
 Expectation& Expectation::Choose(const std::string& p) { cancel = false; path = p; return *this; }
@@ -238,7 +241,10 @@ int Session::MessageBox(Window*, const std::string& text, const std::string& cap
       Fail(what + ": caption " + Quote(caption) + ", expected " + Quote(e->caption));
     if (e->checkType && e->type != type)
       Fail(what + ": type " + std::to_string(type) + ", expected " + std::to_string(e->type));
-    if (e->answered) {
+    if (e->dismissed) {
+      // Escape and the close button never mean Yes.
+      answer = buttons == MB_YESNO ? IDNO : (buttons == MB_OKCANCEL ? IDCANCEL : IDOK);
+    } else if (e->answered) {
       bool valid = buttons == MB_YESNO ? (e->answer == IDYES || e->answer == IDNO)
                    : buttons == MB_OKCANCEL ? (e->answer == IDOK || e->answer == IDCANCEL)
                                             : e->answer == IDOK;
@@ -255,6 +261,13 @@ int Session::MessageBox(Window*, const std::string& text, const std::string& cap
 std::optional<std::string> Session::FileDialog(ExpectKind kind, const FileDialogRequest& request) {
   std::unique_ptr<Expectation> e = Take(kind, KindName(kind));
   if (!e) return std::nullopt;
+  // The real dialogs show the title given, or a French default; never an
+  // empty or the toolkit's English one.
+  if (request.title.empty())
+    Fail(std::string(KindName(kind)) + " shown without a title");
+  if (e->checkTitle && e->title != request.title)
+    Fail(std::string(KindName(kind)) + ": title " + Quote(request.title) + ", expected " +
+         Quote(e->title));
   if (e->checkDir && e->dir != request.initialDir)
     Fail(std::string(KindName(kind)) + ": initial folder " + Quote(request.initialDir) +
          ", expected " + Quote(e->dir));
@@ -276,9 +289,10 @@ std::optional<std::string> Session::GetSaveFileName(const FileDialogRequest& req
   return FileDialog(ExpectKind::SaveFile, request);
 }
 
-std::optional<std::string> Session::BrowseForFile(Window*, const std::string&) {
-  FileDialogRequest none;
-  return FileDialog(ExpectKind::BrowseForFile, none);
+std::optional<std::string> Session::BrowseForFile(Window*, const std::string& title) {
+  FileDialogRequest request;
+  request.title = title;
+  return FileDialog(ExpectKind::BrowseForFile, request);
 }
 
 std::unique_ptr<PrinterSurface> Session::PrintSetup(Window*) {

@@ -24,6 +24,15 @@ class TabPeer : public NativeControl {
       m_tab.UserSelect(wanted);
       if (m_model && m_tab.GetCurSel() != wanted) e.Veto();
     });
+    // A click on the tab already selected changes no page, so the notebook
+    // says nothing; the platform still reports the click.
+    m_native->Bind(wxEVT_LEFT_DOWN, [this](wxMouseEvent& e) {
+      e.Skip();
+      if (!m_model || m_pushing) return;
+      long flags = 0;
+      const int hit = Book()->HitTest(e.GetPosition(), &flags);
+      if (hit >= 0 && hit == m_tab.GetCurSel()) m_tab.UserSelect(hit);
+    });
   }
   wxNotebook* Book() const { return static_cast<wxNotebook*>(m_native); }
 

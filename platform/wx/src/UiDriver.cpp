@@ -2,6 +2,7 @@
 
 #include "Peers.h"
 #include "Text1252.h"
+#include "WebEngine.h"
 #include "WindowHost.h"
 #include "WxBackend.h"
 
@@ -215,6 +216,19 @@ void UiDriver::AnswerMessageBoxes(std::vector<int> answers, std::vector<std::str
     int answer = queue->front();
     queue->erase(queue->begin());
     if (queue->empty()) backend->onMessageBox = nullptr;
+    if (answer == kEscape || answer == kCloseBox) {
+      WaitUntil([&] { return box.IsShownOnScreen(); }, 2000);
+      if (answer == kCloseBox) {
+        box.Close();
+        return;
+      }
+      box.Raise();
+      box.SetFocus();
+      WaitUntil([&] { return wxWindow::FindFocus() && wxGetTopLevelParent(wxWindow::FindFocus()) == &box; }, 2000);
+      wxUIActionSimulator sim;
+      sim.Char(WXK_ESCAPE);
+      return;
+    }
     int id = answer == IDYES ? wxID_YES : answer == IDNO ? wxID_NO : answer == IDCANCEL ? wxID_CANCEL : wxID_OK;
     wxWindow* button = box.FindWindow(id);
     if (!button) return;
@@ -269,6 +283,23 @@ int UiDriver::NativeSortColumn(ListView& list) {
 bool UiDriver::NativeSortAscending(ListView& list) {
   wxListCtrl* native = NativeList(list);
   return native && native->IsAscendingSortIndicator();
+}
+
+bool UiDriver::WebEngineLoaded() { return WebEngine::IsLoaded(); }
+
+bool UiDriver::NativeWebBusy(Control& webView) {
+  const WebEngine* engine = WebEngine::IsLoaded() ? WebEngine::Get() : nullptr;
+  return engine && engine->isBusy(NativeOf(webView)) != 0;
+}
+
+std::string UiDriver::NativeWebText(Control& webView) {
+  const WebEngine* engine = WebEngine::IsLoaded() ? WebEngine::Get() : nullptr;
+  std::string text;
+  if (!engine) return text;
+  engine->pageText(
+      NativeOf(webView),
+      [](const char* utf8, void* context) { *static_cast<std::string*>(context) = utf8; }, &text);
+  return text;
 }
 
 }  // namespace wxb

@@ -106,6 +106,11 @@ int WxBackend::MessageBox(Window* owner, const std::string& text, const std::str
     default: break;  // the toolkit's own choice: its message boxes always show an icon
   }
   wxGenericMessageDialog box(OwnerNative(owner), ToWx(text), ToWx(caption), style);
+  // Escape and the close button would otherwise press the affirmative
+  // button, Yes: they mean No, as on the platform.
+  if (buttons == MB_YESNO) box.SetEscapeId(wxID_NO);
+  // The French stock label is "Valider"; the program's texts say OK.
+  if (buttons != MB_YESNO) box.SetOKLabel("OK");
   if (onMessageBox) {
     auto hook = onMessageBox;
     wxGenericMessageDialog* shown = &box;
@@ -122,24 +127,20 @@ int WxBackend::MessageBox(Window* owner, const std::string& text, const std::str
 std::optional<std::string> WxBackend::GetOpenFileName(const FileDialogRequest& r) {
   long style = wxFD_OPEN;
   if (r.flags & (OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST)) style |= wxFD_FILE_MUST_EXIST;
-  wxFileDialog dlg(OwnerNative(r.owner), r.title.empty() ? wxString(wxFileSelectorPromptStr) : ToWx(r.title),
+  wxFileDialog dlg(OwnerNative(r.owner), ToWx(r.title),
                    PathToWx(r.initialDir), PathToWx(r.fileName), Wildcard(r.filters), style);
   if (dlg.ShowModal() != wxID_OK) return std::nullopt;
   return PathFromWx(dlg.GetPath());
 }
 
 std::optional<std::string> WxBackend::GetSaveFileName(const FileDialogRequest& r) {
+  // No overwrite prompt here: the caller asks once the default extension
+  // is on, about the file that will really be written.
   long style = wxFD_SAVE;
-  if (r.flags & OFN_OVERWRITEPROMPT) style |= wxFD_OVERWRITE_PROMPT;
-  wxFileDialog dlg(OwnerNative(r.owner), r.title.empty() ? wxString(wxFileSelectorPromptStr) : ToWx(r.title),
+  wxFileDialog dlg(OwnerNative(r.owner), ToWx(r.title),
                    PathToWx(r.initialDir), PathToWx(r.fileName), Wildcard(r.filters), style);
   if (dlg.ShowModal() != wxID_OK) return std::nullopt;
-  std::string path = PathFromWx(dlg.GetPath());
-  // A name typed without an extension gets the default one.
-  std::size_t slash = path.find_last_of('/');
-  std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
-  if (!r.defaultExt.empty() && name.find('.') == std::string::npos) path += "." + r.defaultExt;
-  return path;
+  return PathFromWx(dlg.GetPath());
 }
 
 std::optional<std::string> WxBackend::BrowseForFile(Window* owner, const std::string& title) {

@@ -9,6 +9,7 @@
 #include "platform/Static.h"
 #include "platform/TabCtrl.h"
 #include "platform/TextCompare.h"
+#include "platform/WebView.h"
 #include "platform/wx/UiDriver.h"
 #include "platform/wx/WxApplication.h"
 
@@ -126,6 +127,23 @@ TEST(WxBackend, TypingClickingSortingAndAMessageBoxOnTheRealToolkit) {
   EXPECT_EQ(boxes, (std::vector<std::string>{"Continuer avec Blake ?", "Continuer avec Blake ?"}));
 }
 
+TEST(WxBackend, EscapeAndTheCloseButtonOfAYesNoBoxMeanNo) {
+  ui::SetAppName("Quillory");
+  SmallWindow w;
+  std::vector<std::string> boxes;
+  UiDriver::WhenShown([&](ui::Window&) {
+    UiDriver::AnswerMessageBoxes({UiDriver::kEscape, UiDriver::kCloseBox, ui::IDYES}, &boxes);
+    UiDriver::Click(*w.GetButton(1003));
+    EXPECT_TRUE(UiDriver::WaitUntil([&] { return w.refusals == 1; }));
+    UiDriver::Click(*w.GetButton(1003));
+    EXPECT_TRUE(UiDriver::WaitUntil([&] { return w.refusals == 2; }));
+    UiDriver::Click(*w.GetButton(1003));
+  });
+  EXPECT_EQ(w.DoModal(), ui::IDOK);
+  EXPECT_EQ(w.refusals, 2);
+  EXPECT_EQ(boxes.size(), 3u);
+}
+
 TEST(WxBackend, FrenchDatesDoNotChangeHowNumbersAreWritten) {
   char buf[32];
   std::snprintf(buf, sizeof buf, "%.1f", 1.5);
@@ -178,6 +196,7 @@ class MainWindow : public ui::Dialog {
     MapUpdateCommandUI(32794, &MainWindow::OnUpdateStyle);
     MapUpdateCommandUI(32795, &MainWindow::OnUpdateStyle);
     MapNotify(1031, ui::Notification::TabSelChange, &MainWindow::ShowPage);
+    MapNotify(1031, ui::Notification::TabClick, [this](const ui::NotifyInfo&) { ++tabClicks; });
   }
   bool OnInitDialog() override {
     ui::TabCtrl& tab = *GetTabCtrl(1031);
@@ -213,6 +232,7 @@ class MainWindow : public ui::Dialog {
   int saves = 0;
   int styleChanges = 0;
   int closeRequests = 0;
+  int tabClicks = 0;
 };
 
 TEST(WxBackend, MainWindowWithMenuRunsAsAFrameWithTabPages) {
@@ -237,6 +257,11 @@ TEST(WxBackend, MainWindowWithMenuRunsAsAFrameWithTabPages) {
     EXPECT_EQ(UiDriver::NativeRowCount(*w.pages[2].GetListView(1001)), 3);
     EXPECT_EQ(UiDriver::NativeCell(*w.pages[2].GetListView(1001), 0, 0), "Album 0");
     EXPECT_EQ(UiDriver::NativeText(*w.GetEdit(1030)), "2");
+    EXPECT_TRUE(UiDriver::WaitUntil([&] { return w.tabClicks == 1; }));
+    // A click on the tab already shown is reported too (it changes no page).
+    UiDriver::ClickTab(tab, 2);
+    EXPECT_TRUE(UiDriver::WaitUntil([&] { return w.tabClicks == 2; }));
+    EXPECT_EQ(tab.GetCurSel(), 2);
 
     EXPECT_TRUE(UiDriver::NativeMenuChecked(w, 32794));
     EXPECT_FALSE(UiDriver::NativeMenuEnabled(w, 32790));
@@ -251,6 +276,31 @@ TEST(WxBackend, MainWindowWithMenuRunsAsAFrameWithTabPages) {
   });
   EXPECT_EQ(w.DoModal(), ui::IDCANCEL);
   EXPECT_EQ(w.closeRequests, 1);
+}
+
+const ui::DialogTemplate kWebWindow{301, "Page", 200, 150, ui::Style::SysMenu, nullptr, {
+  {1054, ui::ControlKind::WebView, "", 5, 5, 190, 140},
+}};
+
+TEST(WxBackend, TheWebEngineIsLoadedOnlyWhenAWebViewIsCreatedAndShowsAPageGivenToIt) {
+  // Every window so far had no web view: the engine is not in the process.
+  ASSERT_FALSE(UiDriver::WebEngineLoaded());
+  ui::Dialog w(kWebWindow, nullptr);
+  std::string shown;
+  UiDriver::WhenShown([&](ui::Window&) {
+    ui::WebView& view = *w.GetWebView(1054);
+    EXPECT_TRUE(UiDriver::WebEngineLoaded());
+    view.SetPage("<html><body><h1>Sorties</h1><p>Caf\xC3\xA9 \xE2\x82\xAC</p></body></html>",
+                 "file:///tmp/");
+    UiDriver::WaitUntil([&] {
+      shown = UiDriver::NativeWebText(view);
+      return !UiDriver::NativeWebBusy(view) && shown.find("Sorties") != std::string::npos;
+    }, 15000);
+    UiDriver::CloseWindow(w);
+  });
+  w.DoModal();
+  EXPECT_NE(shown.find("Sorties"), std::string::npos) << shown;
+  EXPECT_NE(shown.find("Caf\xC3\xA9 \xE2\x82\xAC"), std::string::npos) << shown;
 }
 
 }  // namespace

@@ -38,12 +38,19 @@ class Expectation {
  public:
   // Message boxes
   Expectation& Answer(int button);              // IDOK, IDYES, IDNO, IDCANCEL
+  // The user presses Escape, or the box's close button: as on the real
+  // toolkit, a Yes/No box answers No, an OK/Cancel box Cancel, an OK box OK.
+  Expectation& Escape();
+  Expectation& CloseBox();
   Expectation& Caption(const std::string& caption);
   Expectation& Type(unsigned type);             // buttons and icon, checked exactly
   // File dialogs
   Expectation& Choose(const std::string& path); // the file picked
   Expectation& Cancel();                        // the user cancels (also context menus, print set-up)
   Expectation& InitialDir(const std::string& dir);
+  // The dialog's title as shown (an empty request title shows the
+  // platform's French one: "Ouvrir", "Enregistrer sous").
+  Expectation& Title(const std::string& title);
   Expectation& Filter(const std::string& description, const std::string& pattern);
   // Context menus: the command chosen (0: dismissed)
   Expectation& Command(int id);
@@ -59,6 +66,8 @@ class Expectation {
   bool checkCaption = false; std::string caption;
   bool checkType = false; unsigned type = 0;
   bool answered = false; int answer = 0;
+  bool dismissed = false;        // Escape or the close button
+  bool checkTitle = false; std::string title;
   bool cancel = false; std::string path;
   bool checkDir = false; std::string dir;
   bool checkFilter = false; FileFilter filter;

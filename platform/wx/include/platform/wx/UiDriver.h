@@ -36,6 +36,9 @@ class UiDriver {
   static void CloseWindow(Window& window);
   // Every next message box: its text is recorded and the button given is
   // clicked (IDOK, IDYES, IDNO), in order; then boxes are left alone.
+  // kEscape presses Escape in the box, kCloseBox asks it to close.
+  static constexpr int kEscape = -1;
+  static constexpr int kCloseBox = -2;
   static void AnswerMessageBoxes(std::vector<int> answers, std::vector<std::string>* texts);
 
   // The native side.
@@ -52,6 +55,12 @@ class UiDriver {
   // A native window's place in its top-level window's client area.
   static Rect NativeRect(Control& control);
   static Rect NativeRect(Window& childDialog);
+  // The web engine: whether it has been loaded in this process, whether a
+  // view is still loading its page, and the text the page shows (Unicode
+  // letters as UTF-8; empty when the view has no engine).
+  static bool WebEngineLoaded();
+  static bool NativeWebBusy(Control& webView);
+  static std::string NativeWebText(Control& webView);
 };
 
 }  // namespace wxb
