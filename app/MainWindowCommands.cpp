@@ -5,6 +5,7 @@
 #include "collection/DataPath.h"
 #include "collection/GestionBD.h"
 #include "collection/SafeFile.h"
+#include "dialogs/ChooseFile.h"
 #include "platform/Window.h"
 
 #include <cstdio>
@@ -65,15 +66,7 @@ std::string Format(const char* pattern, const std::string& value) { return Forma
 
 bool ImportCsv(ui::Window* owner, CGestionBD& gestion, const std::string& programFolder) {
   std::string path;
-  // The dialog opens in the data folder, and gives back the full path.
-  ui::FileDialogRequest request;
-  request.owner = owner;
-  request.filters = {{CSV_FILTER, "*.csv"}};
-  request.initialDir = DataPath(programFolder, "data\\");
-  request.flags = ui::OFN_PATHMUSTEXIST | ui::OFN_FILEMUSTEXIST;
-  const auto chosen = ui::GetOpenFileName(request);
-  if (!chosen || chosen->empty()) return false;
-  path = *chosen;
+  if (!ChooseFile(owner, programFolder, path, {CSV_FILTER, "*.csv"}, "data\\")) return false;
   if (ui::AfxMessageBox(Format(MSG_IMPORT_QUESTION, path), ui::MB_YESNO) != ui::IDYES) return false;
 
   const CsvImportResult result = gestion.ImportCsv(path);
@@ -189,11 +182,5 @@ void LoadCollection(CGestionBD& gestion, const std::string& programFolder) {
                       ui::MB_OK | ui::MB_ICONEXCLAMATION);
 }
 
-bool RunEntryDialog(ui::Window*, CGestionBD*, const std::string&, int, const std::string&,
-                    const std::string&, int) {
-  return false;
-}
-
-bool RunLoanList(ui::Window*, CGestionBD*) { return false; }
 
 }  // namespace MainWindowCommands

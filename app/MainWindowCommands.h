@@ -1,7 +1,6 @@
 #pragma once
-// Commands both main windows carry out the same way: choosing a file below
-// the program folder, the CSV import dialogue, the style switch, the backup
-// and the restore, and the dialogs that change the collection.
+// Commands both main windows carry out the same way: the CSV import
+// dialogue, the style switch, loading, the backup and the restore.
 
 #include "platform/Services.h"
 
@@ -15,10 +14,6 @@ class Window;
 class CGestionBD;
 
 namespace MainWindowCommands {
-
-// Modes of the album entry dialog besides a row index (modification).
-constexpr int MODE_NEW_SERIES = -1;
-constexpr int MODE_NEXT_VOLUME = -2;
 
 constexpr const char* CSV_FILTER = "Fichiers csv (*.csv)";
 constexpr const char* MSG_IMPORT_QUESTION = "Voulez vous vraiment importer le fichier : %s ?";
@@ -66,10 +61,5 @@ void SaveBackup(const CGestionBD& gestion, const std::string& programFolder);
 bool RestoreBackup(ui::Window* owner, CGestionBD& gestion, const std::string& programFolder,
                    const std::function<void()>& refresh);
 
-// The album entry dialog (mode: MODE_NEW_SERIES, MODE_NEXT_VOLUME or the
-// row modified) and the list of loans. False when the dialog is not there.
-bool RunEntryDialog(ui::Window* owner, CGestionBD* gestion, const std::string& programFolder,
-                    int mode, const std::string& titre, const std::string& serie, int tome);
-bool RunLoanList(ui::Window* owner, CGestionBD* gestion);
 
 }  // namespace MainWindowCommands

@@ -7,8 +7,11 @@
 #include "collection/DataPath.h"
 #include "collection/GestionBD.h"
 #include "dialogs/ChooseFile.h"
+#include "dialogs/QuilloryAjoutBD.h"
+#include "dialogs/QuilloryPret.h"
 #include "dialogs/QuilloryRenameDlg.h"
 #include "dialogs/QuillorySeconPicDlg.h"
+#include "dialogs/QuilloryStatPret.h"
 #include "platform/Button.h"
 #include "platform/Edit.h"
 #include "platform/ListView.h"
@@ -45,7 +48,7 @@ constexpr int kWideValues[] = {IDC_VALUE_SERIE,  IDC_VALUE_TITRE,    IDC_VALUE_C
 // Commands of menu 134 that this window does not carry out (yet).
 constexpr int kCommandsNotAvailable[] = {
     ID_GESTION_IMPRIMER, ID_EXPORTER_HTML,  ID_OUTILS_BLOCNOTE,       ID_STAT_GENERALES,
-    ID_STAT_EDITEURS,    ID_STAT_ACHAT,     ID_STAT_PRETEES,          ID_STAT_ASUIVRE,
+    ID_STAT_EDITEURS,    ID_STAT_ACHAT,     ID_STAT_ASUIVRE,
     ID_STAT_HISTORIQUECOMICS, ID_CONFIG_WEB, ID_WEB_SORTIEBD,         ID_APROPOS,
 };
 
@@ -85,6 +88,7 @@ CQuilloryDlgtypeGraph::CQuilloryDlgtypeGraph(ui::Window* parent, int style,
   MapCommand(IDC_PICTURE, &CQuilloryDlgtypeGraph::OnChangeImage);
   MapCommand(IDC_BUTTON_PRET, &CQuilloryDlgtypeGraph::OnOkPret);
   MapCommand(ID_OUTILS_LISTEPRETS, &CQuilloryDlgtypeGraph::OnListePrets);
+  MapCommand(ID_STAT_PRETEES, &CQuilloryDlgtypeGraph::OnStatPrets);
   MapCommand(ID_IMPORTER_CSV, &CQuilloryDlgtypeGraph::OnImporterCsv);
   MapCommand(ID_GESTION_ENREGISTRER, &CQuilloryDlgtypeGraph::OnEnregistrer);
   MapCommand(ID_GESTION_ENREGISTRERSOUS, &CQuilloryDlgtypeGraph::OnEnregistrerSous);
@@ -369,7 +373,7 @@ void CQuilloryDlgtypeGraph::OnDblClickAlbum(const ui::NotifyInfo& info) {
 }
 
 void CQuilloryDlgtypeGraph::OnRClickAlbum(const ui::NotifyInfo&) {
-  ui::Menu menu(kMenuPopupSubmit);
+  ui::Menu menu(kMenuPage);
   ui::TrackPopupMenu(*menu.GetSubMenu(0), *this);
   m_bCtrl = false;
 }
@@ -478,8 +482,8 @@ void CQuilloryDlgtypeGraph::OnSupprimerSerie() {
 
 void CQuilloryDlgtypeGraph::OnNouvelleSerie() {
   m_bCtrl = false;
-  MainWindowCommands::RunEntryDialog(this, m_pGestion.get(), m_szRepertoire,
-                                     MainWindowCommands::MODE_NEW_SERIES, "", "", 0);
+  CQuilloryAjoutBD dlg(this, m_pGestion.get(), CQuilloryAjoutBD::MODE_NOUVELLE_SERIE);
+  dlg.DoModal();
   m_tab.ShowPage();
   ShowTypeCounters();
   // The new album is the last of the table; a cancelled entry on an empty
@@ -499,10 +503,10 @@ void CQuilloryDlgtypeGraph::OnAjouterSuite() {
     ui::AfxMessageBox(MSG_NO_ALBUM);
     return;
   }
-  MainWindowCommands::RunEntryDialog(this, m_pGestion.get(), m_szRepertoire,
-                                     MainWindowCommands::MODE_NEXT_VOLUME,
-                                     m_listAlbums.GetItemText(row, 1), m_strSerieCourante,
-                                     std::atoi(m_listAlbums.GetItemText(row, 0).c_str()));
+  CQuilloryAjoutBD dlg(this, m_pGestion.get(), CQuilloryAjoutBD::MODE_SUITE,
+                       m_listAlbums.GetItemText(row, 1), m_strSerieCourante,
+                       std::atoi(m_listAlbums.GetItemText(row, 0).c_str()));
+  dlg.DoModal();
   m_bModifie = true;
   RefreshAfterChange();
 }
@@ -518,9 +522,9 @@ void CQuilloryDlgtypeGraph::Modifier(bool showDetails) {
     ui::AfxMessageBox(MSG_NO_ALBUM);
     return;
   }
-  MainWindowCommands::RunEntryDialog(this, m_pGestion.get(), m_szRepertoire, row,
-                                     m_listAlbums.GetItemText(row, 1), m_strSerieCourante,
-                                     std::atoi(m_listAlbums.GetItemText(row, 0).c_str()));
+  CQuilloryAjoutBD dlg(this, m_pGestion.get(), row, m_listAlbums.GetItemText(row, 1),
+                       m_strSerieCourante, std::atoi(m_listAlbums.GetItemText(row, 0).c_str()));
+  dlg.DoModal();
   m_pGestion->RebuildSeries();
   m_bModifie = true;
   m_tab.ShowPage();
@@ -582,17 +586,31 @@ void CQuilloryDlgtypeGraph::OnChangeImage() {
   }
   if (m_bImage && ui::AfxMessageBox(MSG_CHANGE_PICTURE, ui::MB_YESNO) != ui::IDYES) return;
   std::string path;
-  if (!ChooseFile(this, m_szRepertoire, path, {"Fichiers jpg (*.jpg)", "*.jpg"},
-                                      "images\\"))
+  if (!ChooseFile(this, m_szRepertoire, path, {CQuilloryDlg::IMAGE_FILTER, "*.jpg"}, "images\\"))
     return;
   CAlbum* album = FindRowAlbum(row);
   if (!album) return;
-  album->SetPicture(path);
+  const StoredPathResult stored = StoredPath(m_szRepertoire, path);
+  if (stored.status == StoredPathResult::NOT_1252) {
+    // Stored garbled, the name would never find the file again.
+    ui::AfxMessageBox(CQuilloryDlg::MSG_IMAGE_NAME, ui::MB_OK | ui::MB_ICONEXCLAMATION);
+    return;
+  }
+  if (stored.status == StoredPathResult::STORED &&
+      static_cast<int>(stored.path.size()) > field_limits::PICTURE) {
+    ui::AfxMessageBox(CQuilloryDlg::MSG_IMAGE_PATH_TOO_LONG, ui::MB_OK | ui::MB_ICONEXCLAMATION);
+    return;
+  }
+  album->SetPicture(stored.status == StoredPathResult::STORED ? stored.path
+                                                               : std::string(kNoValue));
   m_bModifie = true;
   m_picture.ShowWindow(true);
-  if (!m_picture.ShowFile(DataPath(m_szRepertoire, path), false)) {
+  // A file outside the program folder has no stored path: it cannot be shown.
+  if (stored.status != StoredPathResult::STORED ||
+      !m_picture.ShowFile(DataPath(m_szRepertoire, stored.path), false)) {
     album->SetPicture(kNoValue);
     ui::AfxMessageBox(MSG_PICTURE_NOT_LOADED);
+    m_picture.ShowFile(DataPath(m_szRepertoire, kPlaceholder), false);
   }
   m_picture.Invalidate();
   m_bImage = true;
@@ -605,11 +623,22 @@ void CQuilloryDlgtypeGraph::OnOkPret() {
     ui::AfxMessageBox(MSG_NO_ALBUM);
     return;
   }
-  const std::string name = GetDlgItemText(IDC_EDIT_PRETA);
+  const std::string pretA = GetDlgItemText(IDC_EDIT_PRETA);
+  const std::string datePret = GetDlgItemText(IDC_EDIT_DATEPRET);
+  // A double quote or a line break would break the album's database line.
+  for (const std::string* text : {&pretA, &datePret}) {
+    for (char c : *text) {
+      if (c == '"' || c == '&' || static_cast<unsigned char>(c) < 0x20) {
+        ui::AfxMessageBox(CQuilloryAjoutBD::MSG_FORBIDDEN_CHAR);
+        return;
+      }
+    }
+  }
   CAlbum* album = FindRowAlbum(row);
-  if (album && !name.empty()) {
-    album->SetPretA(name);
-    album->SetDatePret(GetDlgItemText(IDC_EDIT_DATEPRET));
+  if (album && !pretA.empty()) {
+    album->SetPretA(pretA);
+    // Kept as typed; an empty date is stored as "no value".
+    album->SetDatePret(datePret.empty() ? std::string(kNoValue) : datePret);
     ui::AfxMessageBox(MSG_LOAN_DONE);
     m_bModifie = true;
     GetDlgItem(IDC_STATIC_ENPRET)->ShowWindow(true);
@@ -620,10 +649,19 @@ void CQuilloryDlgtypeGraph::OnOkPret() {
 }
 
 void CQuilloryDlgtypeGraph::OnListePrets() {
-  MainWindowCommands::RunLoanList(this, m_pGestion.get());
+  CQuilloryPret dlg(this, m_pGestion.get());
+  dlg.DoModal();
+  // A return is saved at once; when that failed the changes wait for a save.
+  if (dlg.SaveFailed()) m_bModifie = true;
   m_tab.ShowPage();
   ShowAlbumList(m_strSerieCourante);
   m_bCtrl = false;
+}
+
+void CQuilloryDlgtypeGraph::OnStatPrets() {
+  m_bCtrl = false;
+  CQuilloryStatPret dlg(this, m_pGestion.get());
+  dlg.DoModal();
 }
 
 // ---- Files ----

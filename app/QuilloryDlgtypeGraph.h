@@ -56,6 +56,7 @@ class CQuilloryDlgtypeGraph : public ui::Dialog {
   void OnChangeImage();
   void OnOkPret();
   void OnListePrets();
+  void OnStatPrets();
   void OnImporterCsv();
   void OnEnregistrer();
   void OnEnregistrerSous();

@@ -32,7 +32,15 @@ void CQuillorySeconPicDlg::OnClickPicture() {
     return;
   std::string path;
   if (!ChooseFile(this, m_strDossier, path, {"Fichiers jpg (*.jpg)", "*.jpg"}, "images\\")) return;
-  m_pAlbum->SetPicture2(path);
+  // Only a file below the program folder, named in Windows-1252, can be
+  // stored so that it is found again.
+  const StoredPathResult stored = StoredPath(m_strDossier, path);
+  if (stored.status != StoredPathResult::STORED ||
+      static_cast<int>(stored.path.size()) > field_limits::PICTURE) {
+    ui::AfxMessageBox(MSG_OUTSIDE, ui::MB_OK | ui::MB_ICONEXCLAMATION);
+    return;
+  }
+  m_pAlbum->SetPicture2(stored.path);
   m_picture.ShowWindow(true);
-  if (m_picture.ShowFile(DataPath(m_strDossier, path), false)) m_picture.Invalidate();
+  if (m_picture.ShowFile(DataPath(m_strDossier, stored.path), false)) m_picture.Invalidate();
 }

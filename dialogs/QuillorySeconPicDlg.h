@@ -18,6 +18,8 @@ class CQuillorySeconPicDlg : public ui::Dialog {
   void OnClickPicture();
 
   static constexpr const char* MSG_CHANGE_PICTURE = "Voulez vous changer l'image ?";
+  static constexpr const char* MSG_OUTSIDE =
+      "l'image doit \xEAtre dans le repertoire \"images\" du dossier Quillory.";
 
  private:
   CPictureViewer m_picture;

@@ -1,10 +1,11 @@
-// Menu 143 (POPUP_SUBMIT): the album commands, opened on an album row.
+// Menu 143: the context menu of an album list page in the list style. The
+// shortcut hints are part of the item texts, padded with spaces.
 #include "resources/Templates.h"
 
-const ui::MenuTemplate kMenuPopupSubmit{
-    IDR_MENU_POPUP_SUBMIT,
+const ui::MenuTemplate kMenuPage{
+    IDR_MENU_PAGE,
     {
-        {"POPUP_SUBMIT",
+        {"Page",
          {
              {"Ajouter une suite  Ctrl+N", ID_PAGE_AJOUTERSUITE},
              {"Modifier                Ctrl+M", ID_PAGE_MODIFIER},

@@ -11,7 +11,10 @@
 extern const ui::DialogTemplate kDialogQuillory;   // 102, main window, list style
 extern const ui::DialogTemplate kDialogQuilloryList;  // 141, album list page
 extern const ui::MenuTemplate kMenuQuillory;       // 134, menu bar of both main windows
-extern const ui::MenuTemplate kMenuPopupSubmit;    // 143, album commands (graphic album list)
+extern const ui::DialogTemplate kDialogAjoutBD;    // 135, album entry dialog
+extern const ui::DialogTemplate kDialogPrets;      // 136, list of loans
+extern const ui::MenuTemplate kMenuPage;           // 143, context menu of an album list page
+extern const ui::DialogTemplate kDialogStatPrets;  // 155, loans per album
 extern const ui::DialogTemplate kDialogConfTab;    // 145, "Config des listes"
 extern const ui::DialogTemplate kDialogQuilloryGraph;  // 149, main window, graphic style
 extern const ui::MenuTemplate kMenuPopupSerie;     // 151, series commands (graphic series pages)

@@ -179,7 +179,7 @@ TEST_F(GraphWindowTest, DeleteAnAlbumByMenuAndByTheDeleteKey) {
 
   // No to the question keeps the album.
   Window().ClickRow(IDC_LIST_SERIE_ALBUMS, AlbumRow("Year One"));
-  session.ExpectContextMenu(IDR_MENU_POPUP_SUBMIT).Command(ID_PAGE_SUPPRIMER);
+  session.ExpectContextMenu(IDR_MENU_PAGE).Command(ID_PAGE_SUPPRIMER);
   session.ExpectMessageBox("Voulez vous vraiment supprimer cette BD?").Answer(ui::IDNO);
   Window().RightClickRow(IDC_LIST_SERIE_ALBUMS, AlbumRow("Year One"));
   EXPECT_EQ(dlg->GetGestion()->GetAlbumCount(), 17);
