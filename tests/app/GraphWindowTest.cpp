@@ -218,6 +218,85 @@ TEST_F(GraphWindowTest, DeleteInTheSearchBoxEditsTheText) {
   EXPECT_EQ(dlg->GetGestion()->GetAlbumCount(), 17);
 }
 
+TEST_F(GraphWindowTest, NextVolumeModifyByButtonReturnDoubleClickAndCtrlKeys) {
+  folder.WriteCollection(Collection());
+  Open();
+  Window().SelectTab(IDC_TAB, 2);  // Comics
+  Pick("Batman", "Year One");
+
+  // Ctrl then N: the next volume of the selected album's series.
+  session.ExpectDialog(IDD_AJOUT_BD, [](ui::headless::Driver& d) {
+    EXPECT_EQ(d.Text(IDC_AJOUT_SERIE), "Batman");
+    EXPECT_EQ(d.Text(IDC_AJOUT_TOME), "2");
+    d.SetText(IDC_AJOUT_TOME, "3").Type(IDC_AJOUT_TITRE, "Dark Victory").Click(ui::IDOK);
+  });
+  Window().PressKey(ui::VK_CONTROL).PressKey('N');
+  EXPECT_THAT(Albums(), ElementsAre("01 Year One", "02 The Killing Joke", "03 Dark Victory"));
+  EXPECT_EQ(Window().Text(IDC_EDIT_NBCOMIC), "5");
+  EXPECT_TRUE(dlg->IsModified());
+
+  // The button "Modifier" on volume 2: the dialog opens on that album.
+  Window().ClickRow(IDC_LIST_SERIE_ALBUMS, AlbumRow("The Killing Joke"));
+  session.ExpectDialog(IDD_AJOUT_BD, [](ui::headless::Driver& d) {
+    EXPECT_EQ(d.Text(IDC_AJOUT_TITRE), "The Killing Joke");
+    EXPECT_EQ(d.Text(IDC_AJOUT_TOME), "2");
+    d.SetText(IDC_AJOUT_TITRE, "Killing Joke").Click(ui::IDOK);
+  });
+  Window().Click(IDC_BUTTON_MODIFIER);
+  EXPECT_THAT(Albums(), ElementsAre("01 Year One", "02 Killing Joke", "03 Dark Victory"));
+
+  // Return with an album selected modifies it, then the details show it again.
+  Window().ClickRow(IDC_LIST_SERIE_ALBUMS, AlbumRow("Dark Victory"));
+  session.ExpectDialog(IDD_AJOUT_BD, [](ui::headless::Driver& d) {
+    d.SetText(IDC_AJOUT_EDITEUR, "DC").Click(ui::IDOK);
+  });
+  Window().Focus(IDC_LIST_SERIE_ALBUMS).PressKey(ui::VK_RETURN);
+  Window().ClickRow(IDC_LIST_SERIE_ALBUMS, AlbumRow("Dark Victory"));
+  EXPECT_EQ(Window().Text(IDC_VALUE_EDITEUR), "DC");
+
+  // A double-click on Year One, then Cancel: nothing changes but the flag.
+  session.ExpectDialog(IDD_AJOUT_BD, [](ui::headless::Driver& d) { d.Click(ui::IDCANCEL); });
+  Window().DoubleClickRow(IDC_LIST_SERIE_ALBUMS, AlbumRow("Year One"));
+  EXPECT_FALSE(dlg->IsCtrlArmed());
+
+  // No album selected: the commands say so.
+  Window().ClickRow(IDC_LIST_SERIE_ALBUMS, -1);
+  session.ExpectMessageBox("Veuillez reselectionn\xE9" "e votre BD");
+  Window().PressKey(ui::VK_CONTROL).PressKey('M');
+
+  session.ExpectMessageBox("Voulez vous sauvegarder les modifications ??").Answer(ui::IDYES);
+  Window().Close();
+  CGestionBD saved;
+  ASSERT_EQ(saved.Load(folder.Path()), CGestionBD::LOAD_OK);
+  ASSERT_EQ(saved.GetAlbumCount(), 18);
+  EXPECT_EQ(saved.GetAlbum(16)->GetTitre(), "Killing Joke");
+  EXPECT_EQ(saved.GetAlbum(17)->GetTitre(), "Dark Victory");
+  EXPECT_EQ(saved.GetAlbum(17)->GetEditeur(), "DC");
+  EXPECT_EQ(saved.GetAlbum(17)->GetTome(), 3);
+}
+
+TEST_F(GraphWindowTest, NewSeriesBecomesTheCurrentOneEvenWhenCancelled) {
+  folder.WriteCollection(Collection());
+  Open();
+  session.ExpectContextMenu(IDR_MENU_POPUP_SERIE).Command(ID_SERIE_AJOUTER);
+  session.ExpectDialog(IDD_AJOUT_BD, [](ui::headless::Driver& d) {
+    d.Type(IDC_AJOUT_SERIE, "Yoko Tsuno").Type(IDC_AJOUT_TITRE, "Le Trio de l'\xE9trange");
+    d.SetText(IDC_AJOUT_TOME, "1");
+    d.Click(ui::IDOK);
+  });
+  PageDriver().RightClickRow(IDC_LIST_ALBUMS, SerieRow("Thorgal"));
+  EXPECT_EQ(dlg->GetSerieCourante(), "Yoko Tsuno");
+  EXPECT_THAT(Albums(), ElementsAre("01 Le Trio de l'\xE9trange"));
+  EXPECT_EQ(Window().Text(IDC_VALUE_SERIE), "Yoko Tsuno");
+  EXPECT_EQ(Window().Text(IDC_EDIT_NBBD), "13");
+
+  // Cancelled: the series of the collection's last album is the current one.
+  Pick("Akira");
+  session.ExpectDialog(IDD_AJOUT_BD, [](ui::headless::Driver& d) { d.Click(ui::IDCANCEL); });
+  Window().Menu(ID_GESTION_NOUVELLESERIE);
+  EXPECT_EQ(dlg->GetSerieCourante(), "Yoko Tsuno");
+}
+
 // ---- Series commands ----
 
 TEST_F(GraphWindowTest, RenameToANewNameThenIntoAnExistingSeries) {

@@ -8,9 +8,10 @@ class wxWindow;
 namespace ui {
 namespace wxb {
 
-// Buttons with the small padding of the Windows program's buttons, so that
-// "Ok" fits the 19 dialog units its templates give it (GTK's theme pads a
-// button label by 17 pixels on each side). Once, after the toolkit started.
+// Buttons and check boxes with the small padding of the Windows program's,
+// so that "Ok" fits the 19 dialog units its templates give it (GTK's theme
+// pads a button label by 17 pixels on each side) and a check box the 10
+// units of its height. Once, after the toolkit started.
 void UseCompactButtons();
 
 // The smallest width and height GTK gives the native widget; false when not

@@ -6,8 +6,11 @@
 #include "app/QuilloryDlg.h"
 #include "app/QuilloryDlgtypeGraph.h"
 #include "collection/GestionBD.h"
+#include "dialogs/QuilloryAjoutBD.h"
+#include "dialogs/QuilloryPret.h"
 #include "dialogs/QuilloryRenameDlg.h"
 #include "dialogs/QuillorySeconPicDlg.h"
+#include "dialogs/QuilloryStatPret.h"
 #include "platform/wx/UiDriver.h"
 
 #include <gtest/gtest.h>
@@ -78,6 +81,12 @@ TEST(Layout, ListWindowAndItsColumnDialogFit) {
     CheckFits(window);
     CQuilloryConfTab conf(&dlg, &dlg.GetTab());
     CheckDialog(conf);
+    CQuilloryAjoutBD entry(&dlg, dlg.GetGestion(), CQuilloryAjoutBD::MODE_NOUVELLE_SERIE);
+    CheckDialog(entry);
+    CQuilloryPret loans(&dlg, dlg.GetGestion());
+    CheckDialog(loans);
+    CQuilloryStatPret perAlbum(&dlg, dlg.GetGestion());
+    CheckDialog(perAlbum);
     checked = true;
     dlg.EndDialog(ui::IDCANCEL);
   });

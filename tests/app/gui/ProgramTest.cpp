@@ -237,15 +237,39 @@ TEST(Program, StyleTwoEndsWithoutWindow) {
   EXPECT_EQ(program.Stderr().find("Quillory"), std::string::npos) << program.Stderr();
 }
 
-// Presses Return in the program's next message box (caption "Quillory").
-bool AnswerMessageBox(Program& program) {
-  const unsigned long box = FindWindow(program, std::chrono::seconds(10), "Quillory");
-  if (box == 0) return false;
-  Shell("xdotool windowactivate --sync " + std::to_string(box) + " 2>/dev/null; xdotool key Return");
-  return WaitFor([&] { return FindWindow(program, std::chrono::seconds(0), "Quillory") == 0; });
+// The program's windows shown now whose title matches the pattern.
+std::vector<unsigned long> ShownWindows(Program& program, const std::string& title) {
+  std::vector<unsigned long> ids;
+  std::istringstream in(Shell("xdotool search --onlyvisible --pid " + std::to_string(program.Pid()) +
+                              " --name '^" + title + "$' 2>/dev/null"));
+  for (std::string line; std::getline(in, line);)
+    if (!line.empty()) ids.push_back(std::stoul(line));
+  return ids;
 }
 
-TEST(Program, GraphicStyleRecordsALoanAndSavesWithCtrlS) {
+bool WindowShown(Program& program, const std::string& title) {
+  return !ShownWindows(program, title).empty();
+}
+
+// Presses Return in the program's next message box (caption "Quillory"; the
+// main window answers to that name too and is left out).
+bool AnswerMessageBox(Program& program, unsigned long mainWindow) {
+  unsigned long box = 0;
+  WaitFor([&] {
+    for (unsigned long id : ShownWindows(program, "Quillory"))
+      if (id != mainWindow) box = id;
+    return box != 0;
+  });
+  if (box == 0) return false;
+  Shell("xdotool key Return");
+  return WaitFor([&] {
+    for (unsigned long id : ShownWindows(program, "Quillory"))
+      if (id == box) return false;
+    return true;
+  });
+}
+
+TEST(Program, GraphicStyleRecordsALoanModifiesAnAlbumAndSaves) {
   TestProgramFolder folder;
   InstallProgram(folder);
   folder.WriteCollection(FortyAlbums());
@@ -266,7 +290,7 @@ TEST(Program, GraphicStyleRecordsALoanAndSavesWithCtrlS) {
   ClickAt(FromBottomLeft(g, 700, int(kHeight) - 400, kWidth));
   Shell("xdotool type --delay 60 01/02/2024");
   ClickAt(FromBottomLeft(g, 776, int(kHeight) - 394, kWidth));
-  ASSERT_TRUE(AnswerMessageBox(program)) << "no \"Pr\xC3\xAAt Enregistr\xC3\xA9\" box";
+  ASSERT_TRUE(AnswerMessageBox(program, window)) << "no \"Pr\xC3\xAAt Enregistr\xC3\xA9\" box";
 
   // Back in the album list, Ctrl, released, then S: the window saves.
   ClickAt(FromBottomLeft(g, 300, int(kHeight) - 72 - 20, kWidth));
@@ -278,6 +302,27 @@ TEST(Program, GraphicStyleRecordsALoanAndSavesWithCtrlS) {
   }));
   EXPECT_EQ(saved.GetAlbum(0)->GetDatePret(), "01/02/2024");
   EXPECT_EQ(saved.GetAlbum(0)->GetTitre(), "Album 0");
+
+  // "Modifier" (590, 337, 89 x 18) opens the entry dialog on the album,
+  // with the series box focused: Tab to the title, a new title, Return.
+  // (The dialog's title is matched by a pattern: a quote would end the shell word.)
+  ClickAt(FromBottomLeft(g, 634, int(kHeight) - 346, kWidth));
+  ASSERT_NE(FindWindow(program, std::chrono::seconds(10), "Modification d.une BD"), 0u)
+      << "no entry dialog";
+  Shell("xdotool key Tab ctrl+a");
+  Shell("xdotool type --delay 60 'Le Piege diabolique'");
+  Shell("xdotool key Return");
+  // Back in the album list once the dialog has gone: Ctrl, then S.
+  EXPECT_TRUE(WaitFor([&] {
+    ClickAt(FromBottomLeft(g, 300, int(kHeight) - 72 - 20, kWidth));
+    Shell("xdotool key ctrl");
+    Shell("xdotool key s");
+    return saved.Load(folder.Path()) == CGestionBD::LOAD_OK &&
+           saved.GetAlbum(0)->GetTitre() == "Le Piege diabolique";
+  })) << saved.GetAlbum(0)->GetTitre();
+  EXPECT_EQ(saved.GetAlbum(0)->GetSerie(), "Blake et Mortimer");
+  EXPECT_EQ(saved.GetAlbum(0)->GetPretA(), "Camille");
+  EXPECT_EQ(saved.GetAlbumCount(), 40);
 
   CloseBox(window);
   EXPECT_EQ(program.WaitExit(), 0) << program.Stderr();
