@@ -1,6 +1,9 @@
 #include "app/QuilloryDlg.h"
 
+#include "dialogs/ChooseFile.h"
 #include "app/ColumnWidths.h"
+#include "app/MainWindowCommands.h"
+#include "app/QuilloryConfTab.h"
 #include "app/ImpressionListe.h"
 #include "app/ProxySettings.h"
 #include "app/QuilloryDlgList.h"
@@ -8,6 +11,9 @@
 #include "collection/DataPath.h"
 #include "collection/GestionBD.h"
 #include "collection/SafeFile.h"
+#include "dialogs/QuilloryAjoutBD.h"
+#include "dialogs/QuilloryPret.h"
+#include "dialogs/QuilloryStatPret.h"
 #include "dialogs/AboutDlg.h"
 #include "dialogs/QuilloryBlocNote.h"
 #include "dialogs/QuilloryComicLinkDlg.h"
@@ -37,9 +43,7 @@ constexpr int kLoanControls[] = {IDC_EDIT_PRETA, IDC_STATIC_PRETA, IDC_BUTTON_PR
 // Commands of menu 134 that this window does not carry out (yet): their
 // items stay visible but greyed, so that nothing pretends to work.
 constexpr int kCommandsNotAvailable[] = {
-    ID_GESTION_NOUVELLESERIE, ID_EXPORTER_HTML, ID_IMPORTER_CSV,    ID_OUTILS_LISTEPRETS,
-    ID_STAT_PRETEES,          ID_CONFIG_LISTES, ID_CONFIG_WEB,      ID_STYLE_LISTE,
-    ID_STYLE_GRAPHIQUE,       ID_WEB_SORTIEBD,  ID_WEB_SITE,
+    ID_EXPORTER_HTML, ID_CONFIG_WEB, ID_WEB_SORTIEBD, ID_WEB_SITE,
 };
 
 constexpr const char* kPlaceholder = "data/AddPicture.bmp";
@@ -62,15 +66,6 @@ std::string Format(const char* pattern, std::initializer_list<std::string> value
 
 std::string Format(const char* pattern, const std::string& value) { return Format(pattern, {value}); }
 
-// A line of a data file shown in a message: short, and without control bytes.
-std::string ShownLine(const std::string& line) {
-  constexpr std::size_t kShown = 80;
-  std::string shown;
-  for (char c : line.substr(0, kShown)) shown += (static_cast<unsigned char>(c) < 0x20) ? '?' : c;
-  if (line.size() > kShown) shown += "...";
-  return shown;
-}
-
 }  // namespace
 
 CQuilloryDlg::CQuilloryDlg(ui::Window* parent, int style, std::string programFolder)
@@ -83,6 +78,15 @@ CQuilloryDlg::CQuilloryDlg(ui::Window* parent, int style, std::string programFol
   MapCommand(ID_GESTION_RESTORER, &CQuilloryDlg::OnRestorer);
   MapCommand(ID_EXPORTER_CSV, &CQuilloryDlg::OnExporterCsv);
   MapCommand(ID_FERMER, &CQuilloryDlg::OnFermer);
+  MapCommand(ID_IMPORTER_CSV, &CQuilloryDlg::OnImporterCsv);
+  MapCommand(ID_CONFIG_LISTES, &CQuilloryDlg::OnConfigListes);
+  MapCommand(ID_STYLE_LISTE, &CQuilloryDlg::OnStyleListe);
+  MapCommand(ID_STYLE_GRAPHIQUE, &CQuilloryDlg::OnStyleGraphique);
+  MapCommand(ID_GESTION_NOUVELLESERIE, &CQuilloryDlg::OnNouvelleSerie);
+  MapCommand(IDC_BUTTON_PRET, &CQuilloryDlg::OnOkPret);
+  MapCommand(IDC_PICTURE, &CQuilloryDlg::OnChangeImage);
+  MapCommand(ID_OUTILS_LISTEPRETS, &CQuilloryDlg::OnListePrets);
+  MapCommand(ID_STAT_PRETEES, &CQuilloryDlg::OnStatPrets);
   MapCommand(ID_GESTION_IMPRIMER, &CQuilloryDlg::OnImprimer);
   MapCommand(ID_OUTILS_BLOCNOTE, &CQuilloryDlg::OnBlocNote);
   MapCommand(ID_STAT_GENERALES, &CQuilloryDlg::OnStatGenerales);
@@ -111,8 +115,8 @@ bool CQuilloryDlg::OnInitDialog() {
 
   m_picture.SubclassDlgItem(IDC_PICTURE, *this);
   ShowLoanControls(false);
-  // Recording a loan is not carried out by this window yet.
-  GetDlgItem(IDC_BUTTON_PRET)->EnableWindow(false);
+  GetDlgItem(IDC_EDIT_PRETA)->SetLimitText(field_limits::PRET_A);
+  GetDlgItem(IDC_EDIT_DATEPRET)->SetLimitText(field_limits::DATE_PRET);
 
   m_pGestion = std::make_unique<CGestionBD>();
   LoadCollection();
@@ -128,6 +132,10 @@ bool CQuilloryDlg::OnInitDialog() {
   m_bRedim = false;
   m_bInit = true;
   m_rcClient = GetClientRect();
+  // Below this the resize rules would give the tab control, the lists or the
+  // comment box no room, and the loan controls would reach the picture.
+  const ui::Rect minimum = MapDialogRect(0, 0, MIN_WIDTH_DLU, MIN_HEIGHT_DLU);
+  SetMinClientSize(ui::Size{minimum.Width(), minimum.Height()});
 
   ColumnWidths columns;
   if (columns.Load(m_szRepertoire))
@@ -150,17 +158,7 @@ void CQuilloryDlg::GreyCommandsNotAvailable() {
   for (int id : kCommandsNotAvailable) GetMenu()->EnableMenuItem(id, false);
 }
 
-void CQuilloryDlg::LoadCollection() {
-  const int result = m_pGestion->Load(m_szRepertoire);
-  if (result != CGestionBD::LOAD_OK && result != CGestionBD::LOAD_STORE_FULL) {
-    ui::AfxMessageBox(MSG_CANNOT_OPEN);
-    return;
-  }
-  const std::vector<std::string>& unread = m_pGestion->GetUnreadLines();
-  if (!unread.empty())
-    ui::AfxMessageBox(Format(MSG_UNREAD_LINES, {std::to_string(unread.size()), ShownLine(unread[0])}),
-                      ui::MB_OK | ui::MB_ICONEXCLAMATION);
-}
+void CQuilloryDlg::LoadCollection() { MainWindowCommands::LoadCollection(*m_pGestion, m_szRepertoire); }
 
 void CQuilloryDlg::ShowAlbumCount() {
   SetDlgItemText(IDC_EDIT_NBBD, std::to_string(m_pGestion->GetAlbumCount()));
@@ -181,6 +179,13 @@ void CQuilloryDlg::SetProxyConfig(int proxy, int proxyAuth, const std::string& h
 
 void CQuilloryDlg::ShowLoanControls(bool show) {
   for (int id : kLoanControls) GetDlgItem(id)->ShowWindow(show);
+}
+
+void CQuilloryDlg::ShowLoanOf(const CAlbum& album) {
+  SetDlgItemText(IDC_EDIT_PRETA, album.IsLent() ? album.GetPretA() : std::string());
+  SetDlgItemText(IDC_EDIT_DATEPRET,
+                 album.IsLent() && album.GetDatePret() != kNoValue ? album.GetDatePret()
+                                                                   : std::string());
 }
 
 void CQuilloryDlg::ShowPictureFrame(bool show) { m_picture.ShowWindow(show); }
@@ -310,11 +315,128 @@ void CQuilloryDlg::OnRecherche() {
 
 void CQuilloryDlg::OnEnregistrer() {
   m_bCtrl = false;
-  if (!m_pGestion->Save()) {
-    ui::AfxMessageBox(MSG_SAVE_FAILED, ui::MB_OK | ui::MB_ICONSTOP);
+  if (SaveCollection()) m_bModifie = false;
+}
+
+bool CQuilloryDlg::SaveCollection() {
+  if (m_pGestion->Save()) return true;
+  ui::AfxMessageBox(MSG_SAVE_FAILED, ui::MB_OK | ui::MB_ICONSTOP);
+  m_bModifie = true;
+  return false;
+}
+
+void CQuilloryDlg::OnNouvelleSerie() {
+  CQuilloryAjoutBD dlg(this, m_pGestion.get(), CQuilloryAjoutBD::MODE_NOUVELLE_SERIE);
+  dlg.DoModal();
+  m_tab.ShowPage();
+  ShowAlbumCount();
+  m_bCtrl = false;
+  m_bModifie = true;
+}
+
+void CQuilloryDlg::OnOkPret() {
+  m_bCtrl = false;
+  CQuilloryDlgList* page = m_tab.GetCurrentPage();
+  if (!page) {
+    ui::AfxMessageBox(MSG_NO_PAGE);
     return;
   }
-  m_bModifie = false;
+  const int row = page->GetList().GetNextSelectedItem();
+  if (row < 0) {
+    ui::AfxMessageBox(MSG_RESELECT);
+    return;
+  }
+  const std::string pretA = GetDlgItemText(IDC_EDIT_PRETA);
+  const std::string datePret = GetDlgItemText(IDC_EDIT_DATEPRET);
+  // A double quote or a line break would break the album's database line.
+  for (const std::string* text : {&pretA, &datePret}) {
+    for (char c : *text) {
+      if (c == '"' || c == '&' || static_cast<unsigned char>(c) < 0x20) {
+        ui::AfxMessageBox(CQuilloryAjoutBD::MSG_FORBIDDEN_CHAR);
+        return;
+      }
+    }
+  }
+  CAlbum* album = page->FindRowAlbum(row);
+  bool recorded = false;
+  if (album && !pretA.empty()) {
+    album->SetPretA(pretA);
+    // The date is kept as typed; an empty one is stored as "no value", since
+    // the database line cannot carry an empty text.
+    album->SetDatePret(datePret.empty() ? std::string(kNoValue) : datePret);
+    recorded = true;
+  }
+  if (recorded) {
+    ui::AfxMessageBox(MSG_PRET_OK);
+    m_bModifie = true;
+  } else {
+    ui::AfxMessageBox(MSG_PRET_FAILED);
+  }
+  ShowLoanControls(false);
+}
+
+void CQuilloryDlg::OnChangeImage() {
+  m_bCtrl = false;
+  CQuilloryDlgList* page = m_tab.GetCurrentPage();
+  if (!page) {
+    ui::AfxMessageBox(MSG_NO_PAGE);
+    return;
+  }
+  const int row = page->GetList().GetNextSelectedItem();
+  if (row < 0) {
+    ui::AfxMessageBox(MSG_IMAGE_NO_ROW);
+    ShowLoanControls(false);
+    ShowPictureFrame(false);
+    page->GetDlgItem(IDC_STATIC_COMMENTAIRE)->ShowWindow(false);
+    return;
+  }
+  if (m_bImage && ui::AfxMessageBox(MSG_IMAGE_QUESTION, ui::MB_YESNO) != ui::IDYES) return;
+
+  std::string path;
+  if (!ChooseFile(this, m_szRepertoire, path, {IMAGE_FILTER, "*.jpg"}, "images\\")) return;
+  CAlbum* album = page->FindRowAlbum(row);
+  if (!album) return;
+
+  const StoredPathResult stored = StoredPath(m_szRepertoire, path);
+  if (stored.status == StoredPathResult::NOT_1252) {
+    // Stored garbled, the name would never find the file again.
+    ui::AfxMessageBox(MSG_IMAGE_NAME, ui::MB_OK | ui::MB_ICONEXCLAMATION);
+    return;
+  }
+  if (stored.status == StoredPathResult::STORED &&
+      static_cast<int>(stored.path.size()) > field_limits::PICTURE) {
+    ui::AfxMessageBox(MSG_IMAGE_PATH_TOO_LONG, ui::MB_OK | ui::MB_ICONEXCLAMATION);
+    return;
+  }
+  album->SetPicture(stored.status == StoredPathResult::STORED ? stored.path
+                                                               : std::string(kNoValue));
+  m_bModifie = true;
+
+  m_picture.ShowWindow(true);
+  // A file outside the program folder has no stored path: it cannot be shown.
+  if (stored.status != StoredPathResult::STORED ||
+      !m_picture.ShowFile(DataPath(m_szRepertoire, stored.path), false)) {
+    album->SetPicture(kNoValue);
+    ui::AfxMessageBox(MSG_IMAGE_FAILED);
+    m_picture.ShowFile(DataPath(m_szRepertoire, kPlaceholder), false);
+  }
+  m_picture.Invalidate();
+  m_bImage = true;
+}
+
+void CQuilloryDlg::OnListePrets() {
+  CQuilloryPret dlg(this, m_pGestion.get());
+  dlg.DoModal();
+  // A return is saved at once; when that failed the changes wait for a save.
+  if (dlg.SaveFailed()) m_bModifie = true;
+  m_tab.ShowPage();
+  m_bCtrl = false;
+}
+
+void CQuilloryDlg::OnStatPrets() {
+  m_bCtrl = false;
+  CQuilloryStatPret dlg(this, m_pGestion.get());
+  dlg.DoModal();
 }
 
 void CQuilloryDlg::OnEnregistrerSous() {
@@ -332,75 +454,46 @@ void CQuilloryDlg::OnEnregistrerSous() {
 
 void CQuilloryDlg::OnRestorer() {
   m_bCtrl = false;
-  ui::FileDialogRequest request;
-  request.owner = this;
-  request.title = "R\xE9pertoire courant";
-  request.filters = {{BACKUP_FILTER, "*.db"}, {"Tous les fichiers (*.*)", "*.*"}};
-  request.initialDir = DataPath(m_szRepertoire, "data\\");
-  request.flags = ui::OFN_PATHMUSTEXIST | ui::OFN_FILEMUSTEXIST | ui::OFN_HIDEREADONLY;
-  const auto picked = ui::GetOpenFileName(request);
-  if (!picked || picked->empty()) return;
-
-  // Read and check the file first: a file that is no collection (a picture
-  // picked by mistake) must not become the database.
-  std::string bytes;
-  if (!ReadWholeFile(*picked, bytes)) {
-    ui::AfxMessageBox(Format(MSG_RESTORE_FAILED, *picked), ui::MB_OK | ui::MB_ICONSTOP);
-    return;
-  }
-  const DatabaseSummary summary = CGestionBD::Inspect(bytes);
-  if (summary.albums == 0) {
-    ui::AfxMessageBox(Format(MSG_RESTORE_NOT_A_DATABASE, *picked), ui::MB_OK | ui::MB_ICONSTOP);
-    return;
-  }
-  if (ui::AfxMessageBox(MSG_RESTORE_QUESTION, ui::MB_YESNO | ui::MB_ICONEXCLAMATION) != ui::IDYES)
-    return;
-  if (summary.unreadable > 0 &&
-      ui::AfxMessageBox(Format(MSG_RESTORE_UNREADABLE,
-                               {*picked, std::to_string(summary.albums),
-                                std::to_string(summary.unreadable),
-                                ShownLine(summary.firstUnreadable)}),
-                        ui::MB_YESNO | ui::MB_ICONEXCLAMATION) != ui::IDYES)
-    return;
-
-  // The database being replaced stays beside it, so a wrong restore can be undone.
-  std::string copyName;
-  if (!KeepCopyOfDatabase(copyName)) return;
-  if (!WriteFileAtomically(DataPath(m_szRepertoire, CGestionBD::DATABASE_FILE), bytes)) {
-    ui::AfxMessageBox(Format(MSG_RESTORE_FAILED, *picked), ui::MB_OK | ui::MB_ICONSTOP);
-    return;
-  }
-  LoadCollection();
-  ShowAlbumCount();
-  m_tab.ShowPage();
-  std::string done = MSG_RESTORE_DONE;
-  if (!copyName.empty()) done = Format(MSG_RESTORE_KEPT, "data\\" + copyName) + "\n" + done;
-  ui::AfxMessageBox(done, ui::MB_OK | ui::MB_ICONEXCLAMATION);
-  SendClose();
-}
-
-bool CQuilloryDlg::KeepCopyOfDatabase(std::string& copyName) {
-  copyName.clear();
-  std::string current;
-  if (!ReadWholeFile(DataPath(m_szRepertoire, CGestionBD::DATABASE_FILE), current))
-    return true;  // no database yet: nothing to keep
-  // A fresh name each time: an earlier copy may be the one the user needs.
-  for (int n = 1;; ++n) {
-    copyName = std::string(RESTORE_COPY_PREFIX) + (n == 1 ? "" : "-" + std::to_string(n)) + ".db";
-    if (!FileExists(DataPath(m_szRepertoire, "data\\" + copyName)) || n >= 1000) break;
-  }
-  const std::string path = DataPath(m_szRepertoire, "data\\" + copyName);
-  if (!WriteFileAtomically(path, current)) {
-    ui::AfxMessageBox(Format(MSG_RESTORE_NO_COPY, path), ui::MB_OK | ui::MB_ICONSTOP);
-    return false;
-  }
-  return true;
+  if (MainWindowCommands::RestoreBackup(this, *m_pGestion, m_szRepertoire, [this] {
+        ShowAlbumCount();
+        m_tab.ShowPage();
+      }))
+    SendClose();
 }
 
 void CQuilloryDlg::OnExporterCsv() {
   m_bCtrl = false;
   if (!m_pGestion->ExportCsv(m_szRepertoire))
     ui::AfxMessageBox(MSG_CSV_FAILED, ui::MB_OK | ui::MB_ICONSTOP);
+}
+
+void CQuilloryDlg::OnImporterCsv() {
+  m_bCtrl = false;
+  if (!MainWindowCommands::ImportCsv(this, *m_pGestion, m_szRepertoire)) return;
+  m_bModifie = true;
+  ShowAlbumCount();
+  m_tab.ShowPage();
+}
+
+void CQuilloryDlg::OnConfigListes() {
+  m_bCtrl = false;
+  CQuilloryConfTab dlg(this, &m_tab);
+  dlg.DoModal();
+  // Written whatever closed the dialog.
+  ColumnWidths columns;
+  for (int i = 0; i < ColumnWidths::COUNT; ++i) columns.widths[i] = m_tab.GetColumnWidth(i);
+  columns.Save(m_szRepertoire);
+}
+
+void CQuilloryDlg::OnStyleChange(int style) {
+  m_bCtrl = false;
+  if (MainWindowCommands::ChangeStyle(*this, m_szRepertoire, m_bGraphique ? 1 : 0, style)) {
+    m_bGraphique = style != 0;
+    return;
+  }
+  // The running style keeps its marks.
+  GetMenu()->CheckMenuItem(ID_STYLE_LISTE, !m_bGraphique);
+  GetMenu()->CheckMenuItem(ID_STYLE_GRAPHIQUE, m_bGraphique);
 }
 
 void CQuilloryDlg::OnImprimer() {

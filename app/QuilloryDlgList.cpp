@@ -1,9 +1,13 @@
 #include "app/QuilloryDlgList.h"
 
 #include "app/QuilloryDlg.h"
+#include "app/QuilloryDlgtypeGraph.h"
 #include "collection/DataPath.h"
 #include "collection/GestionBD.h"
+#include "dialogs/QuilloryAjoutBD.h"
 #include "platform/ListView.h"
+#include "platform/Menu.h"
+#include "platform/Services.h"
 #include "platform/Static.h"
 #include "platform/TextCompare.h"
 #include "resources/Templates.h"
@@ -24,10 +28,16 @@ std::string Collection(const CAlbum& album) {
 CQuilloryDlgList::CQuilloryDlgList(ui::Window* owner, CGestionBD* gestion, bool graphique)
     : ui::Dialog(kDialogQuilloryList, owner),
       m_pDlg(graphique ? nullptr : dynamic_cast<CQuilloryDlg*>(owner)),
+      m_pGraph(graphique ? dynamic_cast<CQuilloryDlgtypeGraph*>(owner) : nullptr),
       m_pGestion(gestion),
       m_bGraphique(graphique) {
   MapNotify(IDC_LIST_ALBUMS, ui::Notification::ItemClick, &CQuilloryDlgList::OnClickList);
   MapNotify(IDC_LIST_ALBUMS, ui::Notification::ItemChanged, &CQuilloryDlgList::OnItemChangedList);
+  MapNotify(IDC_LIST_ALBUMS, ui::Notification::ItemRightClick, &CQuilloryDlgList::OnRightClickList);
+  MapNotify(IDC_LIST_ALBUMS, ui::Notification::ItemDoubleClick, &CQuilloryDlgList::OnDblClickList);
+  MapCommand(ID_PAGE_MODIFIER, &CQuilloryDlgList::OnModifier);
+  MapCommand(ID_PAGE_AJOUTERSUITE, &CQuilloryDlgList::OnAjouterSuite);
+  MapCommand(ID_PAGE_SUPPRIMER, &CQuilloryDlgList::OnSupprimer);
 }
 
 bool CQuilloryDlgList::OnInitDialog() {
@@ -91,20 +101,121 @@ void CQuilloryDlgList::MovePage(int dx, int dy) {
 }
 
 CAlbum* CQuilloryDlgList::FindRowAlbum(int row) const {
-  if (!m_pGestion || row < 0) return nullptr;
+  const int index = FindRowAlbumIndex(row);
+  return index >= 0 ? m_pGestion->GetAlbum(index) : nullptr;
+}
+
+int CQuilloryDlgList::FindRowAlbumIndex(int row) const {
+  if (!m_pGestion || row < 0) return -1;
   const std::string serie = m_list.GetItemText(row, 0);
   const std::string titre = m_list.GetItemText(row, 1);
   const int tome = std::atoi(m_list.GetItemText(row, 2).c_str());
   for (int i = 0; i < m_pGestion->GetAlbumCount(); ++i) {
-    CAlbum* album = m_pGestion->GetAlbum(i);
+    const CAlbum* album = m_pGestion->GetAlbum(i);
     if (album && album->GetSerie() == serie && album->GetTitre() == titre &&
         album->GetTome() == tome)
-      return album;
+      return i;
   }
-  return nullptr;
+  return -1;
+}
+
+// ---- Album commands ----
+
+bool CQuilloryDlgList::RunEntryDialog(bool nextVolume, const char* noRowMessage) {
+  const int row = m_list.GetNextSelectedItem();
+  if (row < 0) {
+    ui::AfxMessageBox(noRowMessage);
+    return false;
+  }
+  CQuilloryAjoutBD dlg(m_pDlg, m_pGestion, nextVolume ? CQuilloryAjoutBD::MODE_SUITE : row,
+                       m_list.GetItemText(row, 1), m_list.GetItemText(row, 0),
+                       std::atoi(m_list.GetItemText(row, 2).c_str()));
+  dlg.DoModal();
+  return true;
+}
+
+void CQuilloryDlgList::OnModifier() {
+  m_bCtrl = false;
+  if (!m_pDlg || !RunEntryDialog(false, MSG_RESELECT)) return;
+  m_pDlg->SetModified();
+  m_pDlg->GetTab().ShowPage();
+}
+
+void CQuilloryDlgList::OnDblClickList(const ui::NotifyInfo&) {
+  if (!m_pDlg || !RunEntryDialog(false, MSG_RESELECT_DBLCLK)) return;
+  // A modification by double-click is written at once.
+  m_pDlg->SaveCollection();
+  m_pDlg->GetTab().ShowPage();
+}
+
+void CQuilloryDlgList::OnAjouterSuite() {
+  m_bCtrl = false;
+  if (!m_pDlg || !RunEntryDialog(true, MSG_RESELECT)) return;
+  m_pDlg->GetTab().ShowPage();
+  m_pDlg->ShowAlbumCount();
+  m_pDlg->SetModified();
+}
+
+void CQuilloryDlgList::OnSupprimer() {
+  m_bCtrl = false;
+  if (!m_pDlg) return;
+  const int row = m_list.GetNextSelectedItem();
+  if (row < 0) {
+    ui::AfxMessageBox(MSG_RESELECT);
+    return;
+  }
+  if (ui::AfxMessageBox(MSG_DELETE_QUESTION, ui::MB_YESNO) != ui::IDYES) return;
+  const int index = FindRowAlbumIndex(row);
+  if (index < 0 || m_pGestion->RemoveAlbum(index) != 1) {
+    ui::AfxMessageBox(MSG_DELETE_FAILED);
+    return;
+  }
+  ui::AfxMessageBox(MSG_DELETED);
+  m_pGestion->RebuildSeries();
+  m_pDlg->GetTab().ShowPage();
+  m_pDlg->ShowAlbumCount();
+  m_pDlg->SetModified();
+}
+
+void CQuilloryDlgList::OnRightClickList(const ui::NotifyInfo&) {
+  if (m_pGraph) {
+    // A series page: the series commands are the main window's.
+    ui::Menu menu(kMenuPopupSerie);
+    ui::TrackPopupMenu(*menu.GetSubMenu(0), *m_pGraph);
+    m_bCtrl = false;
+    return;
+  }
+  if (!m_pDlg) return;
+  ui::Menu menu(kMenuPage);
+  ui::TrackPopupMenu(*menu.GetSubMenu(0), *this);
+}
+
+bool CQuilloryDlgList::PreTranslateSeries(const ui::Message& msg) {
+  if (msg.kind != ui::MessageKind::KeyDown) return false;
+  switch (msg.key) {
+    case ui::VK_CONTROL:
+      if (m_bCtrl) return false;
+      m_bCtrl = true;
+      return true;
+    case ui::VK_DELETE:
+      m_pGraph->OnSupprimerSerie();
+      return true;
+    case 'A':
+    case 'S':
+      if (!m_bCtrl) return false;
+      m_bCtrl = false;
+      if (msg.key == 'A')
+        m_pGraph->SendCommand(ID_GESTION_NOUVELLESERIE);
+      else
+        m_pGraph->OnEnregistrer();
+      return true;
+    default:
+      return false;
+  }
 }
 
 bool CQuilloryDlgList::PreTranslateMessage(const ui::Message& msg) {
+  if (m_pGraph) return PreTranslateSeries(msg);
   if (!m_pDlg || msg.kind != ui::MessageKind::KeyDown) return false;
   switch (msg.key) {
     case ui::VK_RETURN:
@@ -136,10 +247,17 @@ void CQuilloryDlgList::OnClickList(const ui::NotifyInfo& info) { ShowSelection(i
 
 void CQuilloryDlgList::OnItemChangedList(const ui::NotifyInfo& info) {
   if (m_pDlg && (m_pDlg->IsClosing() || m_pDlg->IsResizing())) return;
+  if (m_pGraph && (m_pGraph->IsClosing() || m_pGraph->IsResizing())) return;
+  // Only a row that becomes selected changes what the window shows.
+  if (m_pGraph && !(info.newState & ui::LVIS_SELECTED)) return;
   ShowSelection(info.row);
 }
 
 void CQuilloryDlgList::ShowSelection(int hitRow) {
+  if (m_pGraph) {
+    m_pGraph->OnSelectSerie(hitRow);
+    return;
+  }
   if (!m_pDlg) return;
   ui::Static* comment = GetStatic(IDC_STATIC_COMMENTAIRE);
   m_pDlg->SetImageShown(false);
@@ -162,6 +280,7 @@ void CQuilloryDlgList::ShowSelection(int hitRow) {
       comment->ShowWindow(false);
     }
     if (album->GetPicture() != kNoValue) m_pDlg->ShowAlbumPicture(album->GetPicture());
+    m_pDlg->ShowLoanOf(*album);
   }
   if (!m_pDlg->IsImageShown()) {
     m_pDlg->ShowPlaceholderPicture();

@@ -11,6 +11,15 @@
 extern const ui::DialogTemplate kDialogQuillory;   // 102, main window, list style
 extern const ui::DialogTemplate kDialogQuilloryList;  // 141, album list page
 extern const ui::MenuTemplate kMenuQuillory;       // 134, menu bar of both main windows
+extern const ui::DialogTemplate kDialogAjoutBD;    // 135, album entry dialog
+extern const ui::DialogTemplate kDialogPrets;      // 136, list of loans
+extern const ui::MenuTemplate kMenuPage;           // 143, context menu of an album list page
+extern const ui::DialogTemplate kDialogStatPrets;  // 155, loans per album
+extern const ui::DialogTemplate kDialogConfTab;    // 145, "Config des listes"
+extern const ui::DialogTemplate kDialogQuilloryGraph;  // 149, main window, graphic style
+extern const ui::MenuTemplate kMenuPopupSerie;     // 151, series commands (graphic series pages)
+extern const ui::DialogTemplate kDialogRename;     // 152, renaming a series
+extern const ui::DialogTemplate kDialogSeconPic;   // 160, the second picture of an album
 extern const ui::DialogTemplate kDialogAbout;      // 100, About box, list style
 extern const ui::DialogTemplate kDialogStat;       // 142, general statistics
 extern const ui::DialogTemplate kDialogStatEdit;   // 144, albums per publisher

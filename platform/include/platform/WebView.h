@@ -1,4 +1,5 @@
-// An embedded web view that shows a page or a local file.
+// An embedded web view that shows a page, a local file, or an HTML document
+// handed to it.
 #pragma once
 
 #include "platform/Control.h"
@@ -13,10 +14,21 @@ class WebView : public Control {
 
   // Loads a URL or an absolute file path; returns at once.
   void Navigate(const std::string& url);
+  // Shows a whole HTML document (UTF-8 bytes, as web pages are written);
+  // relative links and pictures are resolved against baseUrl (a "file://"
+  // folder address ending with "/" for local pictures).
+  void SetPage(const std::string& html, const std::string& baseUrl);
+
+  // The address last navigated to, or the base of the page last set.
   std::string GetLocationURL() const { return m_url; }
+  // The document last given to SetPage; empty after Navigate.
+  const std::string& GetPageHtml() const { return m_html; }
+  bool HoldsPage() const { return m_holdsPage; }
 
  private:
   std::string m_url;
+  std::string m_html;
+  bool m_holdsPage = false;
 };
 
 }  // namespace ui

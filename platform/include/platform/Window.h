@@ -28,7 +28,7 @@ class Static;
 class TabCtrl;
 class WebView;
 
-enum class WindowAspect { Caption, Visible, Place, Menu, Focus, Redraw, ZOrder, Icon };
+enum class WindowAspect { Caption, Visible, Place, Menu, Focus, Redraw, ZOrder, MinSize, Icon };
 
 class WindowPeer {
  public:
@@ -89,6 +89,10 @@ class Window {
   void MoveWindow(int x, int y, int cx, int cy) { MoveWindow(Rect{x, y, x + cx, y + cy}); }
   void BringWindowToTop();
   void Invalidate();
+  // The smallest client area the user can give a resizable top-level window
+  // (the window manager keeps to it; a user's resize below it stops there).
+  void SetMinClientSize(Size size);
+  Size GetMinClientSize() const { return m_minClientSize; }
   Menu* GetMenu() const { return m_menu.get(); }
   // The window's icon (caption, task bar); not owned, like a resource.
   void SetIcon(const Image* icon);
@@ -205,6 +209,7 @@ class Window {
   const Image* m_icon = nullptr;
   DialogUnits m_units;
   Size m_clientSize;
+  Size m_minClientSize{0, 0};
   Rect m_rect;
   bool m_visible = false;
   bool m_created = false;

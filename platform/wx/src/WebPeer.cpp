@@ -1,55 +1,59 @@
-// The embedded web view: the toolkit's web view when built with it, else a
-// label naming the page.
+// The embedded web view: the toolkit's web view from the web engine module
+// (loaded on first use), else a label naming the page.
 #include "Peers.h"
 
 #include "Text1252.h"
+#include "WebEngine.h"
 #include "platform/WebView.h"
 
 #include <wx/stattext.h>
-#ifdef QUILLORY_HAVE_WEBVIEW
-#include <wx/webview.h>
-#endif
 
 namespace ui {
 namespace wxb {
 
 namespace {
-wxString UrlOf(const std::string& target) {
-  if (!target.empty() && target[0] == '/') return "file://" + PathToWx(target);
-  return PathToWx(target);
+std::string UrlOf(const std::string& target) {
+  if (!target.empty() && target[0] == '/') return "file://" + target;
+  return target;
 }
 }  // namespace
 
 class WebPeer : public NativeControl {
  public:
-  WebPeer(WebView& model, wxWindow* parent) : NativeControl(model, MakeNative(parent)), m_web(model) {
+  WebPeer(WebView& model, const WebEngine* engine, wxWindow* native)
+      : NativeControl(model, native), m_web(model), m_engine(engine) {
     BindCommonEvents();
     Update(Aspect::Text, -1);
   }
-  static wxWindow* MakeNative(wxWindow* parent) {
-#ifdef QUILLORY_HAVE_WEBVIEW
-    if (wxWebView::IsBackendAvailable(wxWebViewBackendDefault))
-      return wxWebView::New(parent, wxID_ANY);
-#endif
-    return new wxStaticText(parent, wxID_ANY, wxString());
+  static std::unique_ptr<NativeControl> Make(WebView& model, wxWindow* parent) {
+    const WebEngine* engine = WebEngine::Get();
+    wxWindow* view = engine ? engine->create(parent) : nullptr;
+    if (!view) {
+      engine = nullptr;
+      view = new wxStaticText(parent, wxID_ANY, wxString());
+    }
+    return std::make_unique<WebPeer>(model, engine, view);
   }
   void Update(Aspect aspect, int) override {
-    if (aspect != Aspect::Text || m_web.GetLocationURL().empty()) return;
-#ifdef QUILLORY_HAVE_WEBVIEW
-    if (auto* view = dynamic_cast<wxWebView*>(m_native)) {
-      view->LoadURL(UrlOf(m_web.GetLocationURL()));
+    if (aspect != Aspect::Text) return;
+    if (!m_web.HoldsPage() && m_web.GetLocationURL().empty()) return;
+    if (m_engine) {
+      if (m_web.HoldsPage())
+        m_engine->setPage(m_native, m_web.GetPageHtml().c_str(), m_web.GetLocationURL().c_str());
+      else
+        m_engine->loadUrl(m_native, UrlOf(m_web.GetLocationURL()).c_str());
       return;
     }
-#endif
-    static_cast<wxStaticText*>(m_native)->SetLabelText(UrlOf(m_web.GetLocationURL()));
+    static_cast<wxStaticText*>(m_native)->SetLabelText(PathToWx(UrlOf(m_web.GetLocationURL())));
   }
 
  private:
   WebView& m_web;
+  const WebEngine* m_engine;
 };
 
 std::unique_ptr<NativeControl> MakeWebPeer(WebView& model, wxWindow* parent) {
-  return std::make_unique<WebPeer>(model, parent);
+  return WebPeer::Make(model, parent);
 }
 
 }  // namespace wxb

@@ -9,6 +9,7 @@
 #include "platform/Static.h"
 #include "platform/TabCtrl.h"
 #include "platform/TextCompare.h"
+#include "platform/WebView.h"
 #include "platform/wx/UiDriver.h"
 #include "platform/wx/WxApplication.h"
 
@@ -275,6 +276,31 @@ TEST(WxBackend, MainWindowWithMenuRunsAsAFrameWithTabPages) {
   });
   EXPECT_EQ(w.DoModal(), ui::IDCANCEL);
   EXPECT_EQ(w.closeRequests, 1);
+}
+
+const ui::DialogTemplate kWebWindow{301, "Page", 200, 150, ui::Style::SysMenu, nullptr, {
+  {1054, ui::ControlKind::WebView, "", 5, 5, 190, 140},
+}};
+
+TEST(WxBackend, TheWebEngineIsLoadedOnlyWhenAWebViewIsCreatedAndShowsAPageGivenToIt) {
+  // Every window so far had no web view: the engine is not in the process.
+  ASSERT_FALSE(UiDriver::WebEngineLoaded());
+  ui::Dialog w(kWebWindow, nullptr);
+  std::string shown;
+  UiDriver::WhenShown([&](ui::Window&) {
+    ui::WebView& view = *w.GetWebView(1054);
+    EXPECT_TRUE(UiDriver::WebEngineLoaded());
+    view.SetPage("<html><body><h1>Sorties</h1><p>Caf\xC3\xA9 \xE2\x82\xAC</p></body></html>",
+                 "file:///tmp/");
+    UiDriver::WaitUntil([&] {
+      shown = UiDriver::NativeWebText(view);
+      return !UiDriver::NativeWebBusy(view) && shown.find("Sorties") != std::string::npos;
+    }, 15000);
+    UiDriver::CloseWindow(w);
+  });
+  w.DoModal();
+  EXPECT_NE(shown.find("Sorties"), std::string::npos) << shown;
+  EXPECT_NE(shown.find("Caf\xC3\xA9 \xE2\x82\xAC"), std::string::npos) << shown;
 }
 
 }  // namespace
