@@ -8,6 +8,7 @@
 #include "app/QuilloryTabCtrl.h"
 #include "controls/PictureViewer.h"
 #include "controls/Resizer.h"
+#include "export/ProxySettings.h"
 #include "platform/Dialog.h"
 
 #include <memory>
@@ -39,6 +40,12 @@ class CQuilloryDlg : public ui::Dialog {
   void OnRestorer();
   void OnExporterCsv();
   void OnFermer() { SendClose(); }
+  // "Exporter en Html", "Sortie BD", "Configuration Web", "Site de Quillory ".
+  void OnExportHtml();
+  void ExportCollectionXml();
+  void OnSortieBD();
+  void OnConfigurationWeb();
+  void OnSiteWeb();
 
   // What the pages and the commands share with the window.
   CGestionBD* GetGestion() const { return m_pGestion.get(); }
@@ -69,6 +76,7 @@ class CQuilloryDlg : public ui::Dialog {
   const std::string& GetProxyPort() const { return m_strProxyPort; }
   const std::string& GetProxyLogin() const { return m_strProxyLogin; }
   const std::string& GetProxyPassword() const { return m_strProxyPassword; }
+  ProxySettings GetProxyConfig() const;
 
   // Texts the window shows.
   static constexpr const char* MSG_CANNOT_OPEN = "Impossible d'ouvrir le fichier de base des BD";

@@ -10,6 +10,21 @@ enum : int {
   IDR_MAINFRAME = 128,          // application icon
   IDR_MENU_QUILLORY = 134,      // menu bar of both main windows
   IDD_QUILLORY_LIST = 141,      // album list page of the tab control
+  IDD_QUILLORY_AFFNEWS = 146,   // "Sortie BD": the news page
+  IDD_QUILLORY_PROXY = 148,     // "Configuration connexion internet"
+  IDD_QUILLORY_NEWSPROGRESS = 170,  // progress box of the news download
+};
+
+// Controls of the news, proxy and progress dialogs
+enum : int {
+  IDC_EXPLORER_NEWS = 1054,     // the web view of "Sortie BD"
+  IDC_CHECK_PROXY = 1055,       // "Activer Proxy"
+  IDC_EDIT_PROXYHOST = 1056,
+  IDC_EDIT_PROXYPORT = 1057,
+  IDC_CHECK_AUTH = 1058,        // "Desactiver Anonyme"
+  IDC_EDIT_PROXYLOGIN = 1059,
+  IDC_EDIT_PROXYPASSWORD = 1060,
+  IDC_STATIC_NEWSPROGRESS = 1061,
 };
 
 // Controls of the main window (list style) and of its pages
