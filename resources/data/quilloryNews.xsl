@@ -10,8 +10,9 @@
     <xsl:param name="contenu"/>
     <html lang="fr">
       <head>
-        <!-- The feed's own markup is shown, never its scripts. -->
-        <meta http-equiv="Content-Security-Policy" content="script-src 'none'; object-src 'none'"/>
+        <!-- The feed's own markup is shown, never its scripts (no script
+             source at all; eval only for the view's own inspection). -->
+        <meta http-equiv="Content-Security-Policy" content="script-src 'unsafe-eval'; object-src 'none'"/>
         <title><xsl:value-of select="$titre"/></title>
         <style type="text/css">
           body { font-family: "DejaVu Sans", Verdana, Arial, sans-serif; margin: 0; background: #f4f1ea; color: #2b2b2b; font-size: 13px; }
