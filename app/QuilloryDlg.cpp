@@ -1,5 +1,6 @@
 #include "app/QuilloryDlg.h"
 
+#include "app/ChooseFile.h"
 #include "app/ColumnWidths.h"
 #include "export/ProxySettings.h"
 #include "app/QuilloryDlgList.h"
@@ -7,6 +8,9 @@
 #include "collection/DataPath.h"
 #include "collection/GestionBD.h"
 #include "collection/SafeFile.h"
+#include "dialogs/QuilloryAjoutBD.h"
+#include "dialogs/QuilloryPret.h"
+#include "dialogs/QuilloryStatPret.h"
 #include "export/CollectionExport.h"
 #include "export/NewsFeed.h"
 #include "export/WebLinks.h"
@@ -32,9 +36,9 @@ constexpr int kLoanControls[] = {IDC_EDIT_PRETA, IDC_STATIC_PRETA, IDC_BUTTON_PR
 // Commands of menu 134 that this window does not carry out (yet): their
 // items stay visible but greyed, so that nothing pretends to work.
 constexpr int kCommandsNotAvailable[] = {
-    ID_GESTION_NOUVELLESERIE, ID_GESTION_IMPRIMER, ID_IMPORTER_CSV,
-    ID_OUTILS_LISTEPRETS,     ID_OUTILS_BLOCNOTE,  ID_STAT_GENERALES,  ID_STAT_EDITEURS,
-    ID_STAT_ACHAT,            ID_STAT_PRETEES,     ID_STAT_ASUIVRE,    ID_STAT_HISTORIQUECOMICS,
+    ID_GESTION_IMPRIMER,      ID_IMPORTER_CSV,
+    ID_OUTILS_BLOCNOTE,       ID_STAT_GENERALES,   ID_STAT_EDITEURS,
+    ID_STAT_ACHAT,            ID_STAT_ASUIVRE,     ID_STAT_HISTORIQUECOMICS,
     ID_CONFIG_LISTES,         ID_STYLE_LISTE,      ID_STYLE_GRAPHIQUE, ID_APROPOS,
 };
 
@@ -83,6 +87,11 @@ CQuilloryDlg::CQuilloryDlg(ui::Window* parent, int style, std::string programFol
   MapCommand(ID_WEB_SORTIEBD, &CQuilloryDlg::OnSortieBD);
   MapCommand(ID_CONFIG_WEB, &CQuilloryDlg::OnConfigurationWeb);
   MapCommand(ID_WEB_SITE, &CQuilloryDlg::OnSiteWeb);
+  MapCommand(ID_GESTION_NOUVELLESERIE, &CQuilloryDlg::OnNouvelleSerie);
+  MapCommand(IDC_BUTTON_PRET, &CQuilloryDlg::OnOkPret);
+  MapCommand(IDC_PICTURE, &CQuilloryDlg::OnChangeImage);
+  MapCommand(ID_OUTILS_LISTEPRETS, &CQuilloryDlg::OnListePrets);
+  MapCommand(ID_STAT_PRETEES, &CQuilloryDlg::OnStatPrets);
   MapNotify(IDC_TAB, ui::Notification::TabSelChange, &CQuilloryDlg::OnSelchangeTab);
   MapNotify(IDC_TAB, ui::Notification::TabClick, &CQuilloryDlg::OnClickTab);
 }
@@ -103,8 +112,8 @@ bool CQuilloryDlg::OnInitDialog() {
 
   m_picture.SubclassDlgItem(IDC_PICTURE, *this);
   ShowLoanControls(false);
-  // Recording a loan is not carried out by this window yet.
-  GetDlgItem(IDC_BUTTON_PRET)->EnableWindow(false);
+  GetDlgItem(IDC_EDIT_PRETA)->SetLimitText(field_limits::PRET_A);
+  GetDlgItem(IDC_EDIT_DATEPRET)->SetLimitText(field_limits::DATE_PRET);
 
   m_pGestion = std::make_unique<CGestionBD>();
   LoadCollection();
@@ -120,6 +129,10 @@ bool CQuilloryDlg::OnInitDialog() {
   m_bRedim = false;
   m_bInit = true;
   m_rcClient = GetClientRect();
+  // Below this the resize rules would give the tab control, the lists or the
+  // comment box no room, and the loan controls would reach the picture.
+  const ui::Rect minimum = MapDialogRect(0, 0, MIN_WIDTH_DLU, MIN_HEIGHT_DLU);
+  SetMinClientSize(ui::Size{minimum.Width(), minimum.Height()});
 
   ColumnWidths columns;
   if (columns.Load(m_szRepertoire))
@@ -173,6 +186,13 @@ void CQuilloryDlg::SetProxyConfig(int proxy, int proxyAuth, const std::string& h
 
 void CQuilloryDlg::ShowLoanControls(bool show) {
   for (int id : kLoanControls) GetDlgItem(id)->ShowWindow(show);
+}
+
+void CQuilloryDlg::ShowLoanOf(const CAlbum& album) {
+  SetDlgItemText(IDC_EDIT_PRETA, album.IsLent() ? album.GetPretA() : std::string());
+  SetDlgItemText(IDC_EDIT_DATEPRET,
+                 album.IsLent() && album.GetDatePret() != kNoValue ? album.GetDatePret()
+                                                                   : std::string());
 }
 
 void CQuilloryDlg::ShowPictureFrame(bool show) { m_picture.ShowWindow(show); }
@@ -298,11 +318,128 @@ void CQuilloryDlg::OnRecherche() {
 
 void CQuilloryDlg::OnEnregistrer() {
   m_bCtrl = false;
-  if (!m_pGestion->Save()) {
-    ui::AfxMessageBox(MSG_SAVE_FAILED, ui::MB_OK | ui::MB_ICONSTOP);
+  if (SaveCollection()) m_bModifie = false;
+}
+
+bool CQuilloryDlg::SaveCollection() {
+  if (m_pGestion->Save()) return true;
+  ui::AfxMessageBox(MSG_SAVE_FAILED, ui::MB_OK | ui::MB_ICONSTOP);
+  m_bModifie = true;
+  return false;
+}
+
+void CQuilloryDlg::OnNouvelleSerie() {
+  CQuilloryAjoutBD dlg(this, m_pGestion.get(), CQuilloryAjoutBD::MODE_NOUVELLE_SERIE);
+  dlg.DoModal();
+  m_tab.ShowPage();
+  ShowAlbumCount();
+  m_bCtrl = false;
+  m_bModifie = true;
+}
+
+void CQuilloryDlg::OnOkPret() {
+  m_bCtrl = false;
+  CQuilloryDlgList* page = m_tab.GetCurrentPage();
+  if (!page) {
+    ui::AfxMessageBox(MSG_NO_PAGE);
     return;
   }
-  m_bModifie = false;
+  const int row = page->GetList().GetNextSelectedItem();
+  if (row < 0) {
+    ui::AfxMessageBox(MSG_RESELECT);
+    return;
+  }
+  const std::string pretA = GetDlgItemText(IDC_EDIT_PRETA);
+  const std::string datePret = GetDlgItemText(IDC_EDIT_DATEPRET);
+  // A double quote or a line break would break the album's database line.
+  for (const std::string* text : {&pretA, &datePret}) {
+    for (char c : *text) {
+      if (c == '"' || c == '&' || static_cast<unsigned char>(c) < 0x20) {
+        ui::AfxMessageBox(CQuilloryAjoutBD::MSG_FORBIDDEN_CHAR);
+        return;
+      }
+    }
+  }
+  CAlbum* album = page->FindRowAlbum(row);
+  bool recorded = false;
+  if (album && !pretA.empty()) {
+    album->SetPretA(pretA);
+    // The date is kept as typed; an empty one is stored as "no value", since
+    // the database line cannot carry an empty text.
+    album->SetDatePret(datePret.empty() ? std::string(kNoValue) : datePret);
+    recorded = true;
+  }
+  if (recorded) {
+    ui::AfxMessageBox(MSG_PRET_OK);
+    m_bModifie = true;
+  } else {
+    ui::AfxMessageBox(MSG_PRET_FAILED);
+  }
+  ShowLoanControls(false);
+}
+
+void CQuilloryDlg::OnChangeImage() {
+  m_bCtrl = false;
+  CQuilloryDlgList* page = m_tab.GetCurrentPage();
+  if (!page) {
+    ui::AfxMessageBox(MSG_NO_PAGE);
+    return;
+  }
+  const int row = page->GetList().GetNextSelectedItem();
+  if (row < 0) {
+    ui::AfxMessageBox(MSG_IMAGE_NO_ROW);
+    ShowLoanControls(false);
+    ShowPictureFrame(false);
+    page->GetDlgItem(IDC_STATIC_COMMENTAIRE)->ShowWindow(false);
+    return;
+  }
+  if (m_bImage && ui::AfxMessageBox(MSG_IMAGE_QUESTION, ui::MB_YESNO) != ui::IDYES) return;
+
+  std::string path;
+  if (!ChooseFile(this, m_szRepertoire, path, {IMAGE_FILTER, "*.jpg"}, "images\\")) return;
+  CAlbum* album = page->FindRowAlbum(row);
+  if (!album) return;
+
+  const StoredPathResult stored = StoredPath(m_szRepertoire, path);
+  if (stored.status == StoredPathResult::NOT_1252) {
+    // Stored garbled, the name would never find the file again.
+    ui::AfxMessageBox(MSG_IMAGE_NAME, ui::MB_OK | ui::MB_ICONEXCLAMATION);
+    return;
+  }
+  if (stored.status == StoredPathResult::STORED &&
+      static_cast<int>(stored.path.size()) > field_limits::PICTURE) {
+    ui::AfxMessageBox(MSG_IMAGE_PATH_TOO_LONG, ui::MB_OK | ui::MB_ICONEXCLAMATION);
+    return;
+  }
+  album->SetPicture(stored.status == StoredPathResult::STORED ? stored.path
+                                                               : std::string(kNoValue));
+  m_bModifie = true;
+
+  m_picture.ShowWindow(true);
+  // A file outside the program folder has no stored path: it cannot be shown.
+  if (stored.status != StoredPathResult::STORED ||
+      !m_picture.ShowFile(DataPath(m_szRepertoire, stored.path), false)) {
+    album->SetPicture(kNoValue);
+    ui::AfxMessageBox(MSG_IMAGE_FAILED);
+    m_picture.ShowFile(DataPath(m_szRepertoire, kPlaceholder), false);
+  }
+  m_picture.Invalidate();
+  m_bImage = true;
+}
+
+void CQuilloryDlg::OnListePrets() {
+  CQuilloryPret dlg(this, m_pGestion.get());
+  dlg.DoModal();
+  // A return is saved at once; when that failed the changes wait for a save.
+  if (dlg.SaveFailed()) m_bModifie = true;
+  m_tab.ShowPage();
+  m_bCtrl = false;
+}
+
+void CQuilloryDlg::OnStatPrets() {
+  m_bCtrl = false;
+  CQuilloryStatPret dlg(this, m_pGestion.get());
+  dlg.DoModal();
 }
 
 void CQuilloryDlg::OnEnregistrerSous() {

@@ -14,6 +14,7 @@
 #include <memory>
 #include <string>
 
+class CAlbum;
 class CGestionBD;
 
 class CQuilloryDlg : public ui::Dialog {
@@ -40,6 +41,11 @@ class CQuilloryDlg : public ui::Dialog {
   void OnRestorer();
   void OnExporterCsv();
   void OnFermer() { SendClose(); }
+  void OnNouvelleSerie();
+  void OnOkPret();
+  void OnChangeImage();
+  void OnListePrets();
+  void OnStatPrets();
   // "Exporter en Html", "Sortie BD", "Configuration Web", "Site de Quillory ".
   void OnExportHtml();
   void ExportCollectionXml();
@@ -53,6 +59,13 @@ class CQuilloryDlg : public ui::Dialog {
   CQuilloryTabCtrl& GetTab() { return m_tab; }
   CPictureViewer& GetPicture() { return m_picture; }
   void ShowLoanControls(bool show);
+  // The loan boxes show who has the album and since when, or nothing when it
+  // is not lent.
+  void ShowLoanOf(const CAlbum& album);
+  void ShowAlbumCount();
+  // Saves the collection at once; a failure is reported and leaves the
+  // window marked modified, so that the close question offers to save.
+  bool SaveCollection();
   void ShowPictureFrame(bool show);
   // Shows the album's picture (a path below the program folder), or the
   // placeholder when it cannot be loaded; no message either way.
@@ -77,6 +90,10 @@ class CQuilloryDlg : public ui::Dialog {
   const std::string& GetProxyLogin() const { return m_strProxyLogin; }
   const std::string& GetProxyPassword() const { return m_strProxyPassword; }
   ProxySettings GetProxyConfig() const;
+
+  // The smallest client area, in dialog units (the template is 709 by 401).
+  static constexpr int MIN_WIDTH_DLU = 560;
+  static constexpr int MIN_HEIGHT_DLU = 300;
 
   // Texts the window shows.
   static constexpr const char* MSG_CANNOT_OPEN = "Impossible d'ouvrir le fichier de base des BD";
@@ -111,6 +128,20 @@ class CQuilloryDlg : public ui::Dialog {
       "Impossible de restorer la sauvegarde : %s\nLa base des BD n'a pas \xE9t\xE9 modifi\xE9" "e.";
   static constexpr const char* MSG_CSV_FAILED = "Impossible d'enregistrer le fichier Quillory.csv";
   static constexpr const char* BACKUP_FILTER = "Fichier de sauvegarde (*.db)";
+  static constexpr const char* MSG_RESELECT = "Veuillez reselectionn\xE9" "e votre BD";
+  static constexpr const char* MSG_PRET_OK = "Pr\xEAt Enregistr\xE9";
+  static constexpr const char* MSG_PRET_FAILED = "Probleme lors de l'enregitrement du pret";
+  static constexpr const char* MSG_IMAGE_NO_ROW =
+      "Voulez devez selectionner une BD pour changer son image";
+  static constexpr const char* MSG_IMAGE_QUESTION = "Voulez vous changer l'image ?";
+  static constexpr const char* MSG_IMAGE_FAILED =
+      "l'image doit \xEAtre dans le repertoire de Quillory et de preferences dans images.";
+  static constexpr const char* MSG_IMAGE_NAME =
+      "Le nom de cette image contient des caract\xE8res que Quillory ne peut pas enregistrer.\n"
+      "Renommez le fichier, puis choisissez-le de nouveau.";
+  static constexpr const char* MSG_IMAGE_PATH_TOO_LONG =
+      "Le chemin de cette image est trop long : rangez-la directement dans le dossier images.";
+  static constexpr const char* IMAGE_FILTER = "Fichiers jpg (*.jpg)";
 
  private:
   void LoadCollection();
@@ -118,7 +149,6 @@ class CQuilloryDlg : public ui::Dialog {
   // when there was no database; false (after saying so) when it could not
   // be written.
   bool KeepCopyOfDatabase(std::string& copyName);
-  void ShowAlbumCount();
   void MoveControl(int id, int dx, int dy);
   void OnSelchangeTab();
   void OnClickTab();

@@ -3,7 +3,10 @@
 #include "app/QuilloryDlg.h"
 #include "collection/DataPath.h"
 #include "collection/GestionBD.h"
+#include "dialogs/QuilloryAjoutBD.h"
 #include "platform/ListView.h"
+#include "platform/Menu.h"
+#include "platform/Services.h"
 #include "platform/Static.h"
 #include "platform/TextCompare.h"
 #include "resources/Templates.h"
@@ -28,6 +31,11 @@ CQuilloryDlgList::CQuilloryDlgList(ui::Window* owner, CGestionBD* gestion, bool 
       m_bGraphique(graphique) {
   MapNotify(IDC_LIST_ALBUMS, ui::Notification::ItemClick, &CQuilloryDlgList::OnClickList);
   MapNotify(IDC_LIST_ALBUMS, ui::Notification::ItemChanged, &CQuilloryDlgList::OnItemChangedList);
+  MapNotify(IDC_LIST_ALBUMS, ui::Notification::ItemRightClick, &CQuilloryDlgList::OnRightClickList);
+  MapNotify(IDC_LIST_ALBUMS, ui::Notification::ItemDoubleClick, &CQuilloryDlgList::OnDblClickList);
+  MapCommand(ID_PAGE_MODIFIER, &CQuilloryDlgList::OnModifier);
+  MapCommand(ID_PAGE_AJOUTERSUITE, &CQuilloryDlgList::OnAjouterSuite);
+  MapCommand(ID_PAGE_SUPPRIMER, &CQuilloryDlgList::OnSupprimer);
 }
 
 bool CQuilloryDlgList::OnInitDialog() {
@@ -91,17 +99,86 @@ void CQuilloryDlgList::MovePage(int dx, int dy) {
 }
 
 CAlbum* CQuilloryDlgList::FindRowAlbum(int row) const {
-  if (!m_pGestion || row < 0) return nullptr;
+  const int index = FindRowAlbumIndex(row);
+  return index >= 0 ? m_pGestion->GetAlbum(index) : nullptr;
+}
+
+int CQuilloryDlgList::FindRowAlbumIndex(int row) const {
+  if (!m_pGestion || row < 0) return -1;
   const std::string serie = m_list.GetItemText(row, 0);
   const std::string titre = m_list.GetItemText(row, 1);
   const int tome = std::atoi(m_list.GetItemText(row, 2).c_str());
   for (int i = 0; i < m_pGestion->GetAlbumCount(); ++i) {
-    CAlbum* album = m_pGestion->GetAlbum(i);
+    const CAlbum* album = m_pGestion->GetAlbum(i);
     if (album && album->GetSerie() == serie && album->GetTitre() == titre &&
         album->GetTome() == tome)
-      return album;
+      return i;
   }
-  return nullptr;
+  return -1;
+}
+
+// ---- Album commands ----
+
+bool CQuilloryDlgList::RunEntryDialog(bool nextVolume, const char* noRowMessage) {
+  const int row = m_list.GetNextSelectedItem();
+  if (row < 0) {
+    ui::AfxMessageBox(noRowMessage);
+    return false;
+  }
+  CQuilloryAjoutBD dlg(m_pDlg, m_pGestion, nextVolume ? CQuilloryAjoutBD::MODE_SUITE : row,
+                       m_list.GetItemText(row, 1), m_list.GetItemText(row, 0),
+                       std::atoi(m_list.GetItemText(row, 2).c_str()));
+  dlg.DoModal();
+  return true;
+}
+
+void CQuilloryDlgList::OnModifier() {
+  m_bCtrl = false;
+  if (!m_pDlg || !RunEntryDialog(false, MSG_RESELECT)) return;
+  m_pDlg->SetModified();
+  m_pDlg->GetTab().ShowPage();
+}
+
+void CQuilloryDlgList::OnDblClickList(const ui::NotifyInfo&) {
+  if (!m_pDlg || !RunEntryDialog(false, MSG_RESELECT_DBLCLK)) return;
+  // A modification by double-click is written at once.
+  m_pDlg->SaveCollection();
+  m_pDlg->GetTab().ShowPage();
+}
+
+void CQuilloryDlgList::OnAjouterSuite() {
+  m_bCtrl = false;
+  if (!m_pDlg || !RunEntryDialog(true, MSG_RESELECT)) return;
+  m_pDlg->GetTab().ShowPage();
+  m_pDlg->ShowAlbumCount();
+  m_pDlg->SetModified();
+}
+
+void CQuilloryDlgList::OnSupprimer() {
+  m_bCtrl = false;
+  if (!m_pDlg) return;
+  const int row = m_list.GetNextSelectedItem();
+  if (row < 0) {
+    ui::AfxMessageBox(MSG_RESELECT);
+    return;
+  }
+  if (ui::AfxMessageBox(MSG_DELETE_QUESTION, ui::MB_YESNO) != ui::IDYES) return;
+  const int index = FindRowAlbumIndex(row);
+  if (index < 0 || m_pGestion->RemoveAlbum(index) != 1) {
+    ui::AfxMessageBox(MSG_DELETE_FAILED);
+    return;
+  }
+  ui::AfxMessageBox(MSG_DELETED);
+  m_pGestion->RebuildSeries();
+  m_pDlg->GetTab().ShowPage();
+  m_pDlg->ShowAlbumCount();
+  m_pDlg->SetModified();
+}
+
+void CQuilloryDlgList::OnRightClickList(const ui::NotifyInfo&) {
+  if (!m_pDlg) return;
+  ui::Menu menu(kMenuPage);
+  ui::TrackPopupMenu(*menu.GetSubMenu(0), *this);
 }
 
 bool CQuilloryDlgList::PreTranslateMessage(const ui::Message& msg) {
@@ -162,6 +239,7 @@ void CQuilloryDlgList::ShowSelection(int hitRow) {
       comment->ShowWindow(false);
     }
     if (album->GetPicture() != kNoValue) m_pDlg->ShowAlbumPicture(album->GetPicture());
+    m_pDlg->ShowLoanOf(*album);
   }
   if (!m_pDlg->IsImageShown()) {
     m_pDlg->ShowPlaceholderPicture();

@@ -47,6 +47,19 @@ class CQuilloryDlgList : public ui::Dialog {
   // and title equal the row's (exactly) and whose volume equals the row's
   // number. Null when there is none.
   CAlbum* FindRowAlbum(int row) const;
+  // Its index in the collection, or -1.
+  int FindRowAlbumIndex(int row) const;
+
+  // The album commands of the page (context menu 143 and Ctrl shortcuts).
+  void OnModifier();
+  void OnAjouterSuite();
+  void OnSupprimer();
+
+  static constexpr const char* MSG_RESELECT = "Veuillez reselectionn\xE9" "e votre BD";
+  static constexpr const char* MSG_RESELECT_DBLCLK = "Veuillez resel\xE9" "ctionner votre BD";
+  static constexpr const char* MSG_DELETE_QUESTION = "Voulez vous vraiment supprimer cette BD?";
+  static constexpr const char* MSG_DELETE_FAILED = "Probleme lors de la suppression du pret";
+  static constexpr const char* MSG_DELETED = "BD Supprim\xE9" "e";
 
   CSortListCtrl& GetList() { return m_list; }
   const CSortListCtrl& GetList() const { return m_list; }
@@ -55,6 +68,11 @@ class CQuilloryDlgList : public ui::Dialog {
  private:
   void OnClickList(const ui::NotifyInfo& info);
   void OnItemChangedList(const ui::NotifyInfo& info);
+  void OnRightClickList(const ui::NotifyInfo& info);
+  void OnDblClickList(const ui::NotifyInfo& info);
+  // Runs the entry dialog on the selected row in that mode (-2: next volume,
+  // otherwise modify); false when no row is selected.
+  bool RunEntryDialog(bool nextVolume, const char* noRowMessage);
   // Shows the selected album; hitRow < 0: the click was on no row.
   void ShowSelection(int hitRow);
 

@@ -17,6 +17,29 @@ constexpr int KNOWN_GENRE_COUNT = 9;
 // The text that stands for a missing value.
 extern const char* const kNoValue;
 
+// The longest texts the program lets a user type into an album's fields. An
+// album's database line may hold 1023 bytes: these limits, the quotes and
+// spaces and the widest numbers leave the rest to the comment, so a line
+// written for a typed album always loads again, here and in the Windows program.
+namespace field_limits {
+constexpr int SERIE = 80;
+constexpr int TITRE = 80;
+constexpr int DESSINATEUR = 50;
+constexpr int SCENARISTE = 50;
+constexpr int EDITEUR = 50;
+constexpr int GENRE = 40;
+constexpr int COLLECTION = 50;
+constexpr int PRET_A = 50;
+constexpr int DATE_PRET = 30;
+constexpr int PICTURE = 100;   // a stored picture path, the second picture's too
+// Twelve quoted texts, eighteen spaces, six integers of at most eleven
+// characters and the purchase date with its six decimals.
+constexpr int LINE_OVERHEAD = 12 * 2 + 18 + 6 * 11 + 20;
+constexpr int COMMENTAIRE = 1023 - LINE_OVERHEAD - SERIE - TITRE - DESSINATEUR - SCENARISTE -
+                            EDITEUR - GENRE - COLLECTION - PRET_A - DATE_PRET - 2 * PICTURE;
+static_assert(COMMENTAIRE >= 200, "the comment keeps room for a few sentences");
+}  // namespace field_limits
+
 class CAlbum {
  public:
   // The nineteen values in database-line order. A null text leaves its field

@@ -22,6 +22,35 @@ constexpr std::array<unsigned char, 256> MakeLowerTable() {
 
 constexpr std::array<unsigned char, 256> kLower = MakeLowerTable();
 
+// Code points of bytes 0x80..0x9F.
+constexpr char32_t kHigh[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+};
+
+void AppendUtf8(std::string& out, char32_t u) {
+  if (u < 0x80) {
+    out += static_cast<char>(u);
+  } else if (u < 0x800) {
+    out += static_cast<char>(0xC0 | (u >> 6));
+    out += static_cast<char>(0x80 | (u & 0x3F));
+  } else {
+    out += static_cast<char>(0xE0 | (u >> 12));
+    out += static_cast<char>(0x80 | ((u >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (u & 0x3F));
+  }
+}
+
+// The Windows-1252 byte of a code point, or -1.
+int ByteOf(char32_t u) {
+  if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) return static_cast<int>(u);
+  for (int i = 0; i < 32; ++i)
+    if (kHigh[i] == u) return 0x80 + i;
+  return -1;
+}
+
 }  // namespace
 
 char ToLower(char c) {
@@ -48,6 +77,50 @@ bool ContainsNoCase(std::string_view haystack, std::string_view needle) {
   for (std::size_t start = 0; start + needle.size() <= haystack.size(); ++start)
     if (EqualsNoCase(haystack.substr(start, needle.size()), needle)) return true;
   return false;
+}
+
+std::string ToUtf8(std::string_view text) {
+  std::string out;
+  out.reserve(text.size() + text.size() / 4);
+  for (char c : text) {
+    const unsigned char b = static_cast<unsigned char>(c);
+    AppendUtf8(out, (b >= 0x80 && b <= 0x9F) ? kHigh[b - 0x80] : char32_t(b));
+  }
+  return out;
+}
+
+bool FromUtf8(std::string_view utf8, std::string& text1252) {
+  text1252.clear();
+  std::size_t i = 0;
+  while (i < utf8.size()) {
+    const unsigned char lead = static_cast<unsigned char>(utf8[i]);
+    int extra = 0;
+    char32_t u = 0;
+    if (lead < 0x80) {
+      u = lead;
+    } else if ((lead & 0xE0) == 0xC0) {
+      extra = 1;
+      u = lead & 0x1F;
+    } else if ((lead & 0xF0) == 0xE0) {
+      extra = 2;
+      u = lead & 0x0F;
+    } else {
+      return false;  // four-byte characters are all beyond the code page
+    }
+    if (i + extra >= utf8.size()) return false;  // cut short
+    for (int k = 1; k <= extra; ++k) {
+      const unsigned char next = static_cast<unsigned char>(utf8[i + k]);
+      if ((next & 0xC0) != 0x80) return false;
+      u = (u << 6) | (next & 0x3F);
+    }
+    // Over-long forms are not valid UTF-8.
+    if ((extra == 1 && u < 0x80) || (extra == 2 && u < 0x800)) return false;
+    const int byte = ByteOf(u);
+    if (byte < 0) return false;
+    text1252 += static_cast<char>(byte);
+    i += extra + 1;
+  }
+  return true;
 }
 
 }  // namespace cp1252

@@ -20,4 +20,12 @@ bool EqualsNoCase(std::string_view a, std::string_view b);
 // Whether `needle` occurs in `haystack`, without regard to case.
 bool ContainsNoCase(std::string_view haystack, std::string_view needle);
 
+// Windows-1252 text as UTF-8 (the file system's names here). The five bytes
+// the code page leaves undefined keep their own value, as the platform's
+// conversion does.
+std::string ToUtf8(std::string_view text);
+// UTF-8 text as Windows-1252; false when it is not valid UTF-8 or holds a
+// character the code page cannot hold (`text1252` is then unspecified).
+bool FromUtf8(std::string_view utf8, std::string& text1252);
+
 }  // namespace cp1252

@@ -1,15 +1,35 @@
 #pragma once
-// Data paths are written as the Windows program wrote them, with backslashes
-// ("data\quillory.db", "images\cover.jpg"). This is the one place that joins
-// such a path to the program folder and maps it to this platform's separators
-// for file access. Values stored inside the files keep their backslashes.
+// The one boundary between paths as the collection stores them and the file
+// system. Stored paths are Windows-1252 text with backslashes, relative to the
+// program folder ("data\quillory.db", "images\Astérix.jpg"), as the Windows
+// program wrote them; values stored inside the files keep that form. The file
+// system here names files in UTF-8 with '/'. DataPath goes from a stored path
+// to a file, StoredPath from a file back to a stored path; every place where a
+// stored path meets the file system goes through one of them.
 
 #include <string>
 #include <string_view>
 
-// The file-system path of `relative` below `folder`. An empty folder gives the
-// relative path itself (the data is then looked for in the current directory).
+// The file-system path of the stored path `relative` below `folder` (a
+// file-system path). An empty folder gives the relative path itself (the data
+// is then looked for in the current directory).
 std::string DataPath(std::string_view folder, std::string_view relative);
 
-// `path` with its backslashes turned into this platform's separator.
+// `path` with its backslashes turned into this platform's separator (no
+// change of encoding).
 std::string NativePath(std::string_view path);
+
+// What StoredPath made of a file.
+struct StoredPathResult {
+  enum Status {
+    STORED,          // `path` is the file's stored path, relative to the folder
+    OUTSIDE_FOLDER,  // the file is not below the folder; `path` is empty
+    NOT_1252,        // the file's name holds a character Windows-1252 cannot hold
+  };
+  Status status = STORED;
+  std::string path;
+};
+
+// The stored form of the file-system path `file` below the file-system path
+// `folder`: Windows-1252, backslashes, relative to the folder.
+StoredPathResult StoredPath(std::string_view folder, std::string_view file);

@@ -282,6 +282,12 @@ std::string CGestionBD::FormatDatabase() const {
   return out;
 }
 
+std::string CGestionBD::FormatDatabaseLine(const CAlbum& album) {
+  std::string line;
+  AppendDatabaseLine(line, album);
+  return line;
+}
+
 bool CGestionBD::Save() const {
   return SaveAs(DataPath(m_repertoire, DATABASE_FILE));
 }

@@ -62,6 +62,10 @@ class CGestionBD {
   // The bytes Save writes: one line per album, in table order, then the
   // lines the last Load could not show, as they were.
   std::string FormatDatabase() const;
+  // One album's line, its CR LF included.
+  static std::string FormatDatabaseLine(const CAlbum& album);
+  // The longest line, line end excluded, that the Windows program reads back.
+  static constexpr int MAX_LINE = 1023;
   // Lines of the last Load that gave no album (fewer than fourteen fields,
   // or past the table's end), byte for byte without their line end. They are
   // written back after the albums, so no save ever loses them.

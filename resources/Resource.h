@@ -10,9 +10,38 @@ enum : int {
   IDR_MAINFRAME = 128,          // application icon
   IDR_MENU_QUILLORY = 134,      // menu bar of both main windows
   IDD_QUILLORY_LIST = 141,      // album list page of the tab control
+  IDD_AJOUT_BD = 135,           // album entry dialog
+  IDD_PRETS = 136,              // list of loans
+  IDR_MENU_PAGE = 143,          // context menu of an album list page (list style)
+  IDD_STAT_PRETS = 155,         // loans per album
   IDD_QUILLORY_AFFNEWS = 146,   // "Sortie BD": the news page
   IDD_QUILLORY_PROXY = 148,     // "Configuration connexion internet"
   IDD_QUILLORY_NEWSPROGRESS = 170,  // progress box of the news download
+};
+
+// Controls of the album entry dialog (135)
+enum : int {
+  IDC_AJOUT_TITRE = 1003,
+  IDC_AJOUT_SCENARIO = 1004,    // writer
+  IDC_AJOUT_DESSIN = 1005,      // artist
+  IDC_AJOUT_COMMENTAIRE = 1006,
+  IDC_AJOUT_SERIE = 1007,
+  IDC_AJOUT_EDITEUR = 1008,
+  IDC_AJOUT_TOME = 1009,
+  IDC_AJOUT_COLLECTION = 1010,
+  IDC_AJOUT_EO = 1022,
+  IDC_AJOUT_GENRE = 1023,
+  IDC_AJOUT_DATEACHAT = 1024,
+  IDC_AJOUT_SERIEFINIE = 1025,
+  IDC_AJOUT_TYPE = 1037,
+  IDC_AJOUT_NOTE = 1057,
+};
+
+// Controls of the list of loans (136) and of the loans per album (155)
+enum : int {
+  IDC_LIST_PRETS = 1012,
+  IDC_BUTTON_RENDUE = 1013,
+  IDC_LIST_STATPRETS = 1088,
 };
 
 // Controls of the news, proxy and progress dialogs

@@ -14,6 +14,10 @@ extern const ui::DialogTemplate kDialogAffNews;     // 146, "Sortie BD", the new
 extern const ui::DialogTemplate kDialogProxy;       // 148, "Configuration connexion internet"
 extern const ui::DialogTemplate kDialogNewsProgress;  // 170, the news download's progress box
 extern const ui::MenuTemplate kMenuQuillory;       // 134, menu bar of both main windows
+extern const ui::DialogTemplate kDialogAjoutBD;    // 135, album entry dialog
+extern const ui::DialogTemplate kDialogPrets;      // 136, list of loans
+extern const ui::MenuTemplate kMenuPage;           // 143, context menu of an album list page
+extern const ui::DialogTemplate kDialogStatPrets;  // 155, loans per album
 
 // String table entries by id; an empty text for an unknown id.
 const char* LoadResourceString(int id);

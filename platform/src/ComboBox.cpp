@@ -2,6 +2,8 @@
 
 #include "platform/TextCompare.h"
 
+#include <algorithm>
+
 namespace ui {
 
 ComboBox::ComboBox(Window& parent, const ControlTemplate& tmpl, const Rect& rect)
@@ -22,6 +24,24 @@ int ComboBox::AddString(const std::string& item) {
   if (m_curSel >= index) ++m_curSel;
   Changed(Aspect::Items, index);
   return index;
+}
+
+void ComboBox::AddStrings(const std::vector<std::string>& items) {
+  if (items.empty()) return;
+  const std::string selected = m_curSel >= 0 ? m_items[m_curSel] : std::string();
+  m_items.insert(m_items.end(), items.begin(), items.end());
+  if (HasStyle(Style::Sorted)) {
+    // Each new item after those that sort before or equal: a stable sort.
+    std::stable_sort(m_items.begin(), m_items.end(), [](const std::string& a, const std::string& b) {
+      return CompareText(a, b, false) < 0;
+    });
+    if (m_curSel >= 0) {
+      // The selected item moved with the sort; equal texts keep their order.
+      for (std::size_t i = 0; i < m_items.size(); ++i)
+        if (m_items[i] == selected) { m_curSel = int(i); break; }
+    }
+  }
+  Changed(Aspect::Items);
 }
 
 int ComboBox::InsertString(int index, const std::string& item) {
@@ -106,8 +126,14 @@ void ComboBox::UserSelect(int index) {
 }
 
 void ComboBox::UserSetText(const std::string& text) {
-  if (!IsEditable() || text == m_text) return;
-  m_text = text;
+  if (!IsEditable()) return;
+  const bool cut = GetLimitText() > 0 && int(text.size()) > GetLimitText();
+  const std::string kept = cut ? text.substr(0, std::size_t(GetLimitText())) : text;
+  if (kept == m_text) {
+    if (cut) Changed(Aspect::Text);
+    return;
+  }
+  m_text = kept;
   m_curSel = FindStringExact(-1, text);
   Changed(Aspect::Text);
   Changed(Aspect::Selection);
@@ -120,6 +146,7 @@ bool ComboBox::UserChar(int ch) {
   if (ch == VK_BACK) {
     if (!text.empty()) text.pop_back();
   } else if ((ch & 0xFF) >= 0x20) {
+    if (GetLimitText() > 0 && int(text.size()) >= GetLimitText()) return false;
     text += char(ch);
   } else {
     return false;

@@ -27,6 +27,11 @@ void Control::SetWindowText(const std::string& text) {
   Changed(Aspect::Text);
 }
 
+void Control::SetLimitText(int limit) {
+  m_limit = limit < 0 ? 0 : limit;
+  Changed(Aspect::Limit);
+}
+
 void Control::ShowWindow(bool show) {
   if (m_visible == show) return;
   m_visible = show;

@@ -19,6 +19,7 @@ bool Edit::AcceptsChar(int ch) const {
   if (ch == VK_BACK) return true;
   if (ch == '\r' || ch == '\n')
     return IsMultiline() && HasStyle(Style::WantReturn);
+  if (GetLimitText() > 0 && int(m_text.size()) >= GetLimitText()) return false;
   if (IsDigitsOnly()) return ch >= '0' && ch <= '9';
   return (ch & 0xFF) >= 0x20 || ch == '\t';
 }
@@ -42,8 +43,14 @@ bool Edit::UserChar(int ch) {
 }
 
 void Edit::UserSetText(const std::string& text) {
-  if (text == m_text) return;
-  m_text = text;
+  // A paste longer than the limit is cut, as the platform's edit box does.
+  const bool cut = GetLimitText() > 0 && int(text.size()) > GetLimitText();
+  const std::string kept = cut ? text.substr(0, std::size_t(GetLimitText())) : text;
+  if (kept == m_text) {
+    if (cut) Changed(Aspect::Text);  // the native box shows more than it keeps
+    return;
+  }
+  m_text = kept;
   Changed(Aspect::Text);
   Notify(NotifyInfo(Notification::EditChange));
 }

@@ -34,6 +34,38 @@ TEST(DataPath, JoinsBelowTheFolderWithThisPlatformsSeparator) {
 #endif
 }
 
+TEST(Cp1252, ConvertsToAndFromUtf8AndRefusesWhatItCannotHold) {
+  std::string all;
+  for (int c = 1; c < 256; ++c) all += static_cast<char>(c);
+  std::string back;
+  ASSERT_TRUE(cp1252::FromUtf8(cp1252::ToUtf8(all), back));
+  EXPECT_EQ(back, all);
+  EXPECT_EQ(cp1252::ToUtf8("Ast\xE9rix \x80"), "Ast\xC3\xA9rix \xE2\x82\xAC");
+  EXPECT_FALSE(cp1252::FromUtf8("\xE6\xBC\xAB", back));    // a CJK character
+  EXPECT_FALSE(cp1252::FromUtf8("\xF0\x9F\x98\x80", back));  // beyond the plane
+  EXPECT_FALSE(cp1252::FromUtf8("caf\xC3", back));          // cut short
+  EXPECT_FALSE(cp1252::FromUtf8("\xC3\x28", back));         // not a continuation
+  EXPECT_FALSE(cp1252::FromUtf8("\xC0\xAF", back));         // over-long slash
+}
+
+#ifndef _WIN32
+TEST(DataPath, StoredPathsMeetTheFileSystemThroughOnePair) {
+  // Stored: Windows-1252 with backslashes; on disk: UTF-8 with '/'.
+  EXPECT_EQ(DataPath("/q", "images\\Ast\xE9rix.jpg"), "/q/images/Ast\xC3\xA9rix.jpg");
+  EXPECT_EQ(DataPath("/q/", "data\\quillory.db"), "/q/data/quillory.db");
+
+  StoredPathResult r = StoredPath("/q", "/q/images/Ast\xC3\xA9rix.jpg");
+  EXPECT_EQ(r.status, StoredPathResult::STORED);
+  EXPECT_EQ(r.path, "images\\Ast\xE9rix.jpg");
+  EXPECT_EQ(DataPath("/q", r.path), "/q/images/Ast\xC3\xA9rix.jpg");
+  EXPECT_EQ(StoredPath("/q/", "/q/a.jpg").path, "a.jpg");
+  EXPECT_EQ(StoredPath("/q", "/qq/a.jpg").status, StoredPathResult::OUTSIDE_FOLDER);
+  EXPECT_EQ(StoredPath("/q", "/elsewhere/a.jpg").status, StoredPathResult::OUTSIDE_FOLDER);
+  EXPECT_EQ(StoredPath("/q", "/q").status, StoredPathResult::OUTSIDE_FOLDER);
+  EXPECT_EQ(StoredPath("/q", "/q/images/\xE6\xBC\xAB.jpg").status, StoredPathResult::NOT_1252);
+}
+#endif
+
 struct IntegerCase {
   const char* text;
   bool converts;

@@ -143,6 +143,32 @@ TEST(Controls, EditsFilterTypingAndReportEveryChange) {
   EXPECT_EQ(d.Text(1009), "51");
 }
 
+TEST(Controls, TextLimitsStopTypingAndCutPastesButNotCode) {
+  Session session;
+  test::Entry entry;
+  session.Open(entry);
+  Driver d(entry);
+  entry.GetEdit(1007)->SetLimitText(4);
+  d.Type(1007, "abcdef");
+  EXPECT_EQ(d.Text(1007), "abcd");
+  d.Type(1007, "\b").SetText(1007, "123456");
+  EXPECT_EQ(d.Text(1007), "1234");
+  entry.SetDlgItemText(1007, "set by code");
+  EXPECT_EQ(d.Text(1007), "set by code");
+  ui::ComboBox& type = *entry.GetComboBox(1037);
+  type.SetLimitText(3);
+  d.SetText(1037, "Mangas");
+  EXPECT_EQ(type.GetWindowText(), "Man");
+  // Many items at once take the places AddString would give them.
+  type.SetCurSel(1);
+  type.AddStrings({"Comic", "aventure", "Zorro", "comic"});
+  std::vector<std::string> items;
+  for (int i = 0; i < type.GetCount(); ++i) items.push_back(type.GetLBText(i));
+  EXPECT_EQ(items, (std::vector<std::string>{"aventure", "BD Euro", "Comic", "Comic", "comic",
+                                             "Manga", "Zorro"}));
+  EXPECT_EQ(type.GetCurSel(), 2);
+}
+
 TEST(Controls, AutoCheckBoxTogglesOnClickAndHiddenStaysHiddenUntilShown) {
   Session session;
   test::Entry entry;

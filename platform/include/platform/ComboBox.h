@@ -17,6 +17,9 @@ class ComboBox : public Control {
   ComboBox(Window& parent, const ControlTemplate& tmpl, const Rect& rect);
 
   int AddString(const std::string& item);           // index where it went
+  // Adds many items at once, in the order AddString would give them one by
+  // one (a sorted combo box sorts them), telling the native control once.
+  void AddStrings(const std::vector<std::string>& items);
   int InsertString(int index, const std::string& item);  // -1: at the end; no sorting
   int DeleteString(int index);                      // count left, or CB_ERR
   void ResetContent();

@@ -18,7 +18,7 @@ class Window;
 // What changed in a control, for its peer.
 enum class Aspect {
   Text, Visible, Enabled, Place, Check, ReadOnly, Items, Selection,
-  Rows, Row, Columns, SortIndicator, Redraw, Focus, Time,
+  Rows, Row, Columns, SortIndicator, Redraw, Focus, Time, Limit,
 };
 
 class ControlPeer {
@@ -44,6 +44,11 @@ class Control {
 
   virtual void SetWindowText(const std::string& text);
   virtual std::string GetWindowText() const { return m_text; }
+
+  // The most characters the user may type or paste into an edit box or the
+  // text of a combo box (0: no limit). Text set by code is not cut.
+  void SetLimitText(int limit);
+  int GetLimitText() const { return m_limit; }
 
   void ShowWindow(bool show);
   bool IsWindowVisible() const;   // shown and its window shown
@@ -86,6 +91,7 @@ class Control {
   bool m_visible;
   bool m_enabled;
   ReflectHook m_reflect;
+  int m_limit = 0;
   ControlPeer* m_peer = nullptr;
 };
 

@@ -52,6 +52,7 @@ class ComboPeer : public NativeControl {
   void Update(Aspect aspect, int) override {
     if (aspect == Aspect::Items) PushItems();
     if (aspect == Aspect::Selection || aspect == Aspect::Text) PushSelection();
+    if (aspect == Aspect::Limit && m_combo.IsEditable()) Combo()->SetMaxLength(m_combo.GetLimitText());
   }
 
  private:

@@ -66,6 +66,7 @@ class EditPeer : public NativeControl {
   void Update(Aspect aspect, int) override {
     if (aspect == Aspect::Text) Push();
     if (aspect == Aspect::ReadOnly) TextCtrl()->SetEditable(!m_edit.IsReadOnly());
+    if (aspect == Aspect::Limit && !m_edit.IsMultiline()) TextCtrl()->SetMaxLength(m_edit.GetLimitText());
   }
 
  private:

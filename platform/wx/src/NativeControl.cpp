@@ -4,6 +4,8 @@
 #include "platform/Edit.h"
 #include "platform/Window.h"
 
+#include <algorithm>
+
 namespace ui {
 namespace wxb {
 
@@ -25,8 +27,11 @@ void NativeControl::Changed(Aspect aspect, int index) {
     case Aspect::Visible: m_native->Show(m_model->IsShown()); return;
     case Aspect::Enabled: m_native->Enable(m_model->IsWindowEnabled()); return;
     case Aspect::Place: {
+      // Exactly the model's place: -1 is a coordinate like any other (not
+      // "keep the current one"), and a size below zero is none.
       Rect r = m_model->GetRect();
-      m_native->SetSize(r.left, r.top, r.Width(), r.Height());
+      m_native->SetSize(r.left, r.top, std::max(0, r.Width()), std::max(0, r.Height()),
+                        wxSIZE_ALLOW_MINUS_ONE);
       return;
     }
     case Aspect::Focus:

@@ -20,6 +20,7 @@
 #include <wx/timer.h>
 #include <wx/uiaction.h>
 
+#include <algorithm>
 #include <memory>
 
 namespace ui {
@@ -130,6 +131,7 @@ void UiDriver::Key(int vk, bool ctrl) {
     case VK_DELETE: code = WXK_DELETE; break;
     case VK_DOWN: code = WXK_DOWN; break;
     case VK_UP: code = WXK_UP; break;
+    case VK_F1 + 9: code = WXK_F10; break;  // F10 opens the menu bar
     default: if (vk >= 'A' && vk <= 'Z') code = vk + 32; break;
   }
   sim.Char(code, ctrl ? wxMOD_CONTROL : wxMOD_NONE);
@@ -160,6 +162,36 @@ void UiDriver::ChooseMenu(Window& window, int commandId) {
   wxCommandEvent event(wxEVT_MENU, item->GetId());
   event.SetEventObject(host->TopLevel());
   wxPostEvent(host->TopLevel(), event);
+}
+
+void UiDriver::ResizeWindow(Window& window, int cx, int cy) {
+  WindowHost* host = WindowHost::Of(&window.GetTopLevel());
+  if (!host || !host->TopLevel()) return;
+  wxTopLevelWindow* top = host->TopLevel();
+  const wxSize min = top->GetMinClientSize();
+  const wxSize wanted(std::max(cx, min.x), std::max(cy, min.y));
+  // Without a window manager the server may still answer an earlier size
+  // request: wait until the toolkit and the model both hold this one, twice
+  // in a row a little apart.
+  Window& model = window.GetTopLevel();
+  auto settled = [&] {
+    const Rect r = model.GetClientRect();
+    return top->GetClientSize() == wanted && r.Width() == wanted.x && r.Height() == wanted.y;
+  };
+  for (int attempt = 0; attempt < 5; ++attempt) {
+    top->SetClientSize(wanted);
+    WaitUntil(settled, 2000);
+    wxMilliSleep(50);
+    Flush();
+    if (settled()) break;
+  }
+}
+
+Size UiDriver::NativeClientSize(Window& window) {
+  WindowHost* host = WindowHost::Of(&window.GetTopLevel());
+  if (!host || !host->TopLevel()) return Size{};
+  const wxSize size = host->TopLevel()->GetClientSize();
+  return Size{size.x, size.y};
 }
 
 void UiDriver::CloseWindow(Window& window) {
@@ -195,6 +227,11 @@ bool UiDriver::NativeMenuEnabled(Window& window, int commandId) {
 bool UiDriver::NativeWindowShown(Window& window) {
   WindowHost* host = WindowHost::Of(&window);
   return host && host->Client()->IsShownOnScreen();
+}
+
+bool UiDriver::NativeMenuOpen(Window& window) {
+  WindowHost* host = WindowHost::Of(&window.GetTopLevel());
+  return host && host->MenuOpen();
 }
 
 Rect UiDriver::NativeRect(Control& control) { return RectIn(NativeOf(control), control.GetParent()); }

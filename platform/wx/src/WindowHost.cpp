@@ -6,6 +6,8 @@
 #include <wx/frame.h>
 #include <wx/utils.h>
 
+#include <algorithm>
+
 namespace ui {
 namespace wxb {
 
@@ -110,7 +112,8 @@ void WindowHost::CreateControls() {
     m_top->Centre();
   } else {
     Rect r = m_model.GetWindowRect();
-    m_client->SetSize(r.left, r.top, r.Width(), r.Height());
+    m_client->SetSize(r.left, r.top, std::max(0, r.Width()), std::max(0, r.Height()),
+                      wxSIZE_ALLOW_MINUS_ONE);
   }
 }
 
@@ -118,9 +121,19 @@ MenuBridge* WindowHost::MenuBar() const { return static_cast<ClientPanel*>(m_cli
 
 void WindowHost::BindTopLevelEvents() {
   // Key-downs are seen before any control: the model's windows may consume them.
+  // While a menu is open its keys are its own: the Escape that closes it must
+  // not reach the window (where it would go on to close the window).
+  m_top->Bind(wxEVT_MENU_OPEN, [this](wxMenuEvent& e) {
+    ++m_menusOpen;
+    e.Skip();
+  });
+  m_top->Bind(wxEVT_MENU_CLOSE, [this](wxMenuEvent& e) {
+    if (m_menusOpen > 0) --m_menusOpen;
+    e.Skip();
+  });
   m_top->Bind(wxEVT_CHAR_HOOK, [this](wxKeyEvent& e) {
     int vk = VirtualKey(e.GetKeyCode());
-    if (vk == 0 || !m_model.IsCreated()) {
+    if (vk == 0 || !m_model.IsCreated() || m_menusOpen > 0) {
       e.Skip();
       return;
     }
@@ -219,10 +232,17 @@ void WindowHost::Changed(WindowAspect aspect) {
     case WindowAspect::Place: {
       Rect r = m_model.GetWindowRect();
       if (m_top) m_top->SetClientSize(r.Width(), r.Height());
-      else m_client->SetSize(r.left, r.top, r.Width(), r.Height());
+      else m_client->SetSize(r.left, r.top, std::max(0, r.Width()), std::max(0, r.Height()),
+                             wxSIZE_ALLOW_MINUS_ONE);
       break;
     }
     case WindowAspect::ZOrder: m_client->Raise(); break;
+    case WindowAspect::MinSize:
+      if (m_top) {
+        const Size min = m_model.GetMinClientSize();
+        m_top->SetMinClientSize(wxSize(min.cx, min.cy));
+      }
+      break;
     case WindowAspect::Redraw: m_client->Refresh(); break;
     case WindowAspect::Timers: SyncTimers(); break;
     case WindowAspect::Focus:

@@ -58,6 +58,11 @@ class WindowHost : public WindowPeer {
   wxGUIEventLoop* m_loop = nullptr;
   bool m_endRequested = false;
   std::map<int, std::unique_ptr<wxTimer>> m_timers;  // by the model's timer id
+ public:
+  bool MenuOpen() const { return m_menusOpen > 0; }
+
+ private:
+  int m_menusOpen = 0;  // menus of the menu bar shown now: their keys are theirs
 };
 
 }  // namespace wxb

@@ -1,0 +1,74 @@
+#pragma once
+// The album entry dialog (template 135), the one place where an album's
+// fields are typed in. Three modes: the first album of a new series, the next
+// volume of an album's series, and the modification of an album. It changes
+// the collection in memory when the user accepts, and nothing else; saving is
+// left to whoever opened it.
+
+#include "platform/Dialog.h"
+
+#include <string>
+
+namespace ui {
+class ComboBox;
+class DateTimePicker;
+class Button;
+}  // namespace ui
+class CAlbum;
+class CGestionBD;
+
+class CQuilloryAjoutBD : public ui::Dialog {
+ public:
+  static constexpr int MODE_NOUVELLE_SERIE = -1;
+  static constexpr int MODE_SUITE = -2;
+  // Any mode from 0 up modifies the album.
+
+  // gestion: the collection (not owned). In the next-volume and modify modes,
+  // titre, serie and tome name the album to start from: the first one in
+  // collection order with exactly that title and series and, unless tome is
+  // -1, that volume.
+  CQuilloryAjoutBD(ui::Window* parent, CGestionBD* gestion, int mode,
+                   const std::string& titre = std::string(),
+                   const std::string& serie = std::string(), int tome = -1);
+
+  bool OnInitDialog() override;
+  bool PreTranslateMessage(const ui::Message& msg) override;
+  void OnOK() override;
+
+  // The album's index in the collection once initialised (modify mode).
+  int GetMode() const { return m_nMode; }
+
+  static constexpr const char* MSG_FORBIDDEN_CHAR = "Ce caract\xE8re est interdit, d\xE9sol\xE9.";
+  static constexpr const char* MSG_NOTE_RANGE = "La note doit \xEAtre entre 0 et 10";
+  static constexpr const char* MSG_STORE_FULL =
+      "La collection est pleine : Quillory ne peut pas garder plus de 5000 BD.\n"
+      "Supprimez une BD avant d'en ajouter une autre.";
+  static constexpr const char* MSG_ALBUM_GONE = "Cette BD ne se trouve plus dans la collection.";
+  static constexpr const char* MSG_TOO_LONG =
+      "Les textes de cette BD sont trop longs pour le fichier de base des BD : "
+      "raccourcissez le commentaire.";
+
+ private:
+  void FillDistinctValues();
+  void OnChangeNote();
+  // The first album matching the title, series and volume given at creation.
+  int FindStartAlbum() const;
+  // A text field whose text holds a character the database line cannot
+  // carry (a double quote, an ampersand, a line break), or 0.
+  int FieldWithForbiddenChar() const;
+
+  ui::ComboBox* m_cbDessin = nullptr;
+  ui::ComboBox* m_cbScenario = nullptr;
+  ui::ComboBox* m_cbCollection = nullptr;
+  ui::ComboBox* m_cbEditeur = nullptr;
+  ui::Button* m_chkSerieFinie = nullptr;
+  ui::ComboBox* m_cbType = nullptr;
+  ui::DateTimePicker* m_dtpAchat = nullptr;
+  ui::Button* m_chkEO = nullptr;
+  int m_bEO = 0;
+  CGestionBD* m_pGestion;  // not owned
+  std::string m_strTitre;
+  std::string m_strSerie;
+  int m_nTome;
+  int m_nMode;
+};
