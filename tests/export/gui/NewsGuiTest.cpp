@@ -5,6 +5,7 @@
 #include "AppTestSupport.h"
 #include "app/QuilloryApp.h"
 #include "app/QuilloryDlg.h"
+#include "export/QuilloryAffNews.h"
 #include "platform/wx/UiDriver.h"
 #include "resources/Resource.h"
 
@@ -46,7 +47,7 @@ TEST(NewsGui, TheNewsDialogShowsTheFeedRenderedThroughItsStylesheet) {
       shown = UiDriver::NativeWebText(view);
       return !UiDriver::NativeWebBusy(view) && shown.find("Thorgal 40") != std::string::npos;
     }, 20000);
-    UiDriver::CloseWindow(window);
+    UiDriver::Key(ui::VK_ESCAPE);  // the dialog has no button: Escape closes it
     newsDone = true;
   };
   UiDriver::WhenShown([&](ui::Window& window) {
@@ -64,6 +65,43 @@ TEST(NewsGui, TheNewsDialogShowsTheFeedRenderedThroughItsStylesheet) {
   EXPECT_NE(shown.find("Blake et Mortimer 29"), std::string::npos) << shown;
   EXPECT_NE(shown.find("Le Dernier Espadon"), std::string::npos) << shown;  // its markup applied
   EXPECT_EQ(shown.find("<i>"), std::string::npos) << shown;
+}
+
+TEST(NewsGui, TheExportedPageOpensInTheWebEngineWithItsCovers) {
+  TestProgramFolder folder;
+  AlbumValues blake{"Blake et Mortimer", "La Marque jaune", 6};
+  blake.picture = "images\\marque.bmp";
+  folder.WriteCollection({blake, {"Akira", "Tetsuo", 1}});
+  folder.WritePicture("images/marque.bmp");
+  std::ifstream xsl(std::string(QUILLORY_RESOURCES_DATA) + "/Quillory.xsl", std::ios::binary);
+  folder.WriteFile("data/Quillory.xsl", std::string(std::istreambuf_iterator<char>(xsl), {}));
+
+  std::vector<std::string> boxes;
+  std::string shown;
+  UiDriver::WhenShown([&](ui::Window& window) {
+    UiDriver::AnswerMessageBoxes({ui::IDOK}, &boxes);
+    UiDriver::ChooseMenu(window, ID_EXPORTER_HTML);
+    UiDriver::WaitUntil([&] { return !boxes.empty(); }, 10000);
+    // The page a user opens, shown by the same engine as the news.
+    CQuilloryAffNews page(&window, folder.File("ExportXml/Quillory.html"));
+    UiDriver::WhenShown([&](ui::Window& pageWindow) {
+      ui::Control& view = *pageWindow.GetDlgItem(IDC_EXPLORER_NEWS);
+      UiDriver::WaitUntil([&] {
+        shown = UiDriver::NativeWebText(view);
+        return !UiDriver::NativeWebBusy(view) && shown.find("Tetsuo") != std::string::npos;
+      }, 20000);
+      UiDriver::CloseWindow(pageWindow);
+    });
+    page.DoModal();
+    UiDriver::CloseWindow(window);
+  });
+  CQuilloryApp app;
+  app.InitInstance(folder.Path() + "/Quillory");
+
+  EXPECT_EQ(boxes, std::vector<std::string>{"Export Termin\xE9."});
+  EXPECT_TRUE(folder.Exists("ExportXml/images/marque.bmp"));
+  EXPECT_NE(shown.find("La Marque jaune"), std::string::npos) << shown;
+  EXPECT_NE(shown.find("Pas de couverture"), std::string::npos) << shown;  // Akira has none
 }
 
 }  // namespace
