@@ -5,7 +5,7 @@
 #include "app/MainWindowCommands.h"
 #include "app/QuilloryConfTab.h"
 #include "app/ImpressionListe.h"
-#include "app/ProxySettings.h"
+#include "export/ProxySettings.h"
 #include "app/QuilloryDlgList.h"
 #include "collection/Cp1252.h"
 #include "collection/DataPath.h"
@@ -21,6 +21,9 @@
 #include "dialogs/QuilloryStatAchat.h"
 #include "dialogs/QuilloryStatDlg.h"
 #include "dialogs/QuilloryStatEditDlg.h"
+#include "export/CollectionExport.h"
+#include "export/NewsFeed.h"
+#include "export/WebLinks.h"
 #include "platform/Button.h"
 #include "platform/Services.h"
 #include "platform/TabCtrl.h"
@@ -39,12 +42,6 @@ const ResizeInfo kResize[] = {
 
 constexpr int kLoanControls[] = {IDC_EDIT_PRETA, IDC_STATIC_PRETA, IDC_BUTTON_PRET,
                                  IDC_EDIT_DATEPRET, IDC_STATIC_DATEPRET};
-
-// Commands of menu 134 that this window does not carry out (yet): their
-// items stay visible but greyed, so that nothing pretends to work.
-constexpr int kCommandsNotAvailable[] = {
-    ID_EXPORTER_HTML, ID_CONFIG_WEB, ID_WEB_SORTIEBD, ID_WEB_SITE,
-};
 
 constexpr const char* kPlaceholder = "data/AddPicture.bmp";
 
@@ -78,6 +75,10 @@ CQuilloryDlg::CQuilloryDlg(ui::Window* parent, int style, std::string programFol
   MapCommand(ID_GESTION_RESTORER, &CQuilloryDlg::OnRestorer);
   MapCommand(ID_EXPORTER_CSV, &CQuilloryDlg::OnExporterCsv);
   MapCommand(ID_FERMER, &CQuilloryDlg::OnFermer);
+  MapCommand(ID_EXPORTER_HTML, &CQuilloryDlg::OnExportHtml);
+  MapCommand(ID_WEB_SORTIEBD, &CQuilloryDlg::OnSortieBD);
+  MapCommand(ID_CONFIG_WEB, &CQuilloryDlg::OnConfigurationWeb);
+  MapCommand(ID_WEB_SITE, &CQuilloryDlg::OnSiteWeb);
   MapCommand(ID_IMPORTER_CSV, &CQuilloryDlg::OnImporterCsv);
   MapCommand(ID_CONFIG_LISTES, &CQuilloryDlg::OnConfigListes);
   MapCommand(ID_STYLE_LISTE, &CQuilloryDlg::OnStyleListe);
@@ -148,14 +149,9 @@ bool CQuilloryDlg::OnInitDialog() {
   m_bCtrl = false;
   GetMenu()->CheckMenuItem(ID_STYLE_LISTE, !m_bGraphique);
   GetMenu()->CheckMenuItem(ID_STYLE_GRAPHIQUE, m_bGraphique);
-  GreyCommandsNotAvailable();
 
   m_bModifie = false;
   return true;
-}
-
-void CQuilloryDlg::GreyCommandsNotAvailable() {
-  for (int id : kCommandsNotAvailable) GetMenu()->EnableMenuItem(id, false);
 }
 
 void CQuilloryDlg::LoadCollection() { MainWindowCommands::LoadCollection(*m_pGestion, m_szRepertoire); }
@@ -465,6 +461,44 @@ void CQuilloryDlg::OnExporterCsv() {
   m_bCtrl = false;
   if (!m_pGestion->ExportCsv(m_szRepertoire))
     ui::AfxMessageBox(MSG_CSV_FAILED, ui::MB_OK | ui::MB_ICONSTOP);
+}
+
+void CQuilloryDlg::OnExportHtml() {
+  m_bCtrl = false;
+  ExportCollectionXml();
+}
+
+void CQuilloryDlg::ExportCollectionXml() { CollectionExport::OnExportHtml(*m_pGestion, m_szRepertoire); }
+
+ProxySettings CQuilloryDlg::GetProxyConfig() const {
+  ProxySettings settings;
+  settings.m_nProxy = m_nProxy;
+  settings.m_nProxyAuth = m_nProxyAuth;
+  settings.m_strProxyHost = m_strProxyHost;
+  settings.m_strProxyPort = m_strProxyPort;
+  settings.m_strProxyLogin = m_strProxyLogin;
+  settings.m_strProxyPassword = m_strProxyPassword;
+  return settings;
+}
+
+void CQuilloryDlg::OnSortieBD() {
+  m_bCtrl = false;
+  NewsFeed::OnSortieBD(*this, GetProxyConfig(), m_szRepertoire);
+}
+
+void CQuilloryDlg::OnConfigurationWeb() {
+  m_bCtrl = false;
+  NewsFeed::OnConfigurationWeb(*this, GetProxyConfig(), m_szRepertoire,
+                               [this](const ProxySettings& p) {
+                                 SetProxyConfig(p.m_nProxy, p.m_nProxyAuth, p.m_strProxyHost,
+                                                p.m_strProxyPort, p.m_strProxyLogin,
+                                                p.m_strProxyPassword);
+                               });
+}
+
+void CQuilloryDlg::OnSiteWeb() {
+  m_bCtrl = false;
+  WebLinks::OnSiteWeb(false);  // this window links to the program's own site
 }
 
 void CQuilloryDlg::OnImporterCsv() {
