@@ -40,6 +40,10 @@ class CQuilloryDlg : public ui::Dialog {
   void OnRestorer();
   void OnExporterCsv();
   void OnFermer() { SendClose(); }
+  void OnImporterCsv();
+  void OnConfigListes();
+  void OnStyleListe() { OnStyleChange(0); }
+  void OnStyleGraphique() { OnStyleChange(1); }
   void OnNouvelleSerie();
   void OnOkPret();
   void OnChangeImage();
@@ -140,10 +144,10 @@ class CQuilloryDlg : public ui::Dialog {
   // The current database's copy before a restore: its file name, empty
   // when there was no database; false (after saying so) when it could not
   // be written.
-  bool KeepCopyOfDatabase(std::string& copyName);
   void MoveControl(int id, int dx, int dy);
   void OnSelchangeTab();
   void OnClickTab();
+  void OnStyleChange(int style);
   // Menu items whose commands this window does not carry out yet.
   void GreyCommandsNotAvailable();
 

@@ -1,5 +1,6 @@
 #include "platform/wx/UiDriver.h"
 
+#include "GtkStyle.h"
 #include "Peers.h"
 #include "Text1252.h"
 #include "WebEngine.h"
@@ -20,6 +21,10 @@
 #include <wx/timer.h>
 #include <wx/uiaction.h>
 #include <wx/utils.h>
+#include <wx/checkbox.h>
+#include <wx/statbox.h>
+#include <wx/display.h>
+#include <wx/dcclient.h>
 
 #include <algorithm>
 #include <memory>
@@ -245,6 +250,52 @@ Rect UiDriver::NativeRect(Control& control) { return RectIn(NativeOf(control), c
 Rect UiDriver::NativeRect(Window& childDialog) {
   WindowHost* host = WindowHost::Of(&childDialog);
   return RectIn(host ? host->Client() : nullptr, childDialog);
+}
+
+Size UiDriver::NativeWindowSize(Window& window) {
+  WindowHost* host = WindowHost::Of(&window);
+  wxWindow* top = host ? wxGetTopLevelParent(host->Client()) : nullptr;
+  if (!top) return Size{};
+  wxRect outer = top->GetScreenRect();
+  return Size{outer.width, outer.height};
+}
+
+Size UiDriver::ScreenSize() {
+  wxRect screen = wxDisplay(0u).GetGeometry();
+  return Size{screen.width, screen.height};
+}
+
+Size UiDriver::NativeTextNeed(Control& control) {
+  wxWindow* w = NativeOf(control);
+  if (!w) return Size{};
+  if (dynamic_cast<wxButton*>(w) || dynamic_cast<wxCheckBox*>(w)) {
+    // What GTK asks for its padding, indicator and text: less, and it draws
+    // no label at all.
+    if (w->GetLabel().empty()) return Size{};
+    int width = 0, height = 0;
+    if (!MinimumSize(w, width, height)) {
+      const wxSize best = w->GetBestSize();
+      width = best.x;
+      height = best.y;
+    }
+    return Size{width, height};
+  }
+  wxString label;
+  int margin = 0;
+  if (auto* text = dynamic_cast<wxStaticText*>(w)) {
+    label = text->GetLabelText();
+  } else if (auto* box = dynamic_cast<wxStaticBox*>(w)) {
+    label = box->GetLabelText();
+    margin = 12;  // the frame's corner before the label and after it
+  } else {
+    return Size{};
+  }
+  if (label.empty()) return Size{};
+  wxClientDC dc(w);
+  dc.SetFont(w->GetFont());
+  wxCoord width = 0, height = 0;
+  dc.GetMultiLineTextExtent(label, &width, &height);
+  return Size{width + margin, height};
 }
 
 void UiDriver::AnswerMessageBoxes(std::vector<int> answers, std::vector<std::string>* texts,

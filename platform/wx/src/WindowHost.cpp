@@ -46,6 +46,15 @@ int VirtualKey(int code) {
   return 0;
 }
 
+// The font of the windows, which dialog units follow. Templates are laid
+// out in the units of the Windows program's "MS Sans Serif" 8 (6 by 13
+// pixels); the toolkit's sans font of that size gives 8 by 16, a main window
+// of 1584 x 909 that no 1366 x 768 screen shows whole. One point smaller it
+// gives 6 by 12: the windows fit, and every text keeps its control's room.
+wxFont DialogFont(const DialogTemplate& t) {
+  return wxFont(wxFontInfo(t.fontSize > 1 ? t.fontSize - 1 : 7).Family(wxFONTFAMILY_SWISS));
+}
+
 // The client panel owns the peers: they go after the native controls.
 class ClientPanel : public wxPanel {
  public:
@@ -81,6 +90,8 @@ WindowHost* WindowHost::CreateTopLevel(Dialog& model, wxWindow* parent) {
   else
     top = new wxDialog(parent, wxID_ANY, ToWx(t.caption), wxDefaultPosition, wxDefaultSize, TopLevelStyle(t));
   auto* client = new ClientPanel(top);
+  top->SetFont(DialogFont(t));
+  client->SetFont(top->GetFont());
   auto* host = new WindowHost(model, top, client);
   host->BindTopLevelEvents();
   return host;

@@ -70,6 +70,14 @@ class UiDriver {
   static Rect NativeRect(Window& childDialog);
   // A top-level window's client size on screen.
   static Size NativeClientSize(Window& window);
+  // A top-level window's outer size (menu bar included, and the frame where
+  // the window manager reports one), and the screen's size.
+  static Size NativeWindowSize(Window& window);
+  static Size ScreenSize();
+  // The room the control's text needs, in pixels: GTK's smallest size for
+  // buttons and check boxes (padding included), the extent of the text in the
+  // control's font for static texts and group boxes; (0, 0) for other kinds.
+  static Size NativeTextNeed(Control& control);
   // The web engine: whether it has been loaded in this process, whether a
   // view is still loading its page, and the text the page shows (Unicode
   // letters as UTF-8; empty when the view has no engine).
