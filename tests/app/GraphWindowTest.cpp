@@ -461,3 +461,18 @@ TEST_F(GraphWindowTest, CtrlSOnASeriesPageSaves) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(GraphWindowTest, SiteOpensTheForumPageInTheBrowser) {
+  folder.WriteCollection({{"Akira", "Tetsuo", 1}});
+  Open();
+  Window().Menu(ID_WEB_SITE);
+  ASSERT_EQ(session.OpenedUrls().size(), 1u);
+  const std::string& url = session.OpenedUrls()[0];
+  EXPECT_EQ(url.substr(0, 7), "http://");
+  EXPECT_NE(url.find("/forums_BD/index.php?app=ccs"), std::string::npos);
+  EXPECT_EQ(url.size() - url.find("/forums_BD/"), std::string("/forums_BD/index.php?app=ccs").size());
+}
+
+}  // namespace
