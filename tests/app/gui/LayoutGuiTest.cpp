@@ -11,6 +11,7 @@
 #include "dialogs/QuilloryRenameDlg.h"
 #include "dialogs/QuillorySeconPicDlg.h"
 #include "dialogs/QuilloryStatPret.h"
+#include "export/QuilloryProxy.h"
 #include "platform/wx/UiDriver.h"
 
 #include <gtest/gtest.h>
@@ -107,6 +108,8 @@ TEST(Layout, GraphicWindowAndItsDialogsFit) {
     CheckDialog(rename);
     CQuillorySeconPicDlg picture(&dlg, dlg.GetGestion()->GetAlbum(0), folder.Path());
     CheckDialog(picture);
+    CQuilloryProxy proxy(&dlg, dlg.GetProxyConfig(), folder.Path(), nullptr);
+    CheckDialog(proxy);
     checked = true;
     dlg.EndDialog(ui::IDCANCEL);
   });
