@@ -432,6 +432,16 @@ TEST_F(MainWindowTest, ResizeMovesTheBottomRightControlsAndGrowsTabAndLists) {
   // Shrinking back restores the layout.
   Window().Resize(client.Width(), client.Height());
   for (const auto& [id, r] : before) EXPECT_EQ(rect(id), r) << id;
+
+  // As on the real toolkit, the user cannot make the window smaller than its
+  // minimum, where every control still has room.
+  Window().Resize(100, 80);
+  const ui::Rect minimum =
+      dlg->MapDialogRect(0, 0, CQuilloryDlg::MIN_WIDTH_DLU, CQuilloryDlg::MIN_HEIGHT_DLU);
+  EXPECT_EQ(dlg->GetClientRect().Width(), minimum.Width());
+  EXPECT_EQ(dlg->GetClientRect().Height(), minimum.Height());
+  EXPECT_GT(pageRect(IDC_LIST_ALBUMS).Height(), 0);
+  EXPECT_GE(rect(IDC_EDIT_PRETA).top, rect(IDC_PICTURE).bottom);
 }
 
 TEST_F(MainWindowTest, ResizeRefillsTheCurrentPageWhichEndsASearch) {
