@@ -1,4 +1,5 @@
 // "Imprimer": the list drawn on a recording printer, page by page.
+#include "GraphWindowFixture.h"
 #include "MainWindowFixture.h"
 #include "app/ImpressionListe.h"
 #include "collection/GestionBD.h"
@@ -113,6 +114,37 @@ TEST(Print, ALongListBreaksIntoFullPagesThatNeverBeginWithABlankLine) {
   EXPECT_EQ(pages[0].texts.back(), " _");
   // A series without albums in the collection: its name and nothing under it.
   EXPECT_EQ(pages[2].texts.back(), "Fantome");
+}
+
+}  // namespace
+
+
+namespace {
+
+TEST_F(GraphWindowTest, PrintListsEachSeriesOfThePageWithItsAlbumsAndTheAboutBoxSaysVersionSix) {
+  AlbumValues tetsuo{"Akira", "Tetsuo", 2};
+  tetsuo.type = 2;
+  tetsuo.commentaire = "Grand format";
+  folder.WriteCollection({{"Thorgal", "La Magicienne trahie", 1}, tetsuo, {"Thorgal", "Alinoe", 8}});
+  Open();
+  EXPECT_TRUE(dlg->GetIcon());
+  session.ExpectPrint().Printer(300, ui::Size{2480, 3508});
+  Window().Menu(ID_GESTION_IMPRIMER);
+  ASSERT_EQ(session.Printers().size(), 1u);
+  EXPECT_THAT(session.Printers()[0]->Texts(),
+              ElementsAre("Liste des BD de ma bibliotheque", "--------------------------------------",
+                          "Akira", " 2 - Tetsuo : ", " Grand format", "Thorgal",
+                          " 1 - La Magicienne trahie : ", " _", " 8 - Alinoe : ", " _"));
+
+  session.ExpectDialog(IDD_ABOUTBOX2, [](ui::headless::Driver& d) {
+    EXPECT_EQ(d.Text(IDC_ABOUT_VERSION), "Quillory Version 6.0");
+    d.Click(ui::IDOK);
+  });
+  Window().Menu(ID_APROPOS);
+  session.ExpectDialog(IDD_ABOUTBOX2, [](ui::headless::Driver& d) { d.Click(ui::IDOK); });
+  dlg->SendSysCommand(IDM_ABOUTBOX);
+  session.ExpectDialog(IDD_STAT_ACHAT, [](ui::headless::Driver& d) { d.Click(ui::IDOK); });
+  Window().Menu(ID_STAT_ACHAT);
 }
 
 }  // namespace
