@@ -6,6 +6,14 @@
 #include "app/QuilloryDlg.h"
 #include "app/QuilloryDlgtypeGraph.h"
 #include "collection/GestionBD.h"
+#include "dialogs/AboutDlg.h"
+#include "dialogs/AboutDlg2.h"
+#include "dialogs/QuilloryBlocNote.h"
+#include "dialogs/QuilloryComicLinkDlg.h"
+#include "dialogs/QuillorySerieASuivre.h"
+#include "dialogs/QuilloryStatAchat.h"
+#include "dialogs/QuilloryStatDlg.h"
+#include "dialogs/QuilloryStatEditDlg.h"
 #include "dialogs/QuilloryAjoutBD.h"
 #include "dialogs/QuilloryPret.h"
 #include "dialogs/QuilloryRenameDlg.h"
@@ -91,6 +99,20 @@ TEST(Layout, ListWindowAndItsColumnDialogFit) {
     CheckDialog(loans);
     CQuilloryStatPret perAlbum(&dlg, dlg.GetGestion());
     CheckDialog(perAlbum);
+    CAboutDlg about(&dlg);
+    CheckDialog(about);
+    CQuilloryBlocNote notepad(&dlg, folder.Path());
+    CheckDialog(notepad);
+    CQuilloryStatDlg general(&dlg, dlg.GetGestion());
+    CheckDialog(general);
+    CQuilloryStatEditDlg publishers(&dlg, dlg.GetGestion());
+    CheckDialog(publishers);
+    CQuilloryStatAchat purchases(&dlg, dlg.GetGestion());
+    CheckDialog(purchases);
+    CQuillorySerieASuivre toFollow(&dlg, dlg.GetGestion());
+    CheckDialog(toFollow);
+    CQuilloryComicLinkDlg comics(&dlg, dlg.GetGestion(), folder.Path());
+    CheckDialog(comics);
     ProxySettings proxy{1, 1, "proxy.exemple.fr", "3128", "collectionneur", "mot de passe"};
     CQuilloryProxy proxyDialog(&dlg, proxy, folder.Path(), nullptr);
     CheckDialog(proxyDialog);
@@ -119,6 +141,8 @@ TEST(Layout, GraphicWindowAndItsDialogsFit) {
     CheckDialog(rename);
     CQuillorySeconPicDlg picture(&dlg, dlg.GetGestion()->GetAlbum(0), folder.Path());
     CheckDialog(picture);
+    CAboutDlg2 about(&dlg);
+    CheckDialog(about);
     checked = true;
     dlg.EndDialog(ui::IDCANCEL);
   });
