@@ -12,6 +12,9 @@
 #include "dialogs/QuilloryRenameDlg.h"
 #include "dialogs/QuillorySeconPicDlg.h"
 #include "dialogs/QuilloryStatPret.h"
+#include "export/CollectionExport.h"
+#include "export/NewsFeed.h"
+#include "export/WebLinks.h"
 #include "platform/Button.h"
 #include "platform/Edit.h"
 #include "platform/ListView.h"
@@ -47,9 +50,8 @@ constexpr int kWideValues[] = {IDC_VALUE_SERIE,  IDC_VALUE_TITRE,    IDC_VALUE_C
 
 // Commands of menu 134 that this window does not carry out (yet).
 constexpr int kCommandsNotAvailable[] = {
-    ID_GESTION_IMPRIMER, ID_EXPORTER_HTML,  ID_OUTILS_BLOCNOTE,       ID_STAT_GENERALES,
-    ID_STAT_EDITEURS,    ID_STAT_ACHAT,     ID_STAT_ASUIVRE,
-    ID_STAT_HISTORIQUECOMICS, ID_CONFIG_WEB, ID_WEB_SORTIEBD,         ID_APROPOS,
+    ID_GESTION_IMPRIMER, ID_OUTILS_BLOCNOTE, ID_STAT_GENERALES,        ID_STAT_EDITEURS,
+    ID_STAT_ACHAT,       ID_STAT_ASUIVRE,    ID_STAT_HISTORIQUECOMICS, ID_APROPOS,
 };
 
 constexpr const char* kPlaceholder = "data/AddPicture.bmp";
@@ -97,6 +99,9 @@ CQuilloryDlgtypeGraph::CQuilloryDlgtypeGraph(ui::Window* parent, int style,
   MapCommand(ID_STYLE_LISTE, &CQuilloryDlgtypeGraph::OnStyleListe);
   MapCommand(ID_STYLE_GRAPHIQUE, &CQuilloryDlgtypeGraph::OnStyleGraphique);
   MapCommand(ID_WEB_SITE, &CQuilloryDlgtypeGraph::OnSiteWeb);
+  MapCommand(ID_EXPORTER_HTML, &CQuilloryDlgtypeGraph::OnExportHtml);
+  MapCommand(ID_WEB_SORTIEBD, &CQuilloryDlgtypeGraph::OnSortieBD);
+  MapCommand(ID_CONFIG_WEB, &CQuilloryDlgtypeGraph::OnConfigurationWeb);
   MapCommand(ID_FERMER, &CQuilloryDlgtypeGraph::OnFermer);
   MapNotify(IDC_TAB, ui::Notification::TabSelChange, &CQuilloryDlgtypeGraph::OnSelchangeTab);
   MapNotify(IDC_TAB, ui::Notification::TabClick, &CQuilloryDlgtypeGraph::OnClickTab);
@@ -140,6 +145,8 @@ bool CQuilloryDlgtypeGraph::OnInitDialog() {
   m_bRedim = false;
   m_bInit = true;
   m_rcClient = GetClientRect();
+
+  m_proxy = ProxySettings::Load(m_szRepertoire);
 
   // The pages list series: only the series column is shown.
   m_tab.SetColumnWidth(0, 200);
@@ -705,7 +712,23 @@ void CQuilloryDlgtypeGraph::OnExporterCsv() {
 
 void CQuilloryDlgtypeGraph::OnSiteWeb() {
   m_bCtrl = false;
-  ui::OpenUrl(FORUM_URL);
+  WebLinks::OnSiteWeb(true);  // this window links to the collectors' forum
+}
+
+void CQuilloryDlgtypeGraph::OnExportHtml() {
+  m_bCtrl = false;
+  CollectionExport::OnExportHtml(*m_pGestion, m_szRepertoire);
+}
+
+void CQuilloryDlgtypeGraph::OnSortieBD() {
+  m_bCtrl = false;
+  NewsFeed::OnSortieBD(*this, m_proxy, m_szRepertoire);
+}
+
+void CQuilloryDlgtypeGraph::OnConfigurationWeb() {
+  m_bCtrl = false;
+  NewsFeed::OnConfigurationWeb(*this, m_proxy, m_szRepertoire,
+                               [this](const ProxySettings& p) { m_proxy = p; });
 }
 
 // ---- Style ----
