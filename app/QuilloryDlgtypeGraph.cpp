@@ -1,12 +1,20 @@
 #include "app/QuilloryDlgtypeGraph.h"
 
+#include "app/ImpressionListe.h"
 #include "app/MainWindowCommands.h"
 #include "app/QuilloryDlg.h"
 #include "app/QuilloryDlgList.h"
 #include "collection/Cp1252.h"
 #include "collection/DataPath.h"
 #include "collection/GestionBD.h"
+#include "dialogs/AboutDlg2.h"
 #include "dialogs/ChooseFile.h"
+#include "dialogs/QuilloryBlocNote.h"
+#include "dialogs/QuilloryComicLinkDlg.h"
+#include "dialogs/QuillorySerieASuivre.h"
+#include "dialogs/QuilloryStatAchat.h"
+#include "dialogs/QuilloryStatDlg.h"
+#include "dialogs/QuilloryStatEditDlg.h"
 #include "dialogs/QuilloryAjoutBD.h"
 #include "dialogs/QuilloryPret.h"
 #include "dialogs/QuilloryRenameDlg.h"
@@ -47,12 +55,6 @@ constexpr int kDetailLabels[] = {IDC_LABEL_DESSIN, IDC_LABEL_SCENARIO,   IDC_LAB
 constexpr int kWideValues[] = {IDC_VALUE_SERIE,  IDC_VALUE_TITRE,    IDC_VALUE_COMMENTAIRE,
                                IDC_STATIC_ENPRET, IDC_VALUE_DESSIN,  IDC_VALUE_SCENARIO,
                                IDC_VALUE_COLLECTION, IDC_VALUE_EDITEUR, IDC_VALUE_GENRE};
-
-// Commands of menu 134 that this window does not carry out (yet).
-constexpr int kCommandsNotAvailable[] = {
-    ID_GESTION_IMPRIMER, ID_OUTILS_BLOCNOTE, ID_STAT_GENERALES,        ID_STAT_EDITEURS,
-    ID_STAT_ACHAT,       ID_STAT_ASUIVRE,    ID_STAT_HISTORIQUECOMICS, ID_APROPOS,
-};
 
 constexpr const char* kPlaceholder = "data/AddPicture.bmp";
 
@@ -103,6 +105,14 @@ CQuilloryDlgtypeGraph::CQuilloryDlgtypeGraph(ui::Window* parent, int style,
   MapCommand(ID_WEB_SORTIEBD, &CQuilloryDlgtypeGraph::OnSortieBD);
   MapCommand(ID_CONFIG_WEB, &CQuilloryDlgtypeGraph::OnConfigurationWeb);
   MapCommand(ID_FERMER, &CQuilloryDlgtypeGraph::OnFermer);
+  MapCommand(ID_GESTION_IMPRIMER, &CQuilloryDlgtypeGraph::OnImprimer);
+  MapCommand(ID_OUTILS_BLOCNOTE, &CQuilloryDlgtypeGraph::OnBlocNote);
+  MapCommand(ID_STAT_GENERALES, &CQuilloryDlgtypeGraph::OnStatGenerales);
+  MapCommand(ID_STAT_EDITEURS, &CQuilloryDlgtypeGraph::OnStatEditeurs);
+  MapCommand(ID_STAT_ACHAT, &CQuilloryDlgtypeGraph::OnStatAchat);
+  MapCommand(ID_STAT_ASUIVRE, &CQuilloryDlgtypeGraph::OnSerieASuivre);
+  MapCommand(ID_STAT_HISTORIQUECOMICS, &CQuilloryDlgtypeGraph::OnHistoriqueComics);
+  MapCommand(ID_APROPOS, &CQuilloryDlgtypeGraph::OnAPropos);
   MapNotify(IDC_TAB, ui::Notification::TabSelChange, &CQuilloryDlgtypeGraph::OnSelchangeTab);
   MapNotify(IDC_TAB, ui::Notification::TabClick, &CQuilloryDlgtypeGraph::OnClickTab);
   MapNotify(IDC_LIST_SERIE_ALBUMS, ui::Notification::ItemClick, &CQuilloryDlgtypeGraph::OnClickAlbum);
@@ -124,9 +134,9 @@ bool CQuilloryDlgtypeGraph::OnInitDialog() {
     if (!about.empty()) {
       sysMenu->AppendSeparator();
       sysMenu->AppendMenu(about, IDM_ABOUTBOX);
-      sysMenu->EnableMenuItem(IDM_ABOUTBOX, false);  // the About box comes later
     }
   }
+  SetIcon(&ApplicationIcon());
 
   m_picture.SubclassDlgItem(IDC_PICTURE, *this);
   ShowLoanControls(false);
@@ -155,7 +165,6 @@ bool CQuilloryDlgtypeGraph::OnInitDialog() {
   m_bCtrl = false;
   CheckStyleItems(true);
   GetMenu()->EnableMenuItem(ID_CONFIG_LISTES, false);
-  for (int id : kCommandsNotAvailable) GetMenu()->EnableMenuItem(id, false);
 
   m_listAlbums.SubclassDlgItem(IDC_LIST_SERIE_ALBUMS, *this);
   m_listAlbums.GetListView()->SetFullRowSelect(true);
@@ -309,7 +318,11 @@ bool CQuilloryDlgtypeGraph::PreTranslateMessage(const ui::Message& msg) {
 void CQuilloryDlgtypeGraph::OnMove() { m_bCtrl = false; }
 
 void CQuilloryDlgtypeGraph::OnSysCommand(int id) {
-  if (id == IDM_ABOUTBOX) return;  // the About box comes later
+  if (id == IDM_ABOUTBOX) {
+    CAboutDlg2 about(this);
+    about.DoModal();
+    return;
+  }
   ui::Dialog::OnSysCommand(id);
 }
 
@@ -744,4 +757,56 @@ void CQuilloryDlgtypeGraph::OnStyleChange(int style) {
     m_bGraphique = style != 0;
   else
     CheckStyleItems(m_bGraphique);
+}
+
+// ---- Printing, statistics, notepad and About box ----
+
+void CQuilloryDlgtypeGraph::OnImprimer() {
+  m_bCtrl = false;
+  CQuilloryDlgList* page = m_tab.GetCurrentPage();
+  if (!page) return;
+  // The rows of a page are series here.
+  CImpressionListe::Print(this, *m_pGestion, CImpressionListe::FirstColumn(page->GetList()));
+}
+
+void CQuilloryDlgtypeGraph::OnBlocNote() {
+  m_bCtrl = false;
+  CQuilloryBlocNote dlg(this, m_szRepertoire);
+  dlg.DoModal();
+}
+
+void CQuilloryDlgtypeGraph::OnStatGenerales() {
+  m_bCtrl = false;
+  CQuilloryStatDlg dlg(this, m_pGestion.get());
+  dlg.DoModal();
+}
+
+void CQuilloryDlgtypeGraph::OnStatEditeurs() {
+  m_bCtrl = false;
+  CQuilloryStatEditDlg dlg(this, m_pGestion.get());
+  dlg.DoModal();
+}
+
+void CQuilloryDlgtypeGraph::OnStatAchat() {
+  m_bCtrl = false;
+  CQuilloryStatAchat dlg(this, m_pGestion.get());
+  dlg.DoModal();
+}
+
+void CQuilloryDlgtypeGraph::OnSerieASuivre() {
+  m_bCtrl = false;
+  CQuillorySerieASuivre dlg(this, m_pGestion.get());
+  dlg.DoModal();
+}
+
+void CQuilloryDlgtypeGraph::OnHistoriqueComics() {
+  m_bCtrl = false;
+  CQuilloryComicLinkDlg dlg(this, m_pGestion.get(), m_szRepertoire);
+  dlg.DoModal();
+}
+
+void CQuilloryDlgtypeGraph::OnAPropos() {
+  m_bCtrl = false;
+  CAboutDlg2 about(this);
+  about.DoModal();
 }

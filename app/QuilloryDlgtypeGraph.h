@@ -70,6 +70,14 @@ class CQuilloryDlgtypeGraph : public ui::Dialog {
   void OnSortieBD();
   void OnConfigurationWeb();
   void OnFermer() { SendClose(); }
+  void OnImprimer();
+  void OnBlocNote();
+  void OnStatGenerales();
+  void OnStatEditeurs();
+  void OnStatAchat();
+  void OnSerieASuivre();
+  void OnHistoriqueComics();
+  void OnAPropos();
 
   // Every album of the current series takes the new name (the rename
   // dialog's confirmation); a name another series has merges the two.
@@ -143,8 +151,6 @@ class CQuilloryDlgtypeGraph : public ui::Dialog {
   void RefreshAfterChange();
   void OnStyleChange(int style);
   void CheckStyleItems(bool graphique);
-  // Menu items whose commands this window does not carry out (yet).
-  void GreyCommandsNotAvailable();
 
   CSortListCtrl m_listAlbums;
   CQuilloryTabCtrl m_tab;
