@@ -7,6 +7,16 @@
 namespace ui {
 namespace wxb {
 
+void PlaceNative(const Control& model, wxWindow* native) {
+  const Rect r = model.GetRect();
+  int height = r.Height();
+  if (model.GetKind() == ControlKind::ComboBox) {
+    const int closed = native->GetBestSize().y;
+    if (closed > 0 && closed < height) height = closed;
+  }
+  native->SetSize(r.left, r.top, r.Width(), height);
+}
+
 NativeControl::NativeControl(Control& model, wxWindow* native) : m_model(&model), m_native(native) {
   model.SetPeer(this);
 }
@@ -24,11 +34,9 @@ void NativeControl::Changed(Aspect aspect, int index) {
   switch (aspect) {
     case Aspect::Visible: m_native->Show(m_model->IsShown()); return;
     case Aspect::Enabled: m_native->Enable(m_model->IsWindowEnabled()); return;
-    case Aspect::Place: {
-      Rect r = m_model->GetRect();
-      m_native->SetSize(r.left, r.top, r.Width(), r.Height());
+    case Aspect::Place:
+      PlaceNative(*m_model, m_native);
       return;
-    }
     case Aspect::Focus:
       if (index < 0) { m_native->SetFocus(); return; }
       break;
