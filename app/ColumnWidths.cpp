@@ -32,3 +32,12 @@ bool ColumnWidths::Load(const std::string& programFolder) {
   }
   return true;
 }
+
+bool ColumnWidths::Save(const std::string& programFolder) const {
+  std::FILE* file = std::fopen(DataPath(programFolder, FILE).c_str(), "wb");
+  if (!file) return false;
+  const int written = std::fprintf(file, "%d %d %d %d %d %d %d %d %d %d", widths[0], widths[1],
+                                   widths[2], widths[3], widths[4], widths[5], widths[6],
+                                   widths[7], widths[8], widths[9]);
+  return std::fclose(file) == 0 && written > 0;
+}

@@ -19,4 +19,7 @@ struct ColumnWidths {
   // Note 15, one with nine numbers Note 15; with fewer than eight, the
   // missing widths keep their defaults.
   bool Load(const std::string& programFolder);
+  // Writes the ten widths, separated by single spaces, without a line end;
+  // false when the file cannot be written.
+  bool Save(const std::string& programFolder) const;
 };

@@ -1,11 +1,11 @@
 #include "app/QuilloryApp.h"
 
 #include "app/QuilloryDlg.h"
+#include "app/QuilloryDlgtypeGraph.h"
 #include "collection/DataPath.h"
 #include "platform/Profile.h"
 #include "platform/Services.h"
 
-#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 
@@ -53,9 +53,8 @@ bool CQuilloryApp::InitInstance(const std::string& modulePath) {
     CQuilloryDlg dlg(nullptr, style, folder);
     dlg.DoModal();
   } else if (style == STYLE_GRAPHIC) {
-    std::fprintf(stderr,
-                 "Quillory: the graphic style (data/quilloryType.cfg holds 1) is not available "
-                 "in this version; write 0 in that file to open the list style.\n");
+    CQuilloryDlgtypeGraph dlg(nullptr, style, folder);
+    dlg.DoModal();
   }
   // Any other value: no window at all.
   return false;

@@ -1,7 +1,9 @@
 #include "app/QuilloryDlg.h"
 
-#include "app/ChooseFile.h"
+#include "dialogs/ChooseFile.h"
 #include "app/ColumnWidths.h"
+#include "app/MainWindowCommands.h"
+#include "app/QuilloryConfTab.h"
 #include "app/ProxySettings.h"
 #include "app/QuilloryDlgList.h"
 #include "collection/Cp1252.h"
@@ -33,11 +35,10 @@ constexpr int kLoanControls[] = {IDC_EDIT_PRETA, IDC_STATIC_PRETA, IDC_BUTTON_PR
 // Commands of menu 134 that this window does not carry out (yet): their
 // items stay visible but greyed, so that nothing pretends to work.
 constexpr int kCommandsNotAvailable[] = {
-    ID_GESTION_IMPRIMER,      ID_EXPORTER_HTML,    ID_IMPORTER_CSV,
+    ID_GESTION_IMPRIMER,      ID_EXPORTER_HTML,
     ID_OUTILS_BLOCNOTE,       ID_STAT_GENERALES,   ID_STAT_EDITEURS,
     ID_STAT_ACHAT,            ID_STAT_ASUIVRE,     ID_STAT_HISTORIQUECOMICS,
-    ID_CONFIG_LISTES,         ID_CONFIG_WEB,       ID_STYLE_LISTE,     ID_STYLE_GRAPHIQUE,
-    ID_WEB_SORTIEBD,          ID_WEB_SITE,         ID_APROPOS,
+    ID_CONFIG_WEB,            ID_WEB_SORTIEBD,     ID_WEB_SITE,        ID_APROPOS,
 };
 
 constexpr const char* kPlaceholder = "data/AddPicture.bmp";
@@ -60,15 +61,6 @@ std::string Format(const char* pattern, std::initializer_list<std::string> value
 
 std::string Format(const char* pattern, const std::string& value) { return Format(pattern, {value}); }
 
-// A line of a data file shown in a message: short, and without control bytes.
-std::string ShownLine(const std::string& line) {
-  constexpr std::size_t kShown = 80;
-  std::string shown;
-  for (char c : line.substr(0, kShown)) shown += (static_cast<unsigned char>(c) < 0x20) ? '?' : c;
-  if (line.size() > kShown) shown += "...";
-  return shown;
-}
-
 }  // namespace
 
 CQuilloryDlg::CQuilloryDlg(ui::Window* parent, int style, std::string programFolder)
@@ -81,6 +73,10 @@ CQuilloryDlg::CQuilloryDlg(ui::Window* parent, int style, std::string programFol
   MapCommand(ID_GESTION_RESTORER, &CQuilloryDlg::OnRestorer);
   MapCommand(ID_EXPORTER_CSV, &CQuilloryDlg::OnExporterCsv);
   MapCommand(ID_FERMER, &CQuilloryDlg::OnFermer);
+  MapCommand(ID_IMPORTER_CSV, &CQuilloryDlg::OnImporterCsv);
+  MapCommand(ID_CONFIG_LISTES, &CQuilloryDlg::OnConfigListes);
+  MapCommand(ID_STYLE_LISTE, &CQuilloryDlg::OnStyleListe);
+  MapCommand(ID_STYLE_GRAPHIQUE, &CQuilloryDlg::OnStyleGraphique);
   MapCommand(ID_GESTION_NOUVELLESERIE, &CQuilloryDlg::OnNouvelleSerie);
   MapCommand(IDC_BUTTON_PRET, &CQuilloryDlg::OnOkPret);
   MapCommand(IDC_PICTURE, &CQuilloryDlg::OnChangeImage);
@@ -123,6 +119,10 @@ bool CQuilloryDlg::OnInitDialog() {
   m_bRedim = false;
   m_bInit = true;
   m_rcClient = GetClientRect();
+  // Below this the resize rules would give the tab control, the lists or the
+  // comment box no room, and the loan controls would reach the picture.
+  const ui::Rect minimum = MapDialogRect(0, 0, MIN_WIDTH_DLU, MIN_HEIGHT_DLU);
+  SetMinClientSize(ui::Size{minimum.Width(), minimum.Height()});
 
   ColumnWidths columns;
   if (columns.Load(m_szRepertoire))
@@ -145,17 +145,7 @@ void CQuilloryDlg::GreyCommandsNotAvailable() {
   for (int id : kCommandsNotAvailable) GetMenu()->EnableMenuItem(id, false);
 }
 
-void CQuilloryDlg::LoadCollection() {
-  const int result = m_pGestion->Load(m_szRepertoire);
-  if (result != CGestionBD::LOAD_OK && result != CGestionBD::LOAD_STORE_FULL) {
-    ui::AfxMessageBox(MSG_CANNOT_OPEN);
-    return;
-  }
-  const std::vector<std::string>& unread = m_pGestion->GetUnreadLines();
-  if (!unread.empty())
-    ui::AfxMessageBox(Format(MSG_UNREAD_LINES, {std::to_string(unread.size()), ShownLine(unread[0])}),
-                      ui::MB_OK | ui::MB_ICONEXCLAMATION);
-}
+void CQuilloryDlg::LoadCollection() { MainWindowCommands::LoadCollection(*m_pGestion, m_szRepertoire); }
 
 void CQuilloryDlg::ShowAlbumCount() {
   SetDlgItemText(IDC_EDIT_NBBD, std::to_string(m_pGestion->GetAlbumCount()));
@@ -447,73 +437,44 @@ void CQuilloryDlg::OnEnregistrerSous() {
 
 void CQuilloryDlg::OnRestorer() {
   m_bCtrl = false;
-  ui::FileDialogRequest request;
-  request.owner = this;
-  request.title = "R\xE9pertoire courant";
-  request.filters = {{BACKUP_FILTER, "*.db"}, {"Tous les fichiers (*.*)", "*.*"}};
-  request.initialDir = DataPath(m_szRepertoire, "data\\");
-  request.flags = ui::OFN_PATHMUSTEXIST | ui::OFN_FILEMUSTEXIST | ui::OFN_HIDEREADONLY;
-  const auto picked = ui::GetOpenFileName(request);
-  if (!picked || picked->empty()) return;
-
-  // Read and check the file first: a file that is no collection (a picture
-  // picked by mistake) must not become the database.
-  std::string bytes;
-  if (!ReadWholeFile(*picked, bytes)) {
-    ui::AfxMessageBox(Format(MSG_RESTORE_FAILED, *picked), ui::MB_OK | ui::MB_ICONSTOP);
-    return;
-  }
-  const DatabaseSummary summary = CGestionBD::Inspect(bytes);
-  if (summary.albums == 0) {
-    ui::AfxMessageBox(Format(MSG_RESTORE_NOT_A_DATABASE, *picked), ui::MB_OK | ui::MB_ICONSTOP);
-    return;
-  }
-  if (ui::AfxMessageBox(MSG_RESTORE_QUESTION, ui::MB_YESNO | ui::MB_ICONEXCLAMATION) != ui::IDYES)
-    return;
-  if (summary.unreadable > 0 &&
-      ui::AfxMessageBox(Format(MSG_RESTORE_UNREADABLE,
-                               {*picked, std::to_string(summary.albums),
-                                std::to_string(summary.unreadable),
-                                ShownLine(summary.firstUnreadable)}),
-                        ui::MB_YESNO | ui::MB_ICONEXCLAMATION) != ui::IDYES)
-    return;
-
-  // The database being replaced stays beside it, so a wrong restore can be undone.
-  std::string copyName;
-  if (!KeepCopyOfDatabase(copyName)) return;
-  if (!WriteFileAtomically(DataPath(m_szRepertoire, CGestionBD::DATABASE_FILE), bytes)) {
-    ui::AfxMessageBox(Format(MSG_RESTORE_FAILED, *picked), ui::MB_OK | ui::MB_ICONSTOP);
-    return;
-  }
-  LoadCollection();
-  ShowAlbumCount();
-  m_tab.ShowPage();
-  std::string done = MSG_RESTORE_DONE;
-  if (!copyName.empty()) done = Format(MSG_RESTORE_KEPT, "data\\" + copyName) + "\n" + done;
-  ui::AfxMessageBox(done, ui::MB_OK | ui::MB_ICONEXCLAMATION);
-  SendClose();
-}
-
-bool CQuilloryDlg::KeepCopyOfDatabase(std::string& copyName) {
-  copyName.clear();
-  std::string current;
-  if (!ReadWholeFile(DataPath(m_szRepertoire, CGestionBD::DATABASE_FILE), current))
-    return true;  // no database yet: nothing to keep
-  // A fresh name each time: an earlier copy may be the one the user needs.
-  for (int n = 1;; ++n) {
-    copyName = std::string(RESTORE_COPY_PREFIX) + (n == 1 ? "" : "-" + std::to_string(n)) + ".db";
-    if (!FileExists(DataPath(m_szRepertoire, "data\\" + copyName)) || n >= 1000) break;
-  }
-  const std::string path = DataPath(m_szRepertoire, "data\\" + copyName);
-  if (!WriteFileAtomically(path, current)) {
-    ui::AfxMessageBox(Format(MSG_RESTORE_NO_COPY, path), ui::MB_OK | ui::MB_ICONSTOP);
-    return false;
-  }
-  return true;
+  if (MainWindowCommands::RestoreBackup(this, *m_pGestion, m_szRepertoire, [this] {
+        ShowAlbumCount();
+        m_tab.ShowPage();
+      }))
+    SendClose();
 }
 
 void CQuilloryDlg::OnExporterCsv() {
   m_bCtrl = false;
   if (!m_pGestion->ExportCsv(m_szRepertoire))
     ui::AfxMessageBox(MSG_CSV_FAILED, ui::MB_OK | ui::MB_ICONSTOP);
+}
+
+void CQuilloryDlg::OnImporterCsv() {
+  m_bCtrl = false;
+  if (!MainWindowCommands::ImportCsv(this, *m_pGestion, m_szRepertoire)) return;
+  m_bModifie = true;
+  ShowAlbumCount();
+  m_tab.ShowPage();
+}
+
+void CQuilloryDlg::OnConfigListes() {
+  m_bCtrl = false;
+  CQuilloryConfTab dlg(this, &m_tab);
+  dlg.DoModal();
+  // Written whatever closed the dialog.
+  ColumnWidths columns;
+  for (int i = 0; i < ColumnWidths::COUNT; ++i) columns.widths[i] = m_tab.GetColumnWidth(i);
+  columns.Save(m_szRepertoire);
+}
+
+void CQuilloryDlg::OnStyleChange(int style) {
+  m_bCtrl = false;
+  if (MainWindowCommands::ChangeStyle(*this, m_szRepertoire, m_bGraphique ? 1 : 0, style)) {
+    m_bGraphique = style != 0;
+    return;
+  }
+  // The running style keeps its marks.
+  GetMenu()->CheckMenuItem(ID_STYLE_LISTE, !m_bGraphique);
+  GetMenu()->CheckMenuItem(ID_STYLE_GRAPHIQUE, m_bGraphique);
 }

@@ -40,6 +40,10 @@ class CQuilloryDlg : public ui::Dialog {
   void OnRestorer();
   void OnExporterCsv();
   void OnFermer() { SendClose(); }
+  void OnImporterCsv();
+  void OnConfigListes();
+  void OnStyleListe() { OnStyleChange(0); }
+  void OnStyleGraphique() { OnStyleChange(1); }
   void OnNouvelleSerie();
   void OnOkPret();
   void OnChangeImage();
@@ -82,6 +86,10 @@ class CQuilloryDlg : public ui::Dialog {
   const std::string& GetProxyPort() const { return m_strProxyPort; }
   const std::string& GetProxyLogin() const { return m_strProxyLogin; }
   const std::string& GetProxyPassword() const { return m_strProxyPassword; }
+
+  // The smallest client area, in dialog units (the template is 709 by 401).
+  static constexpr int MIN_WIDTH_DLU = 560;
+  static constexpr int MIN_HEIGHT_DLU = 300;
 
   // Texts the window shows.
   static constexpr const char* MSG_CANNOT_OPEN = "Impossible d'ouvrir le fichier de base des BD";
@@ -136,10 +144,10 @@ class CQuilloryDlg : public ui::Dialog {
   // The current database's copy before a restore: its file name, empty
   // when there was no database; false (after saying so) when it could not
   // be written.
-  bool KeepCopyOfDatabase(std::string& copyName);
   void MoveControl(int id, int dx, int dy);
   void OnSelchangeTab();
   void OnClickTab();
+  void OnStyleChange(int style);
   // Menu items whose commands this window does not carry out yet.
   void GreyCommandsNotAvailable();
 

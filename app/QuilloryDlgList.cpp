@@ -1,6 +1,7 @@
 #include "app/QuilloryDlgList.h"
 
 #include "app/QuilloryDlg.h"
+#include "app/QuilloryDlgtypeGraph.h"
 #include "collection/DataPath.h"
 #include "collection/GestionBD.h"
 #include "dialogs/QuilloryAjoutBD.h"
@@ -27,6 +28,7 @@ std::string Collection(const CAlbum& album) {
 CQuilloryDlgList::CQuilloryDlgList(ui::Window* owner, CGestionBD* gestion, bool graphique)
     : ui::Dialog(kDialogQuilloryList, owner),
       m_pDlg(graphique ? nullptr : dynamic_cast<CQuilloryDlg*>(owner)),
+      m_pGraph(graphique ? dynamic_cast<CQuilloryDlgtypeGraph*>(owner) : nullptr),
       m_pGestion(gestion),
       m_bGraphique(graphique) {
   MapNotify(IDC_LIST_ALBUMS, ui::Notification::ItemClick, &CQuilloryDlgList::OnClickList);
@@ -176,12 +178,44 @@ void CQuilloryDlgList::OnSupprimer() {
 }
 
 void CQuilloryDlgList::OnRightClickList(const ui::NotifyInfo&) {
+  if (m_pGraph) {
+    // A series page: the series commands are the main window's.
+    ui::Menu menu(kMenuPopupSerie);
+    ui::TrackPopupMenu(*menu.GetSubMenu(0), *m_pGraph);
+    m_bCtrl = false;
+    return;
+  }
   if (!m_pDlg) return;
   ui::Menu menu(kMenuPage);
   ui::TrackPopupMenu(*menu.GetSubMenu(0), *this);
 }
 
+bool CQuilloryDlgList::PreTranslateSeries(const ui::Message& msg) {
+  if (msg.kind != ui::MessageKind::KeyDown) return false;
+  switch (msg.key) {
+    case ui::VK_CONTROL:
+      if (m_bCtrl) return false;
+      m_bCtrl = true;
+      return true;
+    case ui::VK_DELETE:
+      m_pGraph->OnSupprimerSerie();
+      return true;
+    case 'A':
+    case 'S':
+      if (!m_bCtrl) return false;
+      m_bCtrl = false;
+      if (msg.key == 'A')
+        m_pGraph->SendCommand(ID_GESTION_NOUVELLESERIE);
+      else
+        m_pGraph->OnEnregistrer();
+      return true;
+    default:
+      return false;
+  }
+}
+
 bool CQuilloryDlgList::PreTranslateMessage(const ui::Message& msg) {
+  if (m_pGraph) return PreTranslateSeries(msg);
   if (!m_pDlg || msg.kind != ui::MessageKind::KeyDown) return false;
   switch (msg.key) {
     case ui::VK_RETURN:
@@ -213,10 +247,17 @@ void CQuilloryDlgList::OnClickList(const ui::NotifyInfo& info) { ShowSelection(i
 
 void CQuilloryDlgList::OnItemChangedList(const ui::NotifyInfo& info) {
   if (m_pDlg && (m_pDlg->IsClosing() || m_pDlg->IsResizing())) return;
+  if (m_pGraph && (m_pGraph->IsClosing() || m_pGraph->IsResizing())) return;
+  // Only a row that becomes selected changes what the window shows.
+  if (m_pGraph && !(info.newState & ui::LVIS_SELECTED)) return;
   ShowSelection(info.row);
 }
 
 void CQuilloryDlgList::ShowSelection(int hitRow) {
+  if (m_pGraph) {
+    m_pGraph->OnSelectSerie(hitRow);
+    return;
+  }
   if (!m_pDlg) return;
   ui::Static* comment = GetStatic(IDC_STATIC_COMMENTAIRE);
   m_pDlg->SetImageShown(false);

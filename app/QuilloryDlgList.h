@@ -13,6 +13,7 @@
 class CAlbum;
 class CGestionBD;
 class CQuilloryDlg;
+class CQuilloryDlgtypeGraph;
 
 class CQuilloryDlgList : public ui::Dialog {
  public:
@@ -73,11 +74,14 @@ class CQuilloryDlgList : public ui::Dialog {
   // Runs the entry dialog on the selected row in that mode (-2: next volume,
   // otherwise modify); false when no row is selected.
   bool RunEntryDialog(bool nextVolume, const char* noRowMessage);
+  // The graphic window's keys of a series page.
+  bool PreTranslateSeries(const ui::Message& msg);
   // Shows the selected album; hitRow < 0: the click was on no row.
   void ShowSelection(int hitRow);
 
   CSortListCtrl m_list;
   CQuilloryDlg* m_pDlg;  // the owner in the list style; null in the graphic style
+  CQuilloryDlgtypeGraph* m_pGraph;  // the owner in the graphic style; null in the list style
   CGestionBD* m_pGestion;  // not owned
   bool m_bGraphique;
   bool m_bCtrl = false;

@@ -96,32 +96,88 @@ bool CLineScanner::Integer(int& out) {
 
 bool CLineScanner::Decimal(double& out) {
   SkipSpaces();
+  // First the characters the C library's "%Lf" takes from the line, by its
+  // own rules (they decide where the next field starts); then their value,
+  // read as strtold reads that text, whatever the C locale says.
+  const std::string_view line = m_line;
   std::size_t pos = m_pos;
-  bool negative = TakeSign(pos);
-  // from_chars reads no sign of its own and ignores the C locale.
-  const char* first = m_line.data() + pos;
-  const char* last = m_line.data() + m_line.size();
-  if (first != last && *first == '-') return false;
+  auto lower = [&](std::size_t at) {
+    char c = at < line.size() ? line[at] : '\0';
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+  };
+  const bool negative = TakeSign(pos);
+  const std::size_t numberStart = pos;
   double value = 0;
-  bool hexadecimal = last - first >= 2 && first[0] == '0' && (first[1] == 'x' || first[1] == 'X');
-  if (hexadecimal) first += 2;
-  auto [end, error] = std::from_chars(
-      first, last, value, hexadecimal ? std::chars_format::hex : std::chars_format::general);
-  if (end == first) return false;
-  // The C library consumes an exponent mark (and its sign) even when no digit follows.
-  if (end != last && (*end == (hexadecimal ? 'p' : 'e') || *end == (hexadecimal ? 'P' : 'E'))) {
-    ++end;
-    if (end != last && (*end == '+' || *end == '-')) ++end;
-  }
-  if (error == std::errc::result_out_of_range) {
-    // Too large becomes infinity and too small zero, as strtod gives them.
-    std::string_view digits(first, static_cast<std::size_t>(end - first));
-    std::size_t exponent = digits.find_first_of("eE");
-    bool tiny = exponent != std::string_view::npos && exponent + 1 < digits.size() &&
-                digits[exponent + 1] == '-';
-    value = tiny ? 0.0 : HUGE_VAL;
+
+  if (lower(pos) == 'n') {
+    // "nan", nothing more (no parenthesised part).
+    if (lower(pos + 1) != 'a' || lower(pos + 2) != 'n') return false;
+    pos += 3;
+    value = std::numeric_limits<double>::quiet_NaN();
+  } else if (lower(pos) == 'i') {
+    // "inf", or "infinity" whole: a longer start of it fails.
+    if (lower(pos + 1) != 'n' || lower(pos + 2) != 'f') return false;
+    pos += 3;
+    if (lower(pos) == 'i') {
+      for (char c : std::string_view("inity"))
+        if (lower(pos++) != c) return false;
+    }
+    value = HUGE_VAL;
+  } else {
+    bool hexadecimal = false;
+    bool gotDigit = false, gotDot = false, gotExponent = false;
+    if (pos < line.size() && line[pos] == '0') {
+      ++pos;
+      if (lower(pos) == 'x') {
+        hexadecimal = true;
+        ++pos;
+      } else {
+        gotDigit = true;
+      }
+    }
+    const char exponentMark = hexadecimal ? 'p' : 'e';
+    while (pos < line.size()) {
+      const char c = line[pos];
+      if (c >= '0' && c <= '9') {
+        gotDigit = true;
+      } else if (!gotExponent && hexadecimal && DigitValue(c) < 16) {
+        gotDigit = true;
+      } else if (gotExponent && lower(pos - 1) == exponentMark && (c == '+' || c == '-')) {
+      } else if (gotDigit && !gotExponent && lower(pos) == exponentMark) {
+        gotExponent = gotDot = true;
+      } else if (!gotDot && c == '.') {
+        gotDot = true;
+      } else {
+        break;
+      }
+      ++pos;
+    }
+    if (pos == numberStart || (hexadecimal && pos - numberStart == 2)) return false;
+
+    // The value of that text: its longest prefix that is a number.
+    const char* first = line.data() + numberStart + (hexadecimal ? 2 : 0);
+    const char* last = line.data() + pos;
+    auto [end, error] = std::from_chars(
+        first, last, value, hexadecimal ? std::chars_format::hex : std::chars_format::general);
+    if (end == first) {
+      // Nothing after "0x" reads as a number ("0x."): strtold reads the 0.
+      if (!hexadecimal) return false;
+      value = 0;
+    } else if (error == std::errc::result_out_of_range) {
+      // Too large becomes infinity and too small zero, as strtold gives them.
+      const std::string_view digits(first, static_cast<std::size_t>(end - first));
+      const std::size_t mark = digits.find_first_of(hexadecimal ? "pP" : "eE");
+      bool tiny;
+      if (mark != std::string_view::npos) {
+        tiny = mark + 1 < digits.size() && digits[mark + 1] == '-';
+      } else {
+        const std::string_view whole = digits.substr(0, digits.find('.'));
+        tiny = whole.find_first_not_of('0') == std::string_view::npos;
+      }
+      value = tiny ? 0.0 : HUGE_VAL;
+    }
   }
   out = negative ? -value : value;
-  m_pos = static_cast<std::size_t>(end - m_line.data());
+  m_pos = pos;
   return true;
 }

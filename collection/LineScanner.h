@@ -24,6 +24,8 @@ class CLineScanner {
   bool Integer(int& out);
   // "%Lf", stored in a double.
   bool Decimal(double& out);
+  // How far the line has been read.
+  std::size_t Position() const { return m_pos; }
 
  private:
   // Steps over an optional sign at `pos`; true when it was a minus.

@@ -12,8 +12,13 @@ enum : int {
   IDD_QUILLORY_LIST = 141,      // album list page of the tab control
   IDD_AJOUT_BD = 135,           // album entry dialog
   IDD_PRETS = 136,              // list of loans
-  IDR_MENU_PAGE = 143,          // context menu of an album list page (list style)
+  IDR_MENU_PAGE = 143,          // album commands: list page (list style), album list (graphic)
   IDD_STAT_PRETS = 155,         // loans per album
+  IDD_CONFTAB = 145,            // "Config des listes"
+  IDD_QUILLORY_GRAPH = 149,     // main window, graphic style
+  IDR_MENU_POPUP_SERIE = 151,   // context menu of the graphic window's series pages
+  IDD_RENAME = 152,             // renaming a series
+  IDD_SECONPIC = 160,           // the second picture of an album
 };
 
 // Controls of the album entry dialog (135)
@@ -60,6 +65,76 @@ enum : int {
   IDC_GROUP_COMMENTAIRE = 1044,   // page
 };
 
+// Controls of the main window in the graphic style (template 149) besides
+// those it shares with the list style (1008-1031, 1042, 1043)
+enum : int {
+  IDC_EDIT_NBCOMIC = 1032,
+  IDC_EDIT_NBMANGA = 1033,
+  IDC_STATIC_NBCOMIC = 1044,
+  IDC_STATIC_NBMANGA = 1045,
+  IDC_LIST_SERIE_ALBUMS = 1058, // the albums of the current series
+  IDC_VALUE_DESSIN = 1059,
+  IDC_LABEL_DESSIN = 1060,
+  IDC_LABEL_SCENARIO = 1061,
+  IDC_VALUE_SCENARIO = 1062,
+  IDC_LABEL_GENRE = 1063,
+  IDC_VALUE_GENRE = 1064,
+  IDC_GROUP_ALBUMS = 1065,
+  IDC_GROUP_DETAILS = 1066,
+  IDC_LABEL_EDITEUR = 1067,
+  IDC_VALUE_EDITEUR = 1068,
+  IDC_LABEL_COLLECTION = 1069,
+  IDC_VALUE_COLLECTION = 1070,
+  IDC_LABEL_COMMENTAIRE = 1071,
+  IDC_VALUE_COMMENTAIRE = 1072,
+  IDC_LABEL_SERIE = 1073,
+  IDC_VALUE_SERIE = 1074,
+  IDC_LABEL_TOME = 1075,
+  IDC_VALUE_TOME = 1076,
+  IDC_LABEL_EO = 1077,
+  IDC_VALUE_EO = 1078,
+  IDC_LABEL_NOTE = 1079,
+  IDC_VALUE_NOTE = 1080,
+  IDC_GROUP_SERIES = 1081,
+  IDC_BUTTON_MODIFIER = 1082,
+  IDC_STATIC_ENPRET = 1083,     // "BD EN PRET"
+  IDC_LABEL_TITRE = 1085,
+  IDC_VALUE_TITRE = 1086,
+  IDC_BUTTON_IMAGE2 = 1098,     // "Image associ\xE9e"
+};
+
+// Controls of the column dialog (template 145): a check box and a size box
+// per column of the album list pages, in the columns' order.
+enum : int {
+  IDC_CONF_CHECK_TITRE = 1045,
+  IDC_CONF_CHECK_SERIE = 1046,
+  IDC_CONF_CHECK_TOME = 1047,
+  IDC_CONF_CHECK_SCENARISTE = 1048,
+  IDC_CONF_CHECK_EDITEUR = 1049,
+  IDC_CONF_CHECK_DESSINATEUR = 1050,
+  IDC_CONF_CHECK_GENRE = 1051,
+  IDC_CONF_CHECK_EO = 1052,
+  IDC_CONF_SIZE_TITRE = 1053,
+  IDC_CONF_SIZE_SERIE = 1054,
+  IDC_CONF_SIZE_TOME = 1055,
+  IDC_CONF_SIZE_SCENARISTE = 1056,
+  IDC_CONF_SIZE_DESSINATEUR = 1057,
+  IDC_CONF_SIZE_EDITEUR = 1058,
+  IDC_CONF_CHECK_COLLECTION = 1059,
+  IDC_CONF_SIZE_GENRE = 1060,
+  IDC_CONF_SIZE_EO = 1061,
+  IDC_CONF_SIZE_COLLECTION = 1062,
+  IDC_CONF_CHECK_NOTE = 1063,
+  IDC_CONF_SIZE_NOTE = 1064,
+};
+
+// Controls of the rename dialog (152) and of the second picture dialog (160)
+enum : int {
+  IDC_RENAME_ANCIEN = 1083,
+  IDC_RENAME_NOUVEAU = 1084,
+  IDC_PICTURE2 = 1099,
+};
+
 // Commands of menu 134
 enum : int {
   ID_FERMER = 1,
@@ -93,4 +168,11 @@ enum : int {
   ID_PAGE_MODIFIER = 32779,
   ID_PAGE_AJOUTERSUITE = 32780,
   ID_PAGE_SUPPRIMER = 32781,
+};
+
+// Commands of the series pages' context menu (graphic style)
+enum : int {
+  ID_SERIE_RENOMMER = 32796,
+  ID_SERIE_AJOUTER = 32797,
+  ID_SERIE_SUPPRIMER = 32798,
 };

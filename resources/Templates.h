@@ -15,6 +15,11 @@ extern const ui::DialogTemplate kDialogAjoutBD;    // 135, album entry dialog
 extern const ui::DialogTemplate kDialogPrets;      // 136, list of loans
 extern const ui::MenuTemplate kMenuPage;           // 143, context menu of an album list page
 extern const ui::DialogTemplate kDialogStatPrets;  // 155, loans per album
+extern const ui::DialogTemplate kDialogConfTab;    // 145, "Config des listes"
+extern const ui::DialogTemplate kDialogQuilloryGraph;  // 149, main window, graphic style
+extern const ui::MenuTemplate kMenuPopupSerie;     // 151, series commands (graphic series pages)
+extern const ui::DialogTemplate kDialogRename;     // 152, renaming a series
+extern const ui::DialogTemplate kDialogSeconPic;   // 160, the second picture of an album
 
 // String table entries by id; an empty text for an unknown id.
 const char* LoadResourceString(int id);

@@ -26,7 +26,8 @@ namespace {
 // A program folder: a copy of the program and its library, 5000 albums.
 class ProgramFolder {
  public:
-  ProgramFolder() {
+  // style: the content of the style file (0 list style, 1 graphic style).
+  explicit ProgramFolder(const char* style) {
     m_path = fs::temp_directory_path() / ("quillory_startup_" + std::to_string(getpid()));
     fs::remove_all(m_path);
     fs::create_directories(m_path / "data");
@@ -46,6 +47,7 @@ class ProgramFolder {
                      "Un commentaire", i % 2 == 0, "Aventure", 0.0, i % 3, "_", i % 11, 0, 0);
     }
     std::ofstream(m_path / "data" / "quillory.db", std::ios::binary) << store.FormatDatabase();
+    std::ofstream(m_path / "data" / "quilloryType.cfg", std::ios::binary) << style;
   }
   ~ProgramFolder() { fs::remove_all(m_path); }
   std::string Executable() const { return (m_path / "Quillory").string(); }
@@ -54,12 +56,12 @@ class ProgramFolder {
   fs::path m_path;
 };
 
-void BM_StartupToMainWindow_5000Albums(benchmark::State& state) {
+void StartupToMainWindow(benchmark::State& state, const char* style) {
   if (!std::getenv("DISPLAY")) {
     state.SkipWithError("no display: run under xvfb-run");
     return;
   }
-  ProgramFolder folder;
+  ProgramFolder folder(style);
   const std::string exe = folder.Executable();
   setenv("QUILLORY_EXIT_WHEN_SHOWN", "1", 1);
   for (auto _ : state) {
@@ -79,7 +81,17 @@ void BM_StartupToMainWindow_5000Albums(benchmark::State& state) {
   unsetenv("QUILLORY_EXIT_WHEN_SHOWN");
 }
 
+void BM_StartupToMainWindow_5000Albums(benchmark::State& state) { StartupToMainWindow(state, "0"); }
+void BM_StartupToGraphicWindow_5000Albums(benchmark::State& state) {
+  StartupToMainWindow(state, "1");
+}
+
 BENCHMARK(BM_StartupToMainWindow_5000Albums)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(1)
+    ->Repetitions(7);
+BENCHMARK(BM_StartupToGraphicWindow_5000Albums)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime()
     ->Iterations(1)

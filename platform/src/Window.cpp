@@ -290,7 +290,18 @@ bool Window::UserChar(int ch) {
   return false;
 }
 
+void Window::SetMinClientSize(Size size) {
+  m_minClientSize = size;
+  Changed(WindowAspect::MinSize);
+  if (m_clientSize.cx < size.cx || m_clientSize.cy < size.cy)
+    UserResize(std::max(m_clientSize.cx, size.cx), std::max(m_clientSize.cy, size.cy));
+}
+
 void Window::UserResize(int cx, int cy) {
+  if (!IsChild()) {
+    cx = std::max(cx, m_minClientSize.cx);
+    cy = std::max(cy, m_minClientSize.cy);
+  }
   m_clientSize = Size{cx, cy};
   if (!IsChild()) m_rect = Rect{0, 0, cx, cy};
   else m_rect = Rect{m_rect.left, m_rect.top, m_rect.left + cx, m_rect.top + cy};

@@ -50,10 +50,10 @@ INSTANTIATE_TEST_SUITE_P(Cases, StyleFile,
 // Runs the whole start-up on a program folder; returns what it wrote on
 // standard error. A list-style window, when one opens, is closed at once.
 std::string StartWithStyle(const TestProgramFolder& folder, bool expectListWindow,
-                           std::string* caption = nullptr) {
+                           std::string* caption = nullptr, int window = IDD_QUILLORY_DIALOG) {
   ui::headless::Session session;
   if (expectListWindow)
-    session.ExpectDialog(IDD_QUILLORY_DIALOG, [caption](ui::headless::Driver& d) {
+    session.ExpectDialog(window, [caption](ui::headless::Driver& d) {
       if (caption) *caption = d.GetWindow().GetWindowText();
       d.Close();
     });
@@ -78,12 +78,14 @@ TEST(Startup, StyleTextWithoutLeadingNumberOpensTheListWindow) {
   EXPECT_EQ(StartWithStyle(folder, true), "");
 }
 
-TEST(Startup, GraphicStyleOpensNoWindowAndSaysSo) {
+TEST(Startup, StyleOneOpensTheGraphicWindow) {
   for (const char* content : {"1", "1\r\n", " 1"}) {
     TestProgramFolder folder;
     folder.WriteFile("data/quilloryType.cfg", content);
-    const std::string err = StartWithStyle(folder, false);
-    EXPECT_NE(err.find("graphic style"), std::string::npos) << content;
+    folder.WriteCollection({{"Blake et Mortimer", "Le Secret de l'Espadon", 1}});
+    std::string caption;
+    EXPECT_EQ(StartWithStyle(folder, true, &caption, IDD_QUILLORY_GRAPH), "") << content;
+    EXPECT_EQ(caption, "Quillory : G\xE9rer facilement vos BD");
   }
 }
 

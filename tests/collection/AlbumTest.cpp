@@ -5,8 +5,9 @@
 namespace {
 
 CAlbum MakeAlbum() {
-  return CAlbum("Blake", "La Marque", 6, "Jacobs", "Jacobs", "Lombard", "Relu", 1, "Aventure",
-                "images\\marque.jpg", "_", "_", 1700000000.0, 0, "Classique", 8, 0, 2, "_");
+  return CAlbum("Blake", "La Marque", 6, "Jacobs", "De Moor", "Lombard", "Relu", 1, "Aventure",
+                "images\\marque.jpg", "Marc", "12/03/2024", 1700000000.0, 1, "Classique", 8, 1, 2,
+                "images\\dos.jpg");
 }
 
 CAlbum MakeImported(const char* titre, int type) {
@@ -28,14 +29,22 @@ TEST(Album, ConstructorTakesDatabaseOrder) {
   EXPECT_EQ(a.GetSerie(), "Blake");
   EXPECT_EQ(a.GetTitre(), "La Marque");
   EXPECT_EQ(a.GetTome(), 6);
+  EXPECT_EQ(a.GetDessinateur(), "Jacobs");
+  EXPECT_EQ(a.GetScenariste(), "De Moor");
   EXPECT_EQ(a.GetEditeur(), "Lombard");
+  EXPECT_EQ(a.GetCommentaire(), "Relu");
   EXPECT_EQ(a.GetEO(), 1);
   EXPECT_EQ(a.GetGenre(), "Aventure");
   EXPECT_EQ(a.GetPicture(), "images\\marque.jpg");
+  EXPECT_EQ(a.GetPretA(), "Marc");
+  EXPECT_EQ(a.GetDatePret(), "12/03/2024");
   EXPECT_DOUBLE_EQ(a.GetDateAchat(), 1700000000.0);
+  EXPECT_EQ(a.GetType(), 1);
   EXPECT_EQ(a.GetCollection(), "Classique");
   EXPECT_EQ(a.GetNote(), 8);
+  EXPECT_EQ(a.GetSerieFinie(), 1);
   EXPECT_EQ(a.GetNbPrets(), 2);
+  EXPECT_EQ(a.GetPicture2(), "images\\dos.jpg");
 }
 
 TEST(Album, LendingIsCarriedByTheBorrower) {
@@ -63,7 +72,7 @@ TEST(AlbumMerge, TakesDescriptiveFieldsAndType) {
   EXPECT_EQ(a.GetEO(), 1);
   EXPECT_EQ(a.GetNote(), 8);
   EXPECT_EQ(a.GetNbPrets(), 2);
-  EXPECT_EQ(a.GetSerieFinie(), 0);
+  EXPECT_EQ(a.GetSerieFinie(), 1);
   EXPECT_EQ(a.GetPicture(), "images\\marque.jpg");
   EXPECT_DOUBLE_EQ(a.GetDateAchat(), 1700000000.0);
 }
@@ -75,6 +84,9 @@ TEST(AlbumMerge, NoValueIsCopiedButEmptyTextAndNegativeTypeAreNot) {
   a.MergeFrom(other);
   EXPECT_EQ(a.GetTitre(), "_");
   EXPECT_EQ(a.GetEditeur(), "Lombard");
+  EXPECT_EQ(a.GetType(), 1);  // a negative type is not taken
+  // Type 0 (BD Euro) is a type like the others: it is taken.
+  a.MergeFrom(MakeImported("La Marque", 0));
   EXPECT_EQ(a.GetType(), 0);
 }
 

@@ -32,6 +32,27 @@ TEST_F(Csv, ExportWritesTheHeaderThenTwelveFieldsPerAlbum) {
                 "Akira;Tetsuo;2;Dessin;Scen;Edit;Com;1;Humour;_;6;2\r\n");
 }
 
+TEST_F(Csv, ASemicolonInATextIsExportedAsACommaSoTheExportImportsAgain) {
+  ASSERT_TRUE(store.AddAlbum("Spirou; Fantasio", "Le Nid; des Marsupilamis", 12, "Franquin",
+                             "Greg; Franquin", "Dupuis", "Tome 2; r\xE9\xE9" "dition", true, "Humour",
+                             0.0, 1, "Rep\xE9rages; Dupuis", 7, 0, 0));
+  ASSERT_TRUE(store.ExportCsv(folder.path()));
+  const std::string exported = folder.read("Quillory.csv");
+  EXPECT_EQ(exported.substr(kHeader.size()),
+            "Spirou, Fantasio;Le Nid, des Marsupilamis;12;Franquin;Greg, Franquin;Dupuis;"
+            "Tome 2, r\xE9\xE9" "dition;1;Humour;Rep\xE9rages, Dupuis;7;1\r\n");
+  CGestionBD other;
+  folder.write("noheader.csv", exported.substr(kHeader.size()));
+  ASSERT_EQ(other.ImportCsv(folder.file("noheader.csv")).status, CsvImportResult::IMPORTED);
+  ASSERT_EQ(other.GetAlbumCount(), 1);
+  const CAlbum& a = *other.GetAlbum(0);
+  EXPECT_EQ(a.GetCommentaire(), "Tome 2, r\xE9\xE9" "dition");
+  EXPECT_EQ(a.GetGenre(), "Humour");
+  EXPECT_EQ(a.GetCollection(), "Rep\xE9rages, Dupuis");
+  EXPECT_EQ(a.GetNote(), 7);
+  EXPECT_EQ(a.GetType(), 1);
+}
+
 TEST_F(Csv, AnEmptyStoreExportsAnEmptyFileWithoutHeader) {
   folder.write("Quillory.csv", "old content");
   ASSERT_TRUE(store.ExportCsv(folder.path()));
@@ -156,6 +177,7 @@ TEST_F(Csv, ABadLineStopsTheImportAndKeepsTheLinesBefore) {
                                   "Trois;T;3;D;S;E\n");
   EXPECT_EQ(result.status, CsvImportResult::BAD_LINE);
   EXPECT_EQ(result.line, "Deux;;2;D;S;E;C");
+  EXPECT_EQ(result.notRead, 2);
   ASSERT_EQ(store.GetAlbumCount(), 1);
   EXPECT_EQ(store.GetAlbum(0)->GetSerie(), "Un");
 }
@@ -170,9 +192,11 @@ TEST_F(Csv, AFullStoreStopsAtTheFirstNewAlbumButStillMerges) {
   for (int i = 0; i < CGestionBD::MAX_ALBUMS; ++i) Add(("S" + std::to_string(i)).c_str(), "T", 1);
   CsvImportResult result = Import("S7;T;1;Nouveau;S;E\n"
                                   "Autre;T;1;D;S;E\n"
-                                  "S8;T;1;Jamais;S;E\n");
+                                  "S8;T;1;Jamais;S;E\n\n"
+                                  "S9;T;1;Jamais;S;E\n");
   EXPECT_EQ(result.status, CsvImportResult::STORE_FULL);
   EXPECT_EQ(result.line, "Autre;T;1;D;S;E");
+  EXPECT_EQ(result.notRead, 3);  // that line and the two after it
   EXPECT_EQ(store.GetAlbumCount(), CGestionBD::MAX_ALBUMS);
   EXPECT_EQ(store.GetAlbum(7)->GetDessinateur(), "Nouveau");
   EXPECT_EQ(store.GetAlbum(8)->GetDessinateur(), "Dessin");

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "TempFolder.h"
@@ -11,9 +12,9 @@ const char* const kDb = "data/quillory.db";
 
 // One complete line, as the Windows program wrote it.
 const std::string kFullLine =
-    "\"Blake et Mortimer\" \"La Marque jaune\" 6 \"Jacobs\" \"Jacobs\" \"Blake et Mortimer\" "
+    "\"Blake et Mortimer\" \"La Marque jaune\" 6 \"Jacobs\" \"Van Hamme\" \"Dargaud\" "
     "\"Un classique \xE0 relire\" 1 \"Aventure\" \"images\\marque.jpg\" \"Marc\" \"12/03/2024\" "
-    "1700000000.000000 0 \"Classique\" 9 1 4 \"images\\dos.jpg\"\r\n";
+    "1700000000.000000 2 \"Classique\" 9 1 4 \"images\\dos.jpg\"\r\n";
 
 class DatabaseFile : public ::testing::Test {
  protected:
@@ -41,8 +42,8 @@ TEST_F(DatabaseFile, AFullLineReadsBackAllNineteenValues) {
   EXPECT_EQ(a.GetTitre(), "La Marque jaune");
   EXPECT_EQ(a.GetTome(), 6);
   EXPECT_EQ(a.GetDessinateur(), "Jacobs");
-  EXPECT_EQ(a.GetScenariste(), "Jacobs");
-  EXPECT_EQ(a.GetEditeur(), "Blake et Mortimer");
+  EXPECT_EQ(a.GetScenariste(), "Van Hamme");
+  EXPECT_EQ(a.GetEditeur(), "Dargaud");
   EXPECT_EQ(a.GetCommentaire(), "Un classique \xE0 relire");
   EXPECT_EQ(a.GetEO(), 1);
   EXPECT_EQ(a.GetGenre(), "Aventure");
@@ -50,7 +51,7 @@ TEST_F(DatabaseFile, AFullLineReadsBackAllNineteenValues) {
   EXPECT_EQ(a.GetPretA(), "Marc");
   EXPECT_EQ(a.GetDatePret(), "12/03/2024");
   EXPECT_DOUBLE_EQ(a.GetDateAchat(), 1700000000.0);
-  EXPECT_EQ(a.GetType(), 0);
+  EXPECT_EQ(a.GetType(), 2);
   EXPECT_EQ(a.GetCollection(), "Classique");
   EXPECT_EQ(a.GetNote(), 9);
   EXPECT_EQ(a.GetSerieFinie(), 1);
@@ -187,7 +188,7 @@ TEST_F(DatabaseFile, LoadReplacesWhatTheStoreHeld) {
   ASSERT_EQ(LoadBytes(kFullLine), CGestionBD::LOAD_OK);
   ASSERT_EQ(store.GetAlbumCount(), 1);
   EXPECT_EQ(store.GetNbComic(), 0);
-  EXPECT_EQ(store.GetNbEuro(), 1);
+  EXPECT_EQ(store.GetNbManga(), 1);
   ASSERT_EQ(store.GetSeriesCount(), 1);
   EXPECT_EQ(store.GetSeries(0)->GetNom(), "Blake et Mortimer");
 }
@@ -228,14 +229,64 @@ TEST_F(DatabaseFile, SavingLeavesNoTemporaryFileBehind) {
   EXPECT_EQ(entries, 1);
 }
 
-TEST_F(DatabaseFile, AFileWithMoreAlbumsThanTheTableLoadsTheFirstAndSaysSo) {
+TEST_F(DatabaseFile, AFileWithMoreAlbumsThanTheTableLoadsTheFirstAndKeepsTheOthers) {
   std::string bytes;
-  for (int i = 0; i <= CGestionBD::MAX_ALBUMS; ++i)
+  for (int i = 0; i <= CGestionBD::MAX_ALBUMS + 1; ++i)
     bytes += "\"S" + std::to_string(i) +
              "\" \"T\" 1 \"D\" \"Sc\" \"E\" \"C\" 0 \"G\" \"_\" \"_\" \"_\" 0.000000 0\r\n";
   EXPECT_EQ(LoadBytes(bytes), CGestionBD::LOAD_STORE_FULL);
   EXPECT_EQ(store.GetAlbumCount(), CGestionBD::MAX_ALBUMS);
   EXPECT_EQ(store.GetAlbum(CGestionBD::MAX_ALBUMS - 1)->GetSerie(), "S4999");
+  ASSERT_EQ(store.GetUnreadLines().size(), 2u);
+  // A plain save writes every line back: nothing past the table is cut, and
+  // the lines not loaded come back as they were, after the albums.
+  ASSERT_TRUE(store.Save());
+  const std::string saved = folder.read(kDb);
+  const std::string notLoaded = bytes.substr(bytes.find("\"S5000\""));
+  ASSERT_GT(saved.size(), notLoaded.size());
+  EXPECT_EQ(saved.substr(saved.size() - notLoaded.size()), notLoaded);
+  EXPECT_EQ(std::count(saved.begin(), saved.end(), '\n'), CGestionBD::MAX_ALBUMS + 2);
+}
+
+TEST_F(DatabaseFile, UnreadableLinesAreKeptVerbatimAndWrittenBackAfterTheAlbums) {
+  const std::string shortLine = "\"Gaston\" \"Gaffes\" 3 \"Franquin\"";
+  const std::string junk("\x89PNG\r\x1A\0\x01\x02\xFF", 11);
+  ASSERT_EQ(LoadBytes(shortLine + "\r\n" + kFullLine + junk + "\n\r\n"), CGestionBD::LOAD_OK);
+  ASSERT_EQ(store.GetAlbumCount(), 1);
+  EXPECT_EQ(store.GetUnreadLines(), (std::vector<std::string>{shortLine, junk}));
+  store.GetAlbum(0)->SetNote(3);
+  ASSERT_TRUE(store.Save());
+  std::string changed = kFullLine;
+  changed.replace(changed.find(" 9 1 4 "), 7, " 3 1 4 ");
+  EXPECT_EQ(folder.read(kDb), changed + shortLine + "\r\n" + junk + "\r\n");
+  // They stay unread at the next load, and are not doubled by the next save.
+  ASSERT_EQ(store.Load(folder.path()), CGestionBD::LOAD_OK);
+  ASSERT_TRUE(store.Save());
+  EXPECT_EQ(folder.read(kDb), changed + shortLine + "\r\n" + junk + "\r\n");
+
+  const DatabaseSummary summary = CGestionBD::Inspect(folder.read(kDb));
+  EXPECT_EQ(summary.albums, 1);
+  EXPECT_EQ(summary.unreadable, 2);
+  EXPECT_EQ(summary.firstUnreadable, shortLine);
+}
+
+TEST_F(DatabaseFile, SavingThroughALinkWritesTheLinkedFileAndKeepsItsMode) {
+  ASSERT_EQ(LoadBytes(kFullLine), CGestionBD::LOAD_OK);
+  // The database is a link to a private file elsewhere.
+  std::filesystem::rename(folder.file(kDb), folder.file("prive.db"));
+  std::filesystem::permissions(folder.file("prive.db"), std::filesystem::perms::owner_read |
+                                                            std::filesystem::perms::owner_write);
+  std::filesystem::create_symlink("../prive.db", folder.file(kDb));
+  store.GetAlbum(0)->SetPretA("Lucie");
+  ASSERT_TRUE(store.Save());
+
+  EXPECT_TRUE(std::filesystem::is_symlink(folder.file(kDb)));
+  EXPECT_NE(folder.read("prive.db").find("\"Lucie\""), std::string::npos);
+  EXPECT_EQ(std::filesystem::status(folder.file("prive.db")).permissions() &
+                std::filesystem::perms::all,
+            std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+  EXPECT_FALSE(folder.exists("data/quillory.db.tmp~"));
+  EXPECT_FALSE(folder.exists("prive.db.tmp~"));
 }
 
 }  // namespace

@@ -10,8 +10,36 @@
 
 #include "TempFolder.h"
 #include "collection/GestionBD.h"
+#include "collection/LineScanner.h"
+
+#include <cmath>
 
 namespace {
+
+TEST(ScanfAgreement, PurchaseDatesReadAsSscanfReadsThemInEveryNumberForm) {
+  const char* const forms[] = {
+      "1700000000.000000", "-12.5", "+3", ".5", "5.", "-.5", "1e3", "1E-2", "1e", "1e+", "1e-x",
+      "0x", "0x-2", "0x.", "0x.p1", "0xp", "0x1p", "0x1p-2", "0X1P-2x", "0x.8", "0x1.8p1",
+      "0x1p-99999", "0x1p99999", "1e-99999", "1e99999", "0.000001e-400", ".e1", "-", "+x", "-0x",
+      "inf", "INF", "infi", "infinit", "infinity", "Infinityx", "-inf", "nan", "NaN(", "nan(abc)",
+      "na", "nanx", "-nan", "1.5.3", "00012", "0e5", "08.5", "0x1g", "\t7", "1,5"};
+  for (const char* form : forms) {
+    long double expected = -7;
+    int consumed = -1;
+    const int converted = std::sscanf(form, "%Lf%n", &expected, &consumed);
+    CLineScanner in(form);
+    double value = -7;
+    const bool ok = in.Decimal(value);
+    EXPECT_EQ(ok, converted == 1) << form;
+    if (!ok || converted != 1) continue;
+    EXPECT_EQ(in.Position(), static_cast<std::size_t>(consumed)) << form;
+    if (std::isnan(expected)) {
+      EXPECT_TRUE(std::isnan(value)) << form;
+    } else {
+      EXPECT_EQ(value, static_cast<double>(expected)) << form;
+    }
+  }
+}
 
 class LineMaker {
  public:

@@ -10,6 +10,7 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -47,6 +48,28 @@ TEST(Profile, EntriesSurviveInACrLfFileAndNamesIgnoreCase) {
   EXPECT_EQ(again.GetProfileString("OpenFileName", "Path"), "D:\\s\xe9rie\\");
   EXPECT_EQ(again.GetProfileInt("Settings", "Count", 0), -12);
   EXPECT_EQ(again.GetProfileInt("Settings", "Missing", 7), 7);
+  std::remove(path.c_str());
+}
+
+TEST(Profile, TheSettingsFileIsReplacedInOneStepNeverRewrittenInPlace) {
+  std::string path = TempPath("atomic.ini");
+  {
+    ui::Profile profile;
+    profile.SetFile(path);
+    ASSERT_TRUE(profile.WriteProfileString("OpenFileName", "Path", "C:\\Quillory\\images\\"));
+  }
+  const std::string before = ReadAll(path);
+  // Where the new file is written first: blocked, so the write cannot
+  // complete; the old file must stay whole.
+  const std::string temporary = path + ".tmp~";
+  ASSERT_EQ(::mkdir(temporary.c_str(), 0700), 0);
+  ui::Profile profile;
+  profile.SetFile(path);
+  EXPECT_FALSE(profile.WriteProfileInt("Settings", "Count", 3));
+  EXPECT_EQ(ReadAll(path), before);
+  ::rmdir(temporary.c_str());
+  EXPECT_TRUE(profile.WriteProfileInt("Settings", "Count", 3));
+  EXPECT_EQ(ReadAll(path), before + "[Settings]\r\nCount=3\r\n");
   std::remove(path.c_str());
 }
 

@@ -27,7 +27,7 @@ class Static;
 class TabCtrl;
 class WebView;
 
-enum class WindowAspect { Caption, Visible, Place, Menu, Focus, Redraw, ZOrder };
+enum class WindowAspect { Caption, Visible, Place, Menu, Focus, Redraw, ZOrder, MinSize };
 
 class WindowPeer {
  public:
@@ -88,6 +88,10 @@ class Window {
   void MoveWindow(int x, int y, int cx, int cy) { MoveWindow(Rect{x, y, x + cx, y + cy}); }
   void BringWindowToTop();
   void Invalidate();
+  // The smallest client area the user can give a resizable top-level window
+  // (the window manager keeps to it; a user's resize below it stops there).
+  void SetMinClientSize(Size size);
+  Size GetMinClientSize() const { return m_minClientSize; }
   Menu* GetMenu() const { return m_menu.get(); }
   // The window menu (system menu); created on first use.
   Menu* GetSystemMenu();
@@ -200,6 +204,7 @@ class Window {
   std::string m_caption;
   DialogUnits m_units;
   Size m_clientSize;
+  Size m_minClientSize{0, 0};
   Rect m_rect;
   bool m_visible = false;
   bool m_created = false;

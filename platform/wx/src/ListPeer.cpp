@@ -21,7 +21,10 @@ class VirtualList : public wxListCtrl {
       : wxListCtrl(parent, wxID_ANY, wxDefaultPosition, wxDefaultSize, style), m_model(&model) {}
   void Detach() { m_model = nullptr; }
   wxString OnGetItemText(long item, long column) const override {
-    return m_model ? ToWx(m_model->GetItemText(int(item), int(column))) : wxString();
+    // A hidden column (width 0) shows nothing: the toolkit's list would let
+    // the first letters of its texts spill into the next column.
+    if (!m_model || m_model->GetColumnWidth(int(column)) <= 0) return wxString();
+    return ToWx(m_model->GetItemText(int(item), int(column)));
   }
 
  private:

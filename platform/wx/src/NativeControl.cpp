@@ -4,17 +4,21 @@
 #include "platform/Edit.h"
 #include "platform/Window.h"
 
+#include <algorithm>
+
 namespace ui {
 namespace wxb {
 
 void PlaceNative(const Control& model, wxWindow* native) {
+  // Exactly the model's place: -1 is a coordinate like any other (not "keep
+  // the current one"), and a size below zero is none.
   const Rect r = model.GetRect();
-  int height = r.Height();
+  int height = std::max(0, r.Height());
   if (model.GetKind() == ControlKind::ComboBox) {
     const int closed = native->GetBestSize().y;
     if (closed > 0 && closed < height) height = closed;
   }
-  native->SetSize(r.left, r.top, r.Width(), height);
+  native->SetSize(r.left, r.top, std::max(0, r.Width()), height, wxSIZE_ALLOW_MINUS_ONE);
 }
 
 NativeControl::NativeControl(Control& model, wxWindow* native) : m_model(&model), m_native(native) {

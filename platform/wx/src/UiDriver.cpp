@@ -1,5 +1,6 @@
 #include "platform/wx/UiDriver.h"
 
+#include "GtkStyle.h"
 #include "Peers.h"
 #include "Text1252.h"
 #include "WebEngine.h"
@@ -19,7 +20,12 @@
 #include <wx/notebook.h>
 #include <wx/timer.h>
 #include <wx/uiaction.h>
+#include <wx/checkbox.h>
+#include <wx/statbox.h>
+#include <wx/display.h>
+#include <wx/dcclient.h>
 
+#include <algorithm>
 #include <memory>
 
 namespace ui {
@@ -130,6 +136,7 @@ void UiDriver::Key(int vk, bool ctrl) {
     case VK_DELETE: code = WXK_DELETE; break;
     case VK_DOWN: code = WXK_DOWN; break;
     case VK_UP: code = WXK_UP; break;
+    case VK_F1 + 9: code = WXK_F10; break;  // F10 opens the menu bar
     default: if (vk >= 'A' && vk <= 'Z') code = vk + 32; break;
   }
   sim.Char(code, ctrl ? wxMOD_CONTROL : wxMOD_NONE);
@@ -160,6 +167,36 @@ void UiDriver::ChooseMenu(Window& window, int commandId) {
   wxCommandEvent event(wxEVT_MENU, item->GetId());
   event.SetEventObject(host->TopLevel());
   wxPostEvent(host->TopLevel(), event);
+}
+
+void UiDriver::ResizeWindow(Window& window, int cx, int cy) {
+  WindowHost* host = WindowHost::Of(&window.GetTopLevel());
+  if (!host || !host->TopLevel()) return;
+  wxTopLevelWindow* top = host->TopLevel();
+  const wxSize min = top->GetMinClientSize();
+  const wxSize wanted(std::max(cx, min.x), std::max(cy, min.y));
+  // Without a window manager the server may still answer an earlier size
+  // request: wait until the toolkit and the model both hold this one, twice
+  // in a row a little apart.
+  Window& model = window.GetTopLevel();
+  auto settled = [&] {
+    const Rect r = model.GetClientRect();
+    return top->GetClientSize() == wanted && r.Width() == wanted.x && r.Height() == wanted.y;
+  };
+  for (int attempt = 0; attempt < 5; ++attempt) {
+    top->SetClientSize(wanted);
+    WaitUntil(settled, 2000);
+    wxMilliSleep(50);
+    Flush();
+    if (settled()) break;
+  }
+}
+
+Size UiDriver::NativeClientSize(Window& window) {
+  WindowHost* host = WindowHost::Of(&window.GetTopLevel());
+  if (!host || !host->TopLevel()) return Size{};
+  const wxSize size = host->TopLevel()->GetClientSize();
+  return Size{size.x, size.y};
 }
 
 void UiDriver::CloseWindow(Window& window) {
@@ -197,11 +234,62 @@ bool UiDriver::NativeWindowShown(Window& window) {
   return host && host->Client()->IsShownOnScreen();
 }
 
+bool UiDriver::NativeMenuOpen(Window& window) {
+  WindowHost* host = WindowHost::Of(&window.GetTopLevel());
+  return host && host->MenuOpen();
+}
+
 Rect UiDriver::NativeRect(Control& control) { return RectIn(NativeOf(control), control.GetParent()); }
 
 Rect UiDriver::NativeRect(Window& childDialog) {
   WindowHost* host = WindowHost::Of(&childDialog);
   return RectIn(host ? host->Client() : nullptr, childDialog);
+}
+
+Size UiDriver::NativeWindowSize(Window& window) {
+  WindowHost* host = WindowHost::Of(&window);
+  wxWindow* top = host ? wxGetTopLevelParent(host->Client()) : nullptr;
+  if (!top) return Size{};
+  wxRect outer = top->GetScreenRect();
+  return Size{outer.width, outer.height};
+}
+
+Size UiDriver::ScreenSize() {
+  wxRect screen = wxDisplay(0u).GetGeometry();
+  return Size{screen.width, screen.height};
+}
+
+Size UiDriver::NativeTextNeed(Control& control) {
+  wxWindow* w = NativeOf(control);
+  if (!w) return Size{};
+  if (dynamic_cast<wxButton*>(w) || dynamic_cast<wxCheckBox*>(w)) {
+    // What GTK asks for its padding, indicator and text: less, and it draws
+    // no label at all.
+    if (w->GetLabel().empty()) return Size{};
+    int width = 0, height = 0;
+    if (!MinimumSize(w, width, height)) {
+      const wxSize best = w->GetBestSize();
+      width = best.x;
+      height = best.y;
+    }
+    return Size{width, height};
+  }
+  wxString label;
+  int margin = 0;
+  if (auto* text = dynamic_cast<wxStaticText*>(w)) {
+    label = text->GetLabelText();
+  } else if (auto* box = dynamic_cast<wxStaticBox*>(w)) {
+    label = box->GetLabelText();
+    margin = 12;  // the frame's corner before the label and after it
+  } else {
+    return Size{};
+  }
+  if (label.empty()) return Size{};
+  wxClientDC dc(w);
+  dc.SetFont(w->GetFont());
+  wxCoord width = 0, height = 0;
+  dc.GetMultiLineTextExtent(label, &width, &height);
+  return Size{width + margin, height};
 }
 
 void UiDriver::AnswerMessageBoxes(std::vector<int> answers, std::vector<std::string>* texts) {

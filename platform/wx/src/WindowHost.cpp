@@ -6,6 +6,8 @@
 #include <wx/frame.h>
 #include <wx/utils.h>
 
+#include <algorithm>
+
 namespace ui {
 namespace wxb {
 
@@ -44,6 +46,15 @@ int VirtualKey(int code) {
   return 0;
 }
 
+// The font of the windows, which dialog units follow. Templates are laid
+// out in the units of the Windows program's "MS Sans Serif" 8 (6 by 13
+// pixels); the toolkit's sans font of that size gives 8 by 16, a main window
+// of 1584 x 909 that no 1366 x 768 screen shows whole. One point smaller it
+// gives 6 by 12: the windows fit, and every text keeps its control's room.
+wxFont DialogFont(const DialogTemplate& t) {
+  return wxFont(wxFontInfo(t.fontSize > 1 ? t.fontSize - 1 : 7).Family(wxFONTFAMILY_SWISS));
+}
+
 // The client panel owns the peers: they go after the native controls.
 class ClientPanel : public wxPanel {
  public:
@@ -79,6 +90,8 @@ WindowHost* WindowHost::CreateTopLevel(Dialog& model, wxWindow* parent) {
   else
     top = new wxDialog(parent, wxID_ANY, ToWx(t.caption), wxDefaultPosition, wxDefaultSize, TopLevelStyle(t));
   auto* client = new ClientPanel(top);
+  top->SetFont(DialogFont(t));
+  client->SetFont(top->GetFont());
   auto* host = new WindowHost(model, top, client);
   host->BindTopLevelEvents();
   return host;
@@ -110,7 +123,8 @@ void WindowHost::CreateControls() {
     m_top->Centre();
   } else {
     Rect r = m_model.GetWindowRect();
-    m_client->SetSize(r.left, r.top, r.Width(), r.Height());
+    m_client->SetSize(r.left, r.top, std::max(0, r.Width()), std::max(0, r.Height()),
+                      wxSIZE_ALLOW_MINUS_ONE);
   }
 }
 
@@ -118,9 +132,19 @@ MenuBridge* WindowHost::MenuBar() const { return static_cast<ClientPanel*>(m_cli
 
 void WindowHost::BindTopLevelEvents() {
   // Key-downs are seen before any control: the model's windows may consume them.
+  // While a menu is open its keys are its own: the Escape that closes it must
+  // not reach the window (where it would go on to close the window).
+  m_top->Bind(wxEVT_MENU_OPEN, [this](wxMenuEvent& e) {
+    ++m_menusOpen;
+    e.Skip();
+  });
+  m_top->Bind(wxEVT_MENU_CLOSE, [this](wxMenuEvent& e) {
+    if (m_menusOpen > 0) --m_menusOpen;
+    e.Skip();
+  });
   m_top->Bind(wxEVT_CHAR_HOOK, [this](wxKeyEvent& e) {
     int vk = VirtualKey(e.GetKeyCode());
-    if (vk == 0 || !m_model.IsCreated()) {
+    if (vk == 0 || !m_model.IsCreated() || m_menusOpen > 0) {
       e.Skip();
       return;
     }
@@ -201,10 +225,17 @@ void WindowHost::Changed(WindowAspect aspect) {
     case WindowAspect::Place: {
       Rect r = m_model.GetWindowRect();
       if (m_top) m_top->SetClientSize(r.Width(), r.Height());
-      else m_client->SetSize(r.left, r.top, r.Width(), r.Height());
+      else m_client->SetSize(r.left, r.top, std::max(0, r.Width()), std::max(0, r.Height()),
+                             wxSIZE_ALLOW_MINUS_ONE);
       break;
     }
     case WindowAspect::ZOrder: m_client->Raise(); break;
+    case WindowAspect::MinSize:
+      if (m_top) {
+        const Size min = m_model.GetMinClientSize();
+        m_top->SetMinClientSize(wxSize(min.cx, min.cy));
+      }
+      break;
     case WindowAspect::Redraw: m_client->Refresh(); break;
     case WindowAspect::Focus:
     case WindowAspect::Menu: break;

@@ -54,6 +54,11 @@ class WindowHost : public WindowPeer {
   wxWindow* m_client;       // where the controls live
   wxGUIEventLoop* m_loop = nullptr;
   bool m_endRequested = false;
+ public:
+  bool MenuOpen() const { return m_menusOpen > 0; }
+
+ private:
+  int m_menusOpen = 0;  // menus of the menu bar shown now: their keys are theirs
 };
 
 }  // namespace wxb

@@ -1,5 +1,6 @@
 #include "platform/wx/WxApplication.h"
 
+#include "GtkStyle.h"
 #include "WxBackend.h"
 
 #include <chrono>
@@ -67,6 +68,7 @@ WxApplication::WxApplication(int& argc, char** argv) {
   m_started = wxEntryStart(argc, argv);
   if (!m_started || !wxTheApp || !wxTheApp->CallOnInit()) return;
   wxInitAllImageHandlers();
+  UseCompactButtons();
   // A failed toolkit check is reported on the console, never as a pop-up
   // that would stop an unattended run.
   wxSetAssertHandler([](const wxString& file, int line, const wxString& func, const wxString& cond,

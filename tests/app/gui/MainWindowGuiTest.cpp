@@ -61,4 +61,120 @@ TEST(MainWindowGui, SearchSelectAChangeAndTheCloseQuestion) {
   EXPECT_NE(folder.ReadFile("data/quillory.db").find("\"Le Secret de l'Espadon\""), std::string::npos);
 }
 
+TEST(MainWindowGui, EscapeClosesAnOpenMenuOnlyAndInTheSearchBoxAsksTheCloseQuestion) {
+  TestProgramFolder folder;
+  folder.WriteCollection({{"Blake et Mortimer", "La Marque jaune", 6}, {"Akira", "Tetsuo", 1}});
+  std::vector<std::string> boxes;
+  bool menuClosed = false;
+  bool stillOpen = false;
+  UiDriver::WhenShown([&](ui::Window& window) {
+    auto& dlg = dynamic_cast<CQuilloryDlg&>(window);
+    ui::Control& search = *dlg.GetDlgItem(IDC_EDIT_RECHERCHE);
+    UiDriver::Click(search);
+    UiDriver::Key(ui::VK_F1 + 9);  // F10: the first menu opens
+    ASSERT_TRUE(UiDriver::WaitUntil([&] { return UiDriver::NativeMenuOpen(dlg); }));
+    UiDriver::Key(ui::VK_ESCAPE);
+    menuClosed = UiDriver::WaitUntil([&] { return !UiDriver::NativeMenuOpen(dlg); });
+    UiDriver::WaitUntil([&] { return dlg.IsEnded(); }, 500);
+    stillOpen = !dlg.IsEnded() && !dlg.IsClosing();
+    if (!stillOpen) return;
+
+    // Escape in the search box: the close question, as from the close box.
+    dlg.GetGestion()->GetAlbum(1)->SetTitre("Kaneda");
+    dlg.SetModified();
+    UiDriver::AnswerMessageBoxes({ui::IDYES}, &boxes);
+    UiDriver::Type(search, "aki");
+    UiDriver::Key(ui::VK_ESCAPE);
+  });
+  CQuilloryApp app;
+  app.InitInstance(folder.Path() + "/Quillory");
+
+  EXPECT_TRUE(menuClosed);
+  EXPECT_TRUE(stillOpen);
+  EXPECT_EQ(boxes, std::vector<std::string>{"Voulez vous sauvegarder les modifications ??"});
+  EXPECT_NE(folder.ReadFile("data/quillory.db").find("\"Kaneda\""), std::string::npos);
+}
+
+// What the resize rules give each control for a change (dx, dy) of the client
+// area since start-up.
+struct Placed { ui::Control* control; ui::Rect start; bool moveX, moveY, growX, growY; };
+
+ui::Rect Expected(const Placed& p, int dx, int dy) {
+  ui::Rect r = p.start;
+  if (p.moveX) r.Offset(dx, 0);
+  if (p.moveY) r.Offset(0, dy);
+  if (p.growX) r.right += dx;
+  if (p.growY) r.bottom += dy;
+  return r;
+}
+
+TEST(MainWindowGui, AfterAnySequenceOfSizesTheLayoutIsTheOneOfTheFinalSize) {
+  TestProgramFolder folder;
+  AlbumValues akira{"Akira", "Tetsuo", 1};
+  akira.commentaire = "Neo-Tokyo";
+  folder.WriteCollection({{"Blake et Mortimer", "La Marque jaune", 6}, akira});
+  bool scriptDone = false;
+  UiDriver::WhenShown([&](ui::Window& window) {
+    auto& dlg = dynamic_cast<CQuilloryDlg&>(window);
+    CQuilloryDlgList& page = *dlg.GetTab().GetCurrentPage();
+    const ui::Rect client = dlg.GetClientRect();
+    std::vector<Placed> placed;
+    auto add = [&](ui::Window& w, int id, bool mx, bool my, bool gx, bool gy) {
+      ui::Control* c = w.GetDlgItem(id);
+      placed.push_back({c, c->GetRect(), mx, my, gx, gy});
+    };
+    for (int id : {IDC_EDIT_RECHERCHE, IDC_BUTTON_RECHERCHE, IDC_STATIC_RECHERCHE, IDC_EDIT_PRETA,
+                   IDC_STATIC_PRETA, IDC_BUTTON_PRET, IDC_EDIT_DATEPRET, IDC_STATIC_DATEPRET})
+      add(dlg, id, true, true, false, false);
+    for (int id : {IDC_STATIC_NBBD, IDC_PICTURE, IDC_EDIT_NBBD}) add(dlg, id, true, false, false, false);
+    add(dlg, IDC_TAB, false, false, true, true);
+    add(page, IDC_LIST_ALBUMS, false, false, true, true);
+    for (int id : {IDC_GROUP_COMMENTAIRE, IDC_STATIC_COMMENTAIRE}) add(page, id, true, true, false, false);
+
+    // An album selected: its comment and the loan controls are shown.
+    UiDriver::ClickRow(*page.GetList().GetListView(), 0);
+    ASSERT_TRUE(UiDriver::WaitUntil([&] { return UiDriver::NativeShown(*dlg.GetDlgItem(IDC_EDIT_PRETA)); }));
+
+    const ui::Size sizes[] = {{1100, 700}, {client.Width(), client.Height()}, {800, 500},
+                              {300, 200}, {client.Width(), client.Height()}, {1450, 900}};
+    for (const ui::Size& size : sizes) {
+      UiDriver::ResizeWindow(dlg, size.cx, size.cy);
+      const ui::Size now = UiDriver::NativeClientSize(dlg);
+      EXPECT_GE(now.cx, size.cx < 800 ? 1 : size.cx);
+      const ui::Rect model = dlg.GetClientRect();
+      ASSERT_EQ(model.Width(), now.cx);
+      ASSERT_EQ(model.Height(), now.cy);
+      const int dx = now.cx - client.Width(), dy = now.cy - client.Height();
+      for (const Placed& p : placed) {
+        const ui::Rect expected = Expected(p, dx, dy);
+        EXPECT_EQ(p.control->GetRect(), expected) << p.control->GetDlgCtrlID() << " at " << now.cx << "x" << now.cy;
+        EXPECT_GT(expected.Width(), 0) << p.control->GetDlgCtrlID() << " at " << now.cx << "x" << now.cy;
+        EXPECT_GT(expected.Height(), 0) << p.control->GetDlgCtrlID() << " at " << now.cx << "x" << now.cy;
+        if (!UiDriver::NativeShown(*p.control)) continue;
+        // On screen, in the page's own coordinates for the page's controls.
+        ui::Rect native = UiDriver::NativeRect(*p.control);
+        if (&p.control->GetParent() == &page) {
+          const ui::Rect origin = UiDriver::NativeRect(page);
+          native.Offset(-origin.left, -origin.top);
+        }
+        EXPECT_EQ(native, expected) << p.control->GetDlgCtrlID() << " at " << now.cx << "x" << now.cy;
+      }
+      // The page covers the tab's display area; the loan controls stay off the picture.
+      EXPECT_EQ(UiDriver::NativeRect(page), dlg.GetTabCtrl(IDC_TAB)->GetDisplayArea());
+      const ui::Rect picture = dlg.GetDlgItem(IDC_PICTURE)->GetRect();
+      for (int id : {IDC_EDIT_PRETA, IDC_STATIC_PRETA, IDC_BUTTON_PRET})
+        EXPECT_GE(dlg.GetDlgItem(id)->GetRect().top, picture.bottom) << id << " at " << now.cx << "x" << now.cy;
+    }
+    // The smallest size is the window's minimum, not less.
+    UiDriver::ResizeWindow(dlg, 300, 200);
+    const ui::Rect minimum = dlg.MapDialogRect(0, 0, CQuilloryDlg::MIN_WIDTH_DLU, CQuilloryDlg::MIN_HEIGHT_DLU);
+    EXPECT_EQ(UiDriver::NativeClientSize(dlg), (ui::Size{minimum.Width(), minimum.Height()}));
+    UiDriver::CloseWindow(dlg);
+    scriptDone = true;
+  });
+  CQuilloryApp app;
+  app.InitInstance(folder.Path() + "/Quillory");
+  EXPECT_TRUE(scriptDone);
+}
+
 }  // namespace

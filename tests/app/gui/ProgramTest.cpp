@@ -3,6 +3,7 @@
 // keys, the window manager's close request for the close box). A process of
 // its own: a toolkit running in the test process could hold the pointer.
 #include "../AppTestSupport.h"
+#include "collection/GestionBD.h"
 
 #include <gtest/gtest.h>
 
@@ -105,11 +106,12 @@ class Program {
 };
 
 // The program's window with that title, polled for; 0 when none came.
-unsigned long FindWindow(Program& program, std::chrono::seconds timeout = std::chrono::seconds(20)) {
+unsigned long FindWindow(Program& program, std::chrono::seconds timeout = std::chrono::seconds(20),
+                         const std::string& title = kTitle) {
   const auto end = std::chrono::steady_clock::now() + timeout;
   while (std::chrono::steady_clock::now() < end && program.Running()) {
     std::string ids = Shell("xdotool search --onlyvisible --pid " + std::to_string(program.Pid()) +
-                          " --name '^" + std::string(kTitle) + "$' 2>/dev/null");
+                          " --name '^" + title + "$' 2>/dev/null");
     if (!ids.empty()) return std::stoul(ids.substr(0, ids.find('\n')));
     std::this_thread::sleep_for(kPoll);
   }
@@ -152,13 +154,13 @@ void CloseBox(unsigned long window) {
 }
 
 // Screen place of a point of the main window given in dialog units from the
-// client area's left and bottom edges. The window is 709 units wide, which
-// gives the pixels of a horizontal unit exactly; a vertical unit is a little
-// more (a font's height is about twice its average width, over 8 units
-// instead of 4).
-std::pair<int, int> FromBottomLeft(const Geometry& g, int xUnits, int unitsAboveBottom) {
-  const double unitX = g.width / 709.0;
-  const double unitY = 1.06 * unitX;
+// client area's left and bottom edges (below the menu bar). The window's
+// width in units (709 for the list style) gives the pixels of a horizontal
+// unit exactly; the dialog font makes a vertical unit as many pixels.
+std::pair<int, int> FromBottomLeft(const Geometry& g, int xUnits, int unitsAboveBottom,
+                                   double widthUnits = 709.0) {
+  const double unitX = g.width / widthUnits;
+  const double unitY = unitX;
   return {g.x + int(std::lround(xUnits * unitX)), g.y + g.height - int(std::lround(unitsAboveBottom * unitY))};
 }
 
@@ -235,13 +237,95 @@ TEST(Program, StyleTwoEndsWithoutWindow) {
   EXPECT_EQ(program.Stderr().find("Quillory"), std::string::npos) << program.Stderr();
 }
 
-TEST(Program, GraphicStyleSaysItIsNotThereAndEnds) {
+// The program's windows shown now whose title matches the pattern.
+std::vector<unsigned long> ShownWindows(Program& program, const std::string& title) {
+  std::vector<unsigned long> ids;
+  std::istringstream in(Shell("xdotool search --onlyvisible --pid " + std::to_string(program.Pid()) +
+                              " --name '^" + title + "$' 2>/dev/null"));
+  for (std::string line; std::getline(in, line);)
+    if (!line.empty()) ids.push_back(std::stoul(line));
+  return ids;
+}
+
+bool WindowShown(Program& program, const std::string& title) {
+  return !ShownWindows(program, title).empty();
+}
+
+// Presses Return in the program's next message box (caption "Quillory"; the
+// main window answers to that name too and is left out).
+bool AnswerMessageBox(Program& program, unsigned long mainWindow) {
+  unsigned long box = 0;
+  WaitFor([&] {
+    for (unsigned long id : ShownWindows(program, "Quillory"))
+      if (id != mainWindow) box = id;
+    return box != 0;
+  });
+  if (box == 0) return false;
+  Shell("xdotool key Return");
+  return WaitFor([&] {
+    for (unsigned long id : ShownWindows(program, "Quillory"))
+      if (id == box) return false;
+    return true;
+  });
+}
+
+TEST(Program, GraphicStyleRecordsALoanModifiesAnAlbumAndSaves) {
   TestProgramFolder folder;
   InstallProgram(folder);
+  folder.WriteCollection(FortyAlbums());
   folder.WriteFile("data/quilloryType.cfg", "1\r\n");
   Program program(folder);
-  EXPECT_EQ(program.WaitExit(), 0);
-  EXPECT_NE(program.Stderr().find("graphic style"), std::string::npos);
+  const std::string title = "Quillory : G\xC3\xA9rer facilement vos BD";  // the X title is UTF-8
+  const unsigned long window = FindWindow(program, std::chrono::seconds(20), title);
+  ASSERT_NE(window, 0u) << program.Stderr();
+  const Geometry g = WindowGeometry(window);
+  constexpr double kWidth = 792.0, kHeight = 416.0;
+
+  // The first series (Blake et Mortimer) is shown; its first album row sits
+  // below the album list's header (the list starts 72 units down).
+  ClickAt(FromBottomLeft(g, 300, int(kHeight) - 72 - 20, kWidth));
+  // The borrower (671, 381) and the date (671, 394), then the loan's OK (769, 381, 14 x 26).
+  ClickAt(FromBottomLeft(g, 700, int(kHeight) - 387, kWidth));
+  Shell("xdotool type --delay 60 Camille");
+  ClickAt(FromBottomLeft(g, 700, int(kHeight) - 400, kWidth));
+  Shell("xdotool type --delay 60 01/02/2024");
+  ClickAt(FromBottomLeft(g, 776, int(kHeight) - 394, kWidth));
+  ASSERT_TRUE(AnswerMessageBox(program, window)) << "no \"Pr\xC3\xAAt Enregistr\xC3\xA9\" box";
+
+  // Back in the album list, Ctrl, released, then S: the window saves.
+  ClickAt(FromBottomLeft(g, 300, int(kHeight) - 72 - 20, kWidth));
+  Shell("xdotool key ctrl");
+  Shell("xdotool key s");
+  CGestionBD saved;
+  EXPECT_TRUE(WaitFor([&] {
+    return saved.Load(folder.Path()) == CGestionBD::LOAD_OK && saved.GetAlbum(0)->GetPretA() == "Camille";
+  }));
+  EXPECT_EQ(saved.GetAlbum(0)->GetDatePret(), "01/02/2024");
+  EXPECT_EQ(saved.GetAlbum(0)->GetTitre(), "Album 0");
+
+  // "Modifier" (590, 337, 89 x 18) opens the entry dialog on the album,
+  // with the series box focused: Tab to the title, a new title, Return.
+  // (The dialog's title is matched by a pattern: a quote would end the shell word.)
+  ClickAt(FromBottomLeft(g, 634, int(kHeight) - 346, kWidth));
+  ASSERT_NE(FindWindow(program, std::chrono::seconds(10), "Modification d.une BD"), 0u)
+      << "no entry dialog";
+  Shell("xdotool key Tab ctrl+a");
+  Shell("xdotool type --delay 60 'Le Piege diabolique'");
+  Shell("xdotool key Return");
+  // Back in the album list once the dialog has gone: Ctrl, then S.
+  EXPECT_TRUE(WaitFor([&] {
+    ClickAt(FromBottomLeft(g, 300, int(kHeight) - 72 - 20, kWidth));
+    Shell("xdotool key ctrl");
+    Shell("xdotool key s");
+    return saved.Load(folder.Path()) == CGestionBD::LOAD_OK &&
+           saved.GetAlbum(0)->GetTitre() == "Le Piege diabolique";
+  })) << saved.GetAlbum(0)->GetTitre();
+  EXPECT_EQ(saved.GetAlbum(0)->GetSerie(), "Blake et Mortimer");
+  EXPECT_EQ(saved.GetAlbum(0)->GetPretA(), "Camille");
+  EXPECT_EQ(saved.GetAlbumCount(), 40);
+
+  CloseBox(window);
+  EXPECT_EQ(program.WaitExit(), 0) << program.Stderr();
 }
 
 }  // namespace

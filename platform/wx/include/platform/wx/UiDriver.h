@@ -32,6 +32,9 @@ class UiDriver {
   static void ClickTab(TabCtrl& tab, int index);       // mouse click on the tab's label
   // Chooses a menu-bar command as the toolkit reports a user's choice.
   static void ChooseMenu(Window& window, int commandId);
+  // Gives a top-level window that client size, as a user's drag of its frame
+  // would (the toolkit keeps to its minimum size); waits for the layout.
+  static void ResizeWindow(Window& window, int cx, int cy);
   // The window's close box (the toolkit's close request).
   static void CloseWindow(Window& window);
   // Every next message box: its text is recorded and the button given is
@@ -52,9 +55,21 @@ class UiDriver {
   static bool NativeMenuChecked(Window& window, int commandId);
   static bool NativeMenuEnabled(Window& window, int commandId);
   static bool NativeWindowShown(Window& window);
+  // A menu of the window's menu bar is open (F10 opens the first one).
+  static bool NativeMenuOpen(Window& window);
   // A native window's place in its top-level window's client area.
   static Rect NativeRect(Control& control);
   static Rect NativeRect(Window& childDialog);
+  // A top-level window's client size on screen.
+  static Size NativeClientSize(Window& window);
+  // A top-level window's outer size (menu bar included, and the frame where
+  // the window manager reports one), and the screen's size.
+  static Size NativeWindowSize(Window& window);
+  static Size ScreenSize();
+  // The room the control's text needs, in pixels: GTK's smallest size for
+  // buttons and check boxes (padding included), the extent of the text in the
+  // control's font for static texts and group boxes; (0, 0) for other kinds.
+  static Size NativeTextNeed(Control& control);
   // The web engine: whether it has been loaded in this process, whether a
   // view is still loading its page, and the text the page shows (Unicode
   // letters as UTF-8; empty when the view has no engine).

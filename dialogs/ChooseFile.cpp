@@ -1,4 +1,4 @@
-#include "app/ChooseFile.h"
+#include "dialogs/ChooseFile.h"
 
 #include "collection/DataPath.h"
 #include "platform/Profile.h"

@@ -1,0 +1,186 @@
+#include "app/MainWindowCommands.h"
+
+#include "app/QuilloryApp.h"
+#include "app/QuilloryDlg.h"
+#include "collection/DataPath.h"
+#include "collection/GestionBD.h"
+#include "collection/SafeFile.h"
+#include "dialogs/ChooseFile.h"
+#include "platform/Window.h"
+
+#include <cstdio>
+#include <vector>
+
+namespace MainWindowCommands {
+
+namespace {
+
+// A line of a data file shown in a message: short, and without control bytes.
+std::string ShownLine(const std::string& line) {
+  constexpr std::size_t kShown = 80;
+  std::string shown;
+  for (char c : line.substr(0, kShown)) shown += (static_cast<unsigned char>(c) < 0x20) ? '?' : c;
+  if (line.size() > kShown) shown += "...";
+  return shown;
+}
+
+// Keeps the database about to be replaced beside it, under a fresh name;
+// false (and said) when it cannot be written. No database: nothing to keep.
+bool KeepCopyOfDatabase(const std::string& programFolder, std::string& copyName) {
+  copyName.clear();
+  std::string current;
+  if (!ReadWholeFile(DataPath(programFolder, CGestionBD::DATABASE_FILE), current))
+    return true;  // no database yet: nothing to keep
+  // A fresh name each time: an earlier copy may be the one the user needs.
+  for (int n = 1;; ++n) {
+    copyName = std::string(CQuilloryDlg::RESTORE_COPY_PREFIX) +
+               (n == 1 ? "" : "-" + std::to_string(n)) + ".db";
+    if (!FileExists(DataPath(programFolder, "data\\" + copyName)) || n >= 1000) break;
+  }
+  const std::string path = DataPath(programFolder, "data\\" + copyName);
+  if (!WriteFileAtomically(path, current)) {
+    ui::AfxMessageBox(Format(CQuilloryDlg::MSG_RESTORE_NO_COPY, path), ui::MB_OK | ui::MB_ICONSTOP);
+    return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+std::string Format(const char* pattern, std::initializer_list<std::string> values) {
+  std::string text(pattern);
+  std::size_t from = 0;
+  for (const std::string& value : values) {
+    std::size_t at = text.find('%', from);
+    while (at != std::string::npos && at + 1 < text.size() && text[at + 1] != 's' &&
+           text[at + 1] != 'i')
+      at = text.find('%', at + 1);
+    if (at == std::string::npos || at + 1 >= text.size()) break;
+    text.replace(at, 2, value);
+    from = at + value.size();
+  }
+  return text;
+}
+
+std::string Format(const char* pattern, const std::string& value) { return Format(pattern, {value}); }
+
+bool ImportCsv(ui::Window* owner, CGestionBD& gestion, const std::string& programFolder) {
+  std::string path;
+  if (!ChooseFile(owner, programFolder, path, {CSV_FILTER, "*.csv"}, "data\\")) return false;
+  if (ui::AfxMessageBox(Format(MSG_IMPORT_QUESTION, path), ui::MB_YESNO) != ui::IDYES) return false;
+
+  const CsvImportResult result = gestion.ImportCsv(path);
+  switch (result.status) {
+    case CsvImportResult::IMPORTED:
+      ui::AfxMessageBox(MSG_IMPORT_DONE);
+      return true;
+    case CsvImportResult::BAD_LINE:
+      ui::AfxMessageBox(Format(MSG_IMPORT_BAD_LINE, ShownLine(result.line)) +
+                        Format(MSG_IMPORT_NOT_READ, std::to_string(result.notRead)));
+      return true;
+    case CsvImportResult::STORE_FULL:
+      ui::AfxMessageBox(Format(MSG_IMPORT_STORE_FULL, ShownLine(result.line)) +
+                            Format(MSG_IMPORT_NOT_READ, std::to_string(result.notRead)),
+                        ui::MB_OK | ui::MB_ICONSTOP);
+      return true;
+    case CsvImportResult::CANNOT_OPEN:
+      ui::AfxMessageBox(Format(MSG_IMPORT_UNREADABLE, path), ui::MB_OK | ui::MB_ICONSTOP);
+      return false;
+  }
+  return false;
+}
+
+bool ChangeStyle(ui::Window& window, const std::string& programFolder, int running, int chosen) {
+  if (chosen == running) return false;
+  if (ui::AfxMessageBox(MSG_STYLE_QUESTION, ui::MB_YESNO | ui::MB_ICONEXCLAMATION) != ui::IDYES)
+    return false;
+  // One digit, no line end, as the whole file.
+  const char digit = chosen ? '1' : '0';
+  std::FILE* file = std::fopen(DataPath(programFolder, CQuilloryApp::STYLE_FILE).c_str(), "wb");
+  const bool written = file && std::fputc(digit, file) != EOF;
+  if (file && std::fclose(file) != 0) {
+    ui::AfxMessageBox(MSG_STYLE_FAILED);
+    return false;
+  }
+  if (!written) {
+    ui::AfxMessageBox(MSG_STYLE_FAILED);
+    return false;
+  }
+  window.SendClose();
+  return true;
+}
+
+void SaveBackup(const CGestionBD& gestion, const std::string& programFolder) {
+  ui::FileDialogRequest request;
+  request.filters = {{CQuilloryDlg::BACKUP_FILTER, "*.db"}};
+  request.initialDir = DataPath(programFolder, "data\\");
+  request.defaultExt = "db";
+  request.flags = ui::OFN_PATHMUSTEXIST | ui::OFN_OVERWRITEPROMPT | ui::OFN_HIDEREADONLY;
+  const auto path = ui::GetSaveFileName(request);
+  if (!path) return;
+  if (!gestion.SaveAs(*path))
+    ui::AfxMessageBox(Format(CQuilloryDlg::MSG_BACKUP_FAILED, *path), ui::MB_OK | ui::MB_ICONSTOP);
+}
+
+bool RestoreBackup(ui::Window* owner, CGestionBD& gestion, const std::string& programFolder,
+                   const std::function<void()>& refresh) {
+  ui::FileDialogRequest request;
+  request.owner = owner;
+  request.title = "R\xE9pertoire courant";
+  request.filters = {{CQuilloryDlg::BACKUP_FILTER, "*.db"}, {"Tous les fichiers (*.*)", "*.*"}};
+  request.initialDir = DataPath(programFolder, "data\\");
+  request.flags = ui::OFN_PATHMUSTEXIST | ui::OFN_FILEMUSTEXIST | ui::OFN_HIDEREADONLY;
+  const auto picked = ui::GetOpenFileName(request);
+  if (!picked || picked->empty()) return false;
+
+  // Read and check the file first: a file that is no collection (a picture
+  // picked by mistake) must not become the database.
+  std::string bytes;
+  if (!ReadWholeFile(*picked, bytes)) {
+    ui::AfxMessageBox(Format(CQuilloryDlg::MSG_RESTORE_FAILED, *picked), ui::MB_OK | ui::MB_ICONSTOP);
+    return false;
+  }
+  const DatabaseSummary summary = CGestionBD::Inspect(bytes);
+  if (summary.albums == 0) {
+    ui::AfxMessageBox(Format(CQuilloryDlg::MSG_RESTORE_NOT_A_DATABASE, *picked), ui::MB_OK | ui::MB_ICONSTOP);
+    return false;
+  }
+  if (ui::AfxMessageBox(CQuilloryDlg::MSG_RESTORE_QUESTION, ui::MB_YESNO | ui::MB_ICONEXCLAMATION) != ui::IDYES)
+    return false;
+  if (summary.unreadable > 0 &&
+      ui::AfxMessageBox(Format(CQuilloryDlg::MSG_RESTORE_UNREADABLE,
+                               {*picked, std::to_string(summary.albums),
+                                std::to_string(summary.unreadable),
+                                ShownLine(summary.firstUnreadable)}),
+                        ui::MB_YESNO | ui::MB_ICONEXCLAMATION) != ui::IDYES)
+    return false;
+
+  // The database being replaced stays beside it, so a wrong restore can be undone.
+  std::string copyName;
+  if (!KeepCopyOfDatabase(programFolder, copyName)) return false;
+  if (!WriteFileAtomically(DataPath(programFolder, CGestionBD::DATABASE_FILE), bytes)) {
+    ui::AfxMessageBox(Format(CQuilloryDlg::MSG_RESTORE_FAILED, *picked), ui::MB_OK | ui::MB_ICONSTOP);
+    return false;
+  }
+  LoadCollection(gestion, programFolder);
+  if (refresh) refresh();
+  std::string done = CQuilloryDlg::MSG_RESTORE_DONE;
+  if (!copyName.empty()) done = Format(CQuilloryDlg::MSG_RESTORE_KEPT, "data\\" + copyName) + "\n" + done;
+  ui::AfxMessageBox(done, ui::MB_OK | ui::MB_ICONEXCLAMATION);
+  return true;
+}
+
+void LoadCollection(CGestionBD& gestion, const std::string& programFolder) {
+  const int result = gestion.Load(programFolder);
+  if (result != CGestionBD::LOAD_OK && result != CGestionBD::LOAD_STORE_FULL) {
+    ui::AfxMessageBox(CQuilloryDlg::MSG_CANNOT_OPEN);
+    return;
+  }
+  const std::vector<std::string>& unread = gestion.GetUnreadLines();
+  if (!unread.empty())
+    ui::AfxMessageBox(Format(CQuilloryDlg::MSG_UNREAD_LINES, {std::to_string(unread.size()), ShownLine(unread[0])}),
+                      ui::MB_OK | ui::MB_ICONEXCLAMATION);
+}
+
+
+}  // namespace MainWindowCommands

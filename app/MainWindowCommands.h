@@ -1,0 +1,65 @@
+#pragma once
+// Commands both main windows carry out the same way: the CSV import
+// dialogue, the style switch, loading, the backup and the restore.
+
+#include "platform/Services.h"
+
+#include <functional>
+#include <initializer_list>
+#include <string>
+
+namespace ui {
+class Window;
+}
+class CGestionBD;
+
+namespace MainWindowCommands {
+
+constexpr const char* CSV_FILTER = "Fichiers csv (*.csv)";
+constexpr const char* MSG_IMPORT_QUESTION = "Voulez vous vraiment importer le fichier : %s ?";
+constexpr const char* MSG_IMPORT_DONE = "Importation R\xE9ussie";
+constexpr const char* MSG_IMPORT_BAD_LINE =
+    "Probl\xE8me de format de CSV \xE0 la ligne : %s .\n\n Pour Rappel le format est le suivant :\n"
+    "Serie;Album;Tome;Dessinateur;Scenariste;Editeur;Commentaire;EO;Genre;Collection;Note;Type \n\n"
+    " Tout les chamops doivent au moins contenir un espace ! \n\n"
+    " Pour annuler la saisie, il vous suffit de quitter sans sauver";
+// Added to the two messages of an import that stopped.
+constexpr const char* MSG_IMPORT_NOT_READ = "\n\n %i ligne(s) du fichier n'ont pas \xE9t\xE9 import\xE9" "es.";
+constexpr const char* MSG_IMPORT_UNREADABLE =
+    "Impossible de lire le fichier : %s\nAucune BD n'a \xE9t\xE9 import\xE9" "e.";
+constexpr const char* MSG_IMPORT_STORE_FULL =
+    "La base des BD est pleine (5000 BD) : l'importation s'est arr\xEAt\xE9" "e \xE0 la ligne : %s\n\n"
+    " Pour annuler la saisie, il vous suffit de quitter sans sauver";
+constexpr const char* MSG_STYLE_QUESTION =
+    "Un changement de Style va necessitee un redemarrage du logiciel.\n Voulez vous continuer?";
+constexpr const char* MSG_STYLE_FAILED = "Erreur de changement de type. Contactez quillory";
+
+// The %s and %i of a message filled in order with the values given.
+std::string Format(const char* pattern, std::initializer_list<std::string> values);
+std::string Format(const char* pattern, const std::string& value);
+
+// Loads the database file, saying when it cannot be opened or holds lines
+// the store cannot show.
+void LoadCollection(CGestionBD& gestion, const std::string& programFolder);
+
+// The import dialogue: choose a file, confirm, import, report. True when the
+// collection may have changed (the window then refreshes and marks itself
+// modified).
+bool ImportCsv(ui::Window* owner, CGestionBD& gestion, const std::string& programFolder);
+
+// The style switch to `chosen` (0 list, 1 graphic) from the window running
+// `running`: asks for the restart, writes the style file and closes the
+// window. False when nothing was changed (the same style, No, or a style
+// file that cannot be written); the caller then shows its style's marks.
+bool ChangeStyle(ui::Window& window, const std::string& programFolder, int running, int chosen);
+
+// "Enregistrer sous...", and "Restorer" up to the closing: a backup checked
+// as a collection replaces the database (kept beside it), the collection is
+// reloaded, `refresh` shows it and the user is told; true then, and the
+// window closes.
+void SaveBackup(const CGestionBD& gestion, const std::string& programFolder);
+bool RestoreBackup(ui::Window* owner, CGestionBD& gestion, const std::string& programFolder,
+                   const std::function<void()>& refresh);
+
+
+}  // namespace MainWindowCommands

@@ -1,0 +1,38 @@
+#include "dialogs/QuilloryRenameDlg.h"
+
+#include "platform/Services.h"
+#include "resources/Templates.h"
+
+CQuilloryRenameDlg::CQuilloryRenameDlg(ui::Window* parent, CGestionBD* gestion,
+                                       std::string ancienNom,
+                                       std::function<void(const std::string&)> renommer)
+    : ui::Dialog(kDialogRename, parent),
+      m_strAncienNom(std::move(ancienNom)),
+      m_renommer(std::move(renommer)),
+      m_pGestion(gestion) {}
+
+bool CQuilloryRenameDlg::OnInitDialog() {
+  SetDlgItemText(IDC_RENAME_ANCIEN, m_strAncienNom);
+  return true;
+}
+
+bool CQuilloryRenameDlg::PreTranslateMessage(const ui::Message& msg) {
+  // A series name is written between double quotes in the database file, as
+  // the entry dialog types it: the same two characters are refused.
+  if (msg.kind == ui::MessageKind::Char && (msg.key == '"' || msg.key == '&')) {
+    ui::AfxMessageBox(MSG_FORBIDDEN);
+    return true;
+  }
+  return false;
+}
+
+void CQuilloryRenameDlg::OnOK() {
+  const std::string nouveau = GetDlgItemText(IDC_RENAME_NOUVEAU);
+  if (nouveau.empty()) return;
+  // The question's two names, each in place of one "%s".
+  const std::string question =
+      std::string("Voulez vous vraiment renommer ") + m_strAncienNom + " en " + nouveau;
+  if (ui::AfxMessageBox(question, ui::MB_YESNO) != ui::IDYES) return;
+  if (m_renommer) m_renommer(nouveau);
+  EndDialog(ui::IDOK);
+}

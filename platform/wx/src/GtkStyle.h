@@ -1,0 +1,22 @@
+// What the toolkit's GTK port does not offer through wxWidgets: the buttons'
+// padding and the smallest size GTK lets a control have. Reached through
+// the GTK library the port has already loaded, without its headers.
+#pragma once
+
+class wxWindow;
+
+namespace ui {
+namespace wxb {
+
+// Buttons and check boxes with the small padding of the Windows program's,
+// so that "Ok" fits the 19 dialog units its templates give it (GTK's theme
+// pads a button label by 17 pixels on each side) and a check box the 10
+// units of its height. Once, after the toolkit started.
+void UseCompactButtons();
+
+// The smallest width and height GTK gives the native widget; false when not
+// known (another port).
+bool MinimumSize(wxWindow* window, int& width, int& height);
+
+}  // namespace wxb
+}  // namespace ui

@@ -1,0 +1,117 @@
+// On a 1366 x 768 screen (its own Xvfb): each main window and the dialogs
+// they open fit the screen with a panel, and no label, check box, group box
+// or button needs more room for its text than its control has.
+#include "../AppTestSupport.h"
+#include "app/QuilloryConfTab.h"
+#include "app/QuilloryDlg.h"
+#include "app/QuilloryDlgtypeGraph.h"
+#include "collection/GestionBD.h"
+#include "dialogs/QuilloryAjoutBD.h"
+#include "dialogs/QuilloryPret.h"
+#include "dialogs/QuilloryRenameDlg.h"
+#include "dialogs/QuillorySeconPicDlg.h"
+#include "dialogs/QuilloryStatPret.h"
+#include "platform/wx/UiDriver.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+using ui::wxb::UiDriver;
+
+namespace {
+
+// A 768-pixel screen keeps about 720 for a window beside its panel; the
+// window manager's title bar comes on top of what the toolkit reports here.
+constexpr int kScreenWidth = 1366;
+constexpr int kUsableHeight = 720;
+constexpr int kTitleBar = 30;
+
+std::vector<AlbumValues> Collection() {
+  AlbumValues a{"Les Aventures de Blake et Mortimer", "Le Secret de l'Espadon", 1};
+  a.dessinateur = "Edgar P. Jacobs";
+  a.editeur = "Editions Blake et Mortimer";
+  a.commentaire = "Premi\xE8re \xE9" "dition";
+  return {a, {"Akira", "Tetsuo", 1}};
+}
+
+// Every control of the window and of its child dialogs (the tab pages).
+void CheckTexts(ui::Window& window) {
+  for (const auto& control : window.GetControls()) {
+    const ui::Size need = UiDriver::NativeTextNeed(*control);
+    if (need.cx == 0) continue;
+    const ui::Rect room = UiDriver::NativeRect(*control);
+    EXPECT_LE(need.cx, room.Width()) << "template " << window.GetTemplateId() << ", control "
+                                     << control->GetDlgCtrlID() << " \"" << control->GetWindowText() << "\"";
+    EXPECT_LE(need.cy, room.Height() + 2) << "template " << window.GetTemplateId() << ", control "
+                                          << control->GetDlgCtrlID() << " \"" << control->GetWindowText() << "\"";
+  }
+  for (ui::Window* child : window.GetChildWindows()) CheckTexts(*child);
+}
+
+void CheckFits(ui::Window& window) {
+  const ui::Size screen = UiDriver::ScreenSize();
+  EXPECT_EQ(screen.cx, kScreenWidth);
+  const ui::Size size = UiDriver::NativeWindowSize(window);
+  EXPECT_LE(size.cx, kScreenWidth) << "template " << window.GetTemplateId();
+  EXPECT_LE(size.cy + kTitleBar, kUsableHeight) << "template " << window.GetTemplateId();
+  CheckTexts(window);
+}
+
+// Runs a dialog modally, checks it once shown and closes it.
+void CheckDialog(ui::Dialog& dlg) {
+  bool checked = false;
+  UiDriver::WhenShown([&](ui::Window& window) {
+    UiDriver::Flush();
+    CheckFits(window);
+    checked = true;
+    dynamic_cast<ui::Dialog&>(window).EndDialog(ui::IDCANCEL);
+  });
+  dlg.DoModal();
+  EXPECT_TRUE(checked) << dlg.GetTemplateId();
+}
+
+TEST(Layout, ListWindowAndItsColumnDialogFit) {
+  TestProgramFolder folder;
+  folder.WriteCollection(Collection());
+  CQuilloryDlg dlg(nullptr, 0, folder.Path());
+  bool checked = false;
+  UiDriver::WhenShown([&](ui::Window& window) {
+    UiDriver::Flush();
+    CheckFits(window);
+    CQuilloryConfTab conf(&dlg, &dlg.GetTab());
+    CheckDialog(conf);
+    CQuilloryAjoutBD entry(&dlg, dlg.GetGestion(), CQuilloryAjoutBD::MODE_NOUVELLE_SERIE);
+    CheckDialog(entry);
+    CQuilloryPret loans(&dlg, dlg.GetGestion());
+    CheckDialog(loans);
+    CQuilloryStatPret perAlbum(&dlg, dlg.GetGestion());
+    CheckDialog(perAlbum);
+    checked = true;
+    dlg.EndDialog(ui::IDCANCEL);
+  });
+  dlg.DoModal();
+  EXPECT_TRUE(checked);
+}
+
+TEST(Layout, GraphicWindowAndItsDialogsFit) {
+  TestProgramFolder folder;
+  folder.WriteCollection(Collection());
+  CQuilloryDlgtypeGraph dlg(nullptr, 1, folder.Path());
+  bool checked = false;
+  UiDriver::WhenShown([&](ui::Window& window) {
+    UiDriver::Flush();
+    // The details panel's labels show once an album is shown: they are checked too.
+    CheckFits(window);
+    CQuilloryRenameDlg rename(&dlg, dlg.GetGestion(), "Akira", nullptr);
+    CheckDialog(rename);
+    CQuillorySeconPicDlg picture(&dlg, dlg.GetGestion()->GetAlbum(0), folder.Path());
+    CheckDialog(picture);
+    checked = true;
+    dlg.EndDialog(ui::IDCANCEL);
+  });
+  dlg.DoModal();
+  EXPECT_TRUE(checked);
+}
+
+}  // namespace
