@@ -4,7 +4,7 @@
 #include "app/ColumnWidths.h"
 #include "app/MainWindowCommands.h"
 #include "app/QuilloryConfTab.h"
-#include "app/ProxySettings.h"
+#include "export/ProxySettings.h"
 #include "app/QuilloryDlgList.h"
 #include "collection/Cp1252.h"
 #include "collection/DataPath.h"
@@ -13,6 +13,9 @@
 #include "dialogs/QuilloryAjoutBD.h"
 #include "dialogs/QuilloryPret.h"
 #include "dialogs/QuilloryStatPret.h"
+#include "export/CollectionExport.h"
+#include "export/NewsFeed.h"
+#include "export/WebLinks.h"
 #include "platform/Button.h"
 #include "platform/Services.h"
 #include "platform/TabCtrl.h"
@@ -35,10 +38,8 @@ constexpr int kLoanControls[] = {IDC_EDIT_PRETA, IDC_STATIC_PRETA, IDC_BUTTON_PR
 // Commands of menu 134 that this window does not carry out (yet): their
 // items stay visible but greyed, so that nothing pretends to work.
 constexpr int kCommandsNotAvailable[] = {
-    ID_GESTION_IMPRIMER,      ID_EXPORTER_HTML,
-    ID_OUTILS_BLOCNOTE,       ID_STAT_GENERALES,   ID_STAT_EDITEURS,
-    ID_STAT_ACHAT,            ID_STAT_ASUIVRE,     ID_STAT_HISTORIQUECOMICS,
-    ID_CONFIG_WEB,            ID_WEB_SORTIEBD,     ID_WEB_SITE,        ID_APROPOS,
+    ID_GESTION_IMPRIMER,      ID_OUTILS_BLOCNOTE,  ID_STAT_GENERALES,  ID_STAT_EDITEURS,
+    ID_STAT_ACHAT,            ID_STAT_ASUIVRE,     ID_STAT_HISTORIQUECOMICS, ID_APROPOS,
 };
 
 constexpr const char* kPlaceholder = "data/AddPicture.bmp";
@@ -73,6 +74,10 @@ CQuilloryDlg::CQuilloryDlg(ui::Window* parent, int style, std::string programFol
   MapCommand(ID_GESTION_RESTORER, &CQuilloryDlg::OnRestorer);
   MapCommand(ID_EXPORTER_CSV, &CQuilloryDlg::OnExporterCsv);
   MapCommand(ID_FERMER, &CQuilloryDlg::OnFermer);
+  MapCommand(ID_EXPORTER_HTML, &CQuilloryDlg::OnExportHtml);
+  MapCommand(ID_WEB_SORTIEBD, &CQuilloryDlg::OnSortieBD);
+  MapCommand(ID_CONFIG_WEB, &CQuilloryDlg::OnConfigurationWeb);
+  MapCommand(ID_WEB_SITE, &CQuilloryDlg::OnSiteWeb);
   MapCommand(ID_IMPORTER_CSV, &CQuilloryDlg::OnImporterCsv);
   MapCommand(ID_CONFIG_LISTES, &CQuilloryDlg::OnConfigListes);
   MapCommand(ID_STYLE_LISTE, &CQuilloryDlg::OnStyleListe);
@@ -448,6 +453,44 @@ void CQuilloryDlg::OnExporterCsv() {
   m_bCtrl = false;
   if (!m_pGestion->ExportCsv(m_szRepertoire))
     ui::AfxMessageBox(MSG_CSV_FAILED, ui::MB_OK | ui::MB_ICONSTOP);
+}
+
+void CQuilloryDlg::OnExportHtml() {
+  m_bCtrl = false;
+  ExportCollectionXml();
+}
+
+void CQuilloryDlg::ExportCollectionXml() { CollectionExport::OnExportHtml(*m_pGestion, m_szRepertoire); }
+
+ProxySettings CQuilloryDlg::GetProxyConfig() const {
+  ProxySettings settings;
+  settings.m_nProxy = m_nProxy;
+  settings.m_nProxyAuth = m_nProxyAuth;
+  settings.m_strProxyHost = m_strProxyHost;
+  settings.m_strProxyPort = m_strProxyPort;
+  settings.m_strProxyLogin = m_strProxyLogin;
+  settings.m_strProxyPassword = m_strProxyPassword;
+  return settings;
+}
+
+void CQuilloryDlg::OnSortieBD() {
+  m_bCtrl = false;
+  NewsFeed::OnSortieBD(*this, GetProxyConfig(), m_szRepertoire);
+}
+
+void CQuilloryDlg::OnConfigurationWeb() {
+  m_bCtrl = false;
+  NewsFeed::OnConfigurationWeb(*this, GetProxyConfig(), m_szRepertoire,
+                               [this](const ProxySettings& p) {
+                                 SetProxyConfig(p.m_nProxy, p.m_nProxyAuth, p.m_strProxyHost,
+                                                p.m_strProxyPort, p.m_strProxyLogin,
+                                                p.m_strProxyPassword);
+                               });
+}
+
+void CQuilloryDlg::OnSiteWeb() {
+  m_bCtrl = false;
+  WebLinks::OnSiteWeb(false);  // this window links to the program's own site
 }
 
 void CQuilloryDlg::OnImporterCsv() {

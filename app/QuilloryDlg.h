@@ -8,6 +8,7 @@
 #include "app/QuilloryTabCtrl.h"
 #include "controls/PictureViewer.h"
 #include "controls/Resizer.h"
+#include "export/ProxySettings.h"
 #include "platform/Dialog.h"
 
 #include <memory>
@@ -49,6 +50,12 @@ class CQuilloryDlg : public ui::Dialog {
   void OnChangeImage();
   void OnListePrets();
   void OnStatPrets();
+  // "Exporter en Html", "Sortie BD", "Configuration Web", "Site de Quillory ".
+  void OnExportHtml();
+  void ExportCollectionXml();
+  void OnSortieBD();
+  void OnConfigurationWeb();
+  void OnSiteWeb();
 
   // What the pages and the commands share with the window.
   CGestionBD* GetGestion() const { return m_pGestion.get(); }
@@ -86,6 +93,7 @@ class CQuilloryDlg : public ui::Dialog {
   const std::string& GetProxyPort() const { return m_strProxyPort; }
   const std::string& GetProxyLogin() const { return m_strProxyLogin; }
   const std::string& GetProxyPassword() const { return m_strProxyPassword; }
+  ProxySettings GetProxyConfig() const;
 
   // The smallest client area, in dialog units (the template is 709 by 401).
   static constexpr int MIN_WIDTH_DLU = 560;

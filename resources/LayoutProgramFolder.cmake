@@ -1,7 +1,9 @@
 # Lays out data/ and images/ of the program folder: the shipped files are
 # copied when they changed; the collection file is created empty when missing.
 file(MAKE_DIRECTORY ${PROGRAM_DIR}/data ${PROGRAM_DIR}/images)
-file(COPY_FILE ${SOURCE_DIR}/AddPicture.bmp ${PROGRAM_DIR}/data/AddPicture.bmp ONLY_IF_DIFFERENT)
+foreach(shipped AddPicture.bmp Quillory.xsl quilloryNews.xsl)
+  file(COPY_FILE ${SOURCE_DIR}/${shipped} ${PROGRAM_DIR}/data/${shipped} ONLY_IF_DIFFERENT)
+endforeach()
 if(NOT EXISTS ${PROGRAM_DIR}/data/quillory.db)
   file(TOUCH ${PROGRAM_DIR}/data/quillory.db)
 endif()

@@ -19,6 +19,9 @@ enum : int {
   IDR_MENU_POPUP_SERIE = 151,   // context menu of the graphic window's series pages
   IDD_RENAME = 152,             // renaming a series
   IDD_SECONPIC = 160,           // the second picture of an album
+  IDD_QUILLORY_AFFNEWS = 146,   // "Sortie BD": the news page
+  IDD_QUILLORY_PROXY = 148,     // "Configuration connexion internet"
+  IDD_QUILLORY_NEWSPROGRESS = 170,  // progress box of the news download
 };
 
 // Controls of the album entry dialog (135)
@@ -44,6 +47,18 @@ enum : int {
   IDC_LIST_PRETS = 1012,
   IDC_BUTTON_RENDUE = 1013,
   IDC_LIST_STATPRETS = 1088,
+};
+
+// Controls of the news, proxy and progress dialogs
+enum : int {
+  IDC_EXPLORER_NEWS = 1054,     // the web view of "Sortie BD"
+  IDC_CHECK_PROXY = 1055,       // "Activer Proxy"
+  IDC_EDIT_PROXYHOST = 1056,
+  IDC_EDIT_PROXYPORT = 1057,
+  IDC_CHECK_AUTH = 1058,        // "Desactiver Anonyme"
+  IDC_EDIT_PROXYLOGIN = 1059,
+  IDC_EDIT_PROXYPASSWORD = 1060,
+  IDC_STATIC_NEWSPROGRESS = 1061,
 };
 
 // Controls of the main window (list style) and of its pages

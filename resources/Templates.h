@@ -10,6 +10,9 @@
 
 extern const ui::DialogTemplate kDialogQuillory;   // 102, main window, list style
 extern const ui::DialogTemplate kDialogQuilloryList;  // 141, album list page
+extern const ui::DialogTemplate kDialogAffNews;     // 146, "Sortie BD", the news page
+extern const ui::DialogTemplate kDialogProxy;       // 148, "Configuration connexion internet"
+extern const ui::DialogTemplate kDialogNewsProgress;  // 170, the news download's progress box
 extern const ui::MenuTemplate kMenuQuillory;       // 134, menu bar of both main windows
 extern const ui::DialogTemplate kDialogAjoutBD;    // 135, album entry dialog
 extern const ui::DialogTemplate kDialogPrets;      // 136, list of loans

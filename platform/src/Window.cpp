@@ -352,9 +352,22 @@ void Window::InitDialog() {
   if (!IsChild()) ShowWindow(true);
 }
 
+void Window::SetTimer(int id, int ms) {
+  m_timers[id] = ms;
+  Changed(WindowAspect::Timers);
+}
+
+void Window::KillTimer(int id) {
+  if (m_timers.erase(id)) Changed(WindowAspect::Timers);
+}
+
 void Window::DestroyModel() {
   if (!m_created) return;
   OnDestroy();
+  if (!m_timers.empty()) {
+    m_timers.clear();
+    Changed(WindowAspect::Timers);
+  }
   for (Window* child : std::vector<Window*>(m_children)) child->DestroyModel();
   m_created = false;
   m_visible = false;

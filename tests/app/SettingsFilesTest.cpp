@@ -2,7 +2,7 @@
 #include "MainWindowFixture.h"
 
 #include "app/ColumnWidths.h"
-#include "app/ProxySettings.h"
+#include "export/ProxySettings.h"
 #include "platform/ListView.h"
 
 namespace {

@@ -6,9 +6,13 @@
 #include "platform/Edit.h"
 #include "platform/ListView.h"
 #include "platform/RecordingSurface.h"
+#include "platform/Dialog.h"
 #include "platform/TabCtrl.h"
 
 #include <gtest/gtest.h>
+
+#include <chrono>
+#include <thread>
 
 namespace ui {
 namespace headless {
@@ -237,6 +241,37 @@ Driver& Driver::Resize(int cx, int cy) {
 
 Driver& Driver::Close() {
   m_window.SendClose();
+  return *this;
+}
+
+Driver& Driver::RunTimersUntilEnded(int timeoutMs) {
+  using Clock = std::chrono::steady_clock;
+  auto* dialog = dynamic_cast<Dialog*>(&m_window);
+  auto ended = [&] { return dialog ? dialog->IsEnded() : !m_window.IsCreated(); };
+  const Clock::time_point start = Clock::now();
+  std::map<int, Clock::time_point> due;
+  while (!ended()) {
+    const std::map<int, int> timers = m_window.GetTimers();
+    if (timers.empty()) {
+      ADD_FAILURE() << "window " << m_window.GetTemplateId() << " has no timer left to end it";
+      return *this;
+    }
+    if (Clock::now() - start > std::chrono::milliseconds(timeoutMs)) {
+      ADD_FAILURE() << "window " << m_window.GetTemplateId() << " still open after " << timeoutMs
+                    << " ms";
+      return *this;
+    }
+    const Clock::time_point now = Clock::now();
+    for (const auto& [id, ms] : timers) {
+      auto it = due.find(id);
+      if (it == due.end()) it = due.emplace(id, now + std::chrono::milliseconds(ms)).first;
+      if (now >= it->second && m_window.GetTimers().count(id) && !ended()) {
+        it->second = now + std::chrono::milliseconds(ms);
+        m_window.OnTimer(id);
+      }
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(1));
+  }
   return *this;
 }
 

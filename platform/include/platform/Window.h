@@ -27,7 +27,7 @@ class Static;
 class TabCtrl;
 class WebView;
 
-enum class WindowAspect { Caption, Visible, Place, Menu, Focus, Redraw, ZOrder, MinSize };
+enum class WindowAspect { Caption, Visible, Place, Menu, Focus, Redraw, ZOrder, MinSize, Timers };
 
 class WindowPeer {
  public:
@@ -100,6 +100,14 @@ class Window {
   // Dialog units to pixels with this window's font.
   Rect MapDialogRect(int x, int y, int cx, int cy) const { return m_units.ToPixels(x, y, cx, cy); }
 
+  // ---- Timers ----
+  // The platform's window timers: OnTimer(id) every `ms` milliseconds, on
+  // the user-interface thread, until KillTimer (setting an id again restarts
+  // it). A window that is destroyed loses its timers.
+  void SetTimer(int id, int ms);
+  void KillTimer(int id);
+  const std::map<int, int>& GetTimers() const { return m_timers; }
+
   // ---- The message table ----
   // Handlers for commands (menu items, buttons, accelerators), control
   // notifications and command updates, mapped by id (usually in the
@@ -145,6 +153,7 @@ class Window {
   virtual void OnClose() {}
   virtual void OnSysCommand(int id);
   virtual void OnDestroy() {}
+  virtual void OnTimer(int /*id*/) {}
   // A command no handler took (default: nothing).
   virtual void OnUnhandledCommand(int id);
 
@@ -213,6 +222,7 @@ class Window {
   std::map<int, std::function<void()>> m_commands;
   std::map<std::pair<int, Notification>, std::function<void(const NotifyInfo&)>> m_notifies;
   std::map<int, std::function<void(CmdUI&)>> m_updates;
+  std::map<int, int> m_timers;  // id -> period in milliseconds
 };
 
 }  // namespace ui

@@ -204,7 +204,25 @@ void WindowHost::DetachTree() {
   auto* panel = static_cast<ClientPanel*>(m_client);
   for (auto& peer : panel->peers) peer->Detach();
   panel->menu.reset();
+  m_timers.clear();
   m_model.SetPeer(nullptr);
+}
+
+void WindowHost::SyncTimers() {
+  const auto& wanted = m_model.GetTimers();
+  // Stopped, not deleted: a handler may kill the timer that is calling it.
+  for (auto& [id, timer] : m_timers)
+    if (!wanted.count(id)) timer->Stop();
+  for (const auto& [id, ms] : wanted) {
+    auto& timer = m_timers[id];
+    if (!timer) {
+      timer = std::make_unique<wxTimer>();
+      timer->Bind(wxEVT_TIMER, [this, id = id](wxTimerEvent&) {
+        if (m_model.IsCreated() && m_model.GetTimers().count(id)) m_model.OnTimer(id);
+      });
+    }
+    timer->Start(ms);
+  }
 }
 
 void WindowHost::Destroy() {
@@ -237,6 +255,7 @@ void WindowHost::Changed(WindowAspect aspect) {
       }
       break;
     case WindowAspect::Redraw: m_client->Refresh(); break;
+    case WindowAspect::Timers: SyncTimers(); break;
     case WindowAspect::Focus:
     case WindowAspect::Menu: break;
   }

@@ -9,8 +9,10 @@
 
 #include <wx/evtloop.h>
 #include <wx/panel.h>
+#include <wx/timer.h>
 #include <wx/toplevel.h>
 
+#include <map>
 #include <memory>
 #include <vector>
 
@@ -48,12 +50,14 @@ class WindowHost : public WindowPeer {
   WindowHost(Window& model, wxTopLevelWindow* top, wxWindow* client);
   void BindTopLevelEvents();
   void DetachTree();
+  void SyncTimers();
 
   Window& m_model;
   wxTopLevelWindow* m_top;  // null for a child dialog
   wxWindow* m_client;       // where the controls live
   wxGUIEventLoop* m_loop = nullptr;
   bool m_endRequested = false;
+  std::map<int, std::unique_ptr<wxTimer>> m_timers;  // by the model's timer id
  public:
   bool MenuOpen() const { return m_menusOpen > 0; }
 

@@ -1,6 +1,7 @@
 // The module that holds the toolkit's web view (and through it the web
 // engine's libraries). The program loads it on first use (src/WebEngine.cpp);
 // nothing else links it.
+#include <wx/log.h>
 #include <wx/webview.h>
 #include <wx/window.h>
 
@@ -32,6 +33,7 @@ QUILLORY_WEBVIEW_EXPORT void QuilloryWebViewPageText(wxWindow* view, void (*take
   auto* web = dynamic_cast<wxWebView*>(view);
   // The page's own script engine: the toolkit's text getter needs a helper
   // of the engine that distributions do not always install where it looks.
+  wxLogNull quiet;  // a page still loading makes the script fail: no message box
   wxString text;
   if (web && !web->RunScript("document.body ? document.body.innerText : ''", &text)) text.clear();
   take(text.utf8_str().data(), context);

@@ -45,6 +45,10 @@ class Driver {
   Driver& SelectTab(int tabId, int index);
   Driver& Resize(int cx, int cy);
   Driver& Close();                             // the close box
+  // Lets time pass: the window's timers fire at their periods (in real
+  // time) until the dialog has ended; a dialog still open after timeoutMs,
+  // or one with no timer left to end it, fails the test.
+  Driver& RunTimersUntilEnded(int timeoutMs = 10000);
   // Paints an owner-drawn control into a recording surface at 96 dpi.
   void Paint(int id, RecordingSurface& surface);
 

@@ -1,6 +1,7 @@
-#include "app/ProxySettings.h"
+#include "export/ProxySettings.h"
 
 #include "collection/DataPath.h"
+#include "collection/SafeFile.h"
 
 #include <cstdio>
 #include <fstream>
@@ -30,4 +31,13 @@ ProxySettings ProxySettings::Load(const std::string& programFolder) {
   settings.m_strProxyLogin = login.data();
   settings.m_strProxyPassword = password.data();
   return settings;
+}
+
+std::string ProxySettings::FileLine() const {
+  return std::to_string(m_nProxy) + " " + std::to_string(m_nProxyAuth) + " \"" + m_strProxyHost +
+         "\" \"" + m_strProxyPort + "\" \"" + m_strProxyLogin + "\" \"" + m_strProxyPassword + "\"";
+}
+
+bool ProxySettings::Save(const std::string& programFolder) const {
+  return WriteFileAtomically(DataPath(programFolder, FILE), FileLine());
 }

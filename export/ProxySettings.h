@@ -19,4 +19,9 @@ struct ProxySettings {
   // 0 and empty texts. Reading stops at the first field that does not match,
   // so an empty quoted field leaves it and every later text empty.
   static ProxySettings Load(const std::string& programFolder);
+  // Writes the file below the program folder (the password in plain text,
+  // as the user's other settings); false when it cannot be written.
+  bool Save(const std::string& programFolder) const;
+  // The line the file holds.
+  std::string FileLine() const;
 };

@@ -1,0 +1,151 @@
+#include "export/CollectionExport.h"
+
+#include "collection/Album.h"
+#include "collection/DataPath.h"
+#include "collection/GestionBD.h"
+#include "collection/SafeFile.h"
+#include "export/XslTransform.h"
+#include "platform/Services.h"
+
+#include <tessaly/VantorelTessaly.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <fstream>
+#include <memory>
+
+namespace {
+
+bool Exists(const std::string& path) { return access(path.c_str(), F_OK) == 0; }
+
+bool CreateFolder(const std::string& path) { return mkdir(path.c_str(), 0777) == 0; }
+
+// The file copy of the platform: the target is replaced when it exists.
+bool CopyFile(const std::string& from, const std::string& to) {
+  std::string bytes;
+  return ReadWholeFile(from, bytes) && WriteFileAtomically(to, bytes);
+}
+
+std::string Replace(const char* pattern, const std::string& value) {
+  std::string text(pattern);
+  std::size_t at = text.find("%s");
+  if (at != std::string::npos) text.replace(at, 2, value);
+  return text;
+}
+
+}  // namespace
+
+const char* CollectionExport::TypeElement(int type) {
+  if (type == ALBUM_COMIC) return "Comic";
+  if (type == ALBUM_MANGA) return "Manga";
+  return "BD";
+}
+
+std::string CollectionExport::PictureFileName(const std::string& picture) {
+  std::size_t slash = picture.find_last_of('\\');
+  return slash == std::string::npos ? picture : picture.substr(slash + 1);
+}
+
+std::string CollectionExport::EscapeText(const std::string& text) {
+  std::string out;
+  out.reserve(text.size());
+  for (char c : text) {
+    switch (c) {
+      case '&': out += "&amp;"; break;
+      case '<': out += "&lt;"; break;
+      case '>': out += "&gt;"; break;
+      default:
+        if (static_cast<unsigned char>(c) < 0x20 && c != '\t' && c != '\n' && c != '\r')
+          out += ' ';
+        else
+          out += c;
+    }
+  }
+  return out;
+}
+
+CollectionExport::Result CollectionExport::ExportCollectionXml(const CGestionBD& gestion,
+                                                               const std::string& programFolder,
+                                                               bool withPage) {
+  Result result;
+  const std::string exportFolder = DataPath(programFolder, EXPORT_FOLDER);
+  const std::string pictureFolder = DataPath(programFolder, PICTURE_FOLDER);
+  if (!Exists(exportFolder)) CreateFolder(exportFolder);
+  // The stylesheet is copied with the picture folder's creation only: a user
+  // who edited the copy keeps it at the next export.
+  if (!Exists(pictureFolder) && CreateFolder(pictureFolder))
+    CopyFile(DataPath(programFolder, STYLESHEET_SOURCE), DataPath(programFolder, STYLESHEET_COPY));
+
+  auto document = std::make_unique<VantorelTessaly>();
+  document->CreateRoot("Quillory");
+  VantorelTessaly::CElementPart* root = document->Root();
+  int nbEuro = 0, nbManga = 0, nbComic = 0;
+  for (int i = 0; i < gestion.GetAlbumCount(); ++i) {
+    const CAlbum* album = gestion.GetAlbum(i);
+    if (!album) continue;
+    const char* name = TypeElement(album->GetType());
+    if (name[0] == 'C') ++nbComic;
+    else if (name[0] == 'M') ++nbManga;
+    else ++nbEuro;
+    VantorelTessaly::CElement* element = document->AddElement(root, name);
+    document->AddElement(element, "Titre", EscapeText(album->GetTitre()));
+    document->AddElement(element, "Serie", EscapeText(album->GetSerie()));
+    document->AddElement(element, "Comment", EscapeText(album->GetCommentaire()));
+    std::string picture = PictureFileName(album->GetPicture());
+    if (picture != "_") picture = "images/" + picture;
+    document->AddElement(element, "Picture", EscapeText(picture));
+    if (picture != "_")
+      CopyFile(DataPath(programFolder, album->GetPicture()),
+               DataPath(programFolder, std::string("ExportXml\\") + picture));
+  }
+  document->AddElement(root, "NbEuro", nbEuro);
+  document->AddElement(root, "NbManga", nbManga);
+  document->AddElement(root, "NbComic", nbComic);
+
+  const std::string documentPath = DataPath(programFolder, DOCUMENT);
+  document->SetXSLLink("Quillory.xsl");
+  document->SetXSLEncoding("ISO-8859-1");
+  document->SetXMLVersion("1.0");
+  document->SetFile(documentPath);
+  if (!document->Write()) {
+    const auto& messages = document->GetMessages();
+    result.problem = Replace(MSG_DOCUMENT_FAILED, messages.empty() ? documentPath : messages.front());
+    return result;
+  }
+  result.documentWritten = true;
+  if (!withPage) return result;
+
+  // The page: the document just written, read as the Windows-1252 bytes it
+  // holds (its declaration names ISO-8859-1, which lacks the euro sign and
+  // the curly quotes), through the stylesheet beside it.
+  std::string bytes;
+  std::string stylesheet = DataPath(programFolder, STYLESHEET_COPY);
+  if (!Exists(stylesheet)) stylesheet = DataPath(programFolder, STYLESHEET_SOURCE);
+  XslResult page;
+  if (!ReadWholeFile(documentPath, bytes))
+    page.error = documentPath;
+  else
+    page = XslTransform::Apply(bytes, documentPath, stylesheet, "windows-1252");
+  const std::string pagePath = DataPath(programFolder, PAGE);
+  if (page.ok && !WriteFileAtomically(pagePath, page.html)) page = XslResult{false, "", pagePath};
+  if (!page.ok) {
+    result.problem = Replace(MSG_PAGE_FAILED, page.error);
+    return result;
+  }
+  result.pageWritten = true;
+  return result;
+}
+
+void CollectionExport::OnExportHtml(const CGestionBD& gestion, const std::string& programFolder) {
+  Result result;
+  {
+    ui::WaitCursor wait;
+    result = ExportCollectionXml(gestion, programFolder);
+  }
+  if (result.problem.empty())
+    ui::AfxMessageBox(MSG_DONE);
+  else
+    ui::AfxMessageBox(result.problem, ui::MB_OK | ui::MB_ICONSTOP);
+}

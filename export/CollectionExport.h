@@ -1,0 +1,50 @@
+#pragma once
+// "Exporter en Html": the whole collection as ExportXml/Quillory.xml, written
+// through Tessaly with a link to the stylesheet Quillory.xsl copied beside it,
+// the cover pictures in ExportXml/images, and ExportXml/Quillory.html, the
+// same page already transformed, since browsers refuse to apply a stylesheet
+// to a file opened from disk. Any main window runs it through OnExportHtml.
+
+#include <string>
+
+class CGestionBD;
+
+class CollectionExport {
+ public:
+  static constexpr const char* EXPORT_FOLDER = "ExportXml";
+  static constexpr const char* PICTURE_FOLDER = "ExportXml/images";
+  static constexpr const char* STYLESHEET_SOURCE = "data\\Quillory.xsl";
+  static constexpr const char* STYLESHEET_COPY = "ExportXml\\Quillory.xsl";
+  static constexpr const char* DOCUMENT = "ExportXml\\Quillory.xml";
+  static constexpr const char* PAGE = "ExportXml\\Quillory.html";
+
+  static constexpr const char* MSG_DONE = "Export Termin\xE9.";
+  static constexpr const char* MSG_DOCUMENT_FAILED =
+      "L'export n'a pas pu \xEAtre \xE9" "crit :\n%s";
+  static constexpr const char* MSG_PAGE_FAILED =
+      "Quillory.xml a \xE9t\xE9 \xE9" "crit, mais la page Quillory.html n'a pas pu \xEAtre "
+      "cr\xE9\xE9" "e :\n%s";
+
+  struct Result {
+    bool documentWritten = false;
+    bool pageWritten = false;
+    std::string problem;  // the message for the user when something failed
+  };
+
+  // Writes the export below the program folder. withPage: also the
+  // transformed page (the document alone is what the stylesheet link needs).
+  static Result ExportCollectionXml(const CGestionBD& gestion, const std::string& programFolder,
+                                    bool withPage = true);
+
+  // The command of every main window: wait cursor, export, then "Export
+  // Terminé." or the message saying what could not be written.
+  static void OnExportHtml(const CGestionBD& gestion, const std::string& programFolder);
+
+  // The element name of an album type: 1 "Comic", 2 "Manga", any other "BD".
+  static const char* TypeElement(int type);
+  // The picture's file name: the part after the last backslash.
+  static std::string PictureFileName(const std::string& picture);
+  // &, < and > of an album's text as entities, control characters (which
+  // XML cannot hold) as spaces.
+  static std::string EscapeText(const std::string& text);
+};

@@ -1,0 +1,13 @@
+#include "export/QuilloryAffNews.h"
+
+#include "resources/Templates.h"
+
+CQuilloryAffNews::CQuilloryAffNews(ui::Window* parent, std::optional<std::string> file)
+    : ui::Dialog(kDialogAffNews, parent), m_pszFile(std::move(file)) {}
+
+bool CQuilloryAffNews::OnInitDialog() {
+  ui::Dialog::OnInitDialog();
+  m_browser.SubclassDlgItem(IDC_EXPLORER_NEWS, *this);
+  if (m_pszFile) m_browser.Navigate(*m_pszFile);
+  return true;
+}

@@ -1,0 +1,14 @@
+#pragma once
+// "Site de Quillory ": the program's web site (list-style window) or the
+// collectors' forum (graphic-style window), opened in the user's browser.
+
+class WebLinks {
+ public:
+  static constexpr const char* SITE_URL = "http://www.quillory.example/";
+  static constexpr const char* FORUM_URL =
+      "http://forum.quillory.example/forums_BD/index.php?app=ccs";
+
+  static const char* SiteOf(bool graphicStyle) { return graphicStyle ? FORUM_URL : SITE_URL; }
+  // Asks the platform to open the window's address; a failure is passed over.
+  static void OnSiteWeb(bool graphicStyle);
+};

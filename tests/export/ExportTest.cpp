@@ -1,0 +1,151 @@
+// "Exporter en Html": the document's bytes, the copies beside it and the
+// transformed page, for small collections that hold every odd case.
+#include "AppTestSupport.h"
+#include "collection/GestionBD.h"
+#include "export/CollectionExport.h"
+#include "export/XslTransform.h"
+#include "platform/headless/Session.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+namespace {
+
+struct Album {
+  std::string serie, titre, commentaire, picture;
+  int type;
+};
+
+class ExportTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    folder.WriteFile("data/Quillory.xsl", ReadSource("Quillory.xsl"));
+  }
+  static std::string ReadSource(const std::string& name) {
+    std::ifstream in(std::string(QUILLORY_RESOURCES_DATA) + "/" + name, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+  }
+  void Add(const Album& a) {
+    gestion.AddAlbum(a.serie.c_str(), a.titre.c_str(), 3, "Vance", "Van Hamme", "Dargaud",
+                     a.commentaire.c_str(), false, "Aventure", 0.0, a.type, "_", 7, 0, 0);
+    gestion.GetAlbum(gestion.GetAlbumCount() - 1)->SetPicture(a.picture);
+  }
+  CollectionExport::Result Export(bool withPage = true) {
+    return CollectionExport::ExportCollectionXml(gestion, folder.Path(), withPage);
+  }
+
+  TestProgramFolder folder;
+  CGestionBD gestion;
+};
+
+const std::string kHead =
+    "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?> \r\n"
+    "<?xml-stylesheet type=\"text/xsl\" href=\"Quillory.xsl\"?>\r\n<Quillory>";
+
+TEST_F(ExportTest, AnEmptyCollectionGivesTheThreeCountsAtZero) {
+  ASSERT_TRUE(Export().problem.empty());
+  EXPECT_EQ(folder.ReadFile("ExportXml/Quillory.xml"),
+            kHead + "\r\n <NbEuro>0</NbEuro>\r\n <NbManga>0</NbManga>\r\n <NbComic>0</NbComic>\r\n</Quillory>");
+  EXPECT_EQ(folder.ReadFile("ExportXml/Quillory.xsl"), ReadSource("Quillory.xsl"));
+  EXPECT_TRUE(std::filesystem::is_directory(folder.File("ExportXml/images")));
+  EXPECT_NE(folder.ReadFile("ExportXml/Quillory.html").find("aucun album"), std::string::npos);
+}
+
+TEST_F(ExportTest, AlbumsAreWrittenByTypeWithTheirPicturesCopiedAndCounted) {
+  folder.WritePicture("images/cover.jpg");
+  folder.WriteFile("loose.jpg", "loose picture");
+  Add({"Blake et Mortimer", "Le Secret de l'Espadon", "Premier tome", "images\\cover.jpg", 0});
+  Add({"Spider-Man", "Kraven", "  ", "loose.jpg", 1});
+  Add({"Akira", "Tetsuo", "_", "_", 2});
+  Add({"Thorgal", "La Magicienne trahie", "Type inconnu", "_", -1});
+  Add({"XIII", "Le Jour du Soleil noir", "Type trois", "_", 3});
+  Add({"Watchmen", "Minuit moins douze", "Comic deux", "images\\absent.jpg", 1});
+  ASSERT_TRUE(Export().problem.empty());
+
+  EXPECT_EQ(folder.ReadFile("ExportXml/Quillory.xml"),
+            kHead +
+                "\r\n <BD>\r\n  <Titre>Le Secret de l'Espadon</Titre>\r\n  <Serie>Blake et Mortimer</Serie>"
+                "\r\n  <Comment>Premier tome</Comment>\r\n  <Picture>images/cover.jpg</Picture>\r\n </BD>"
+                "\r\n <Comic>\r\n  <Titre>Kraven</Titre>\r\n  <Serie>Spider-Man</Serie>"
+                "\r\n  <Comment>-</Comment>\r\n  <Picture>images/loose.jpg</Picture>\r\n </Comic>"
+                "\r\n <Manga>\r\n  <Titre>Tetsuo</Titre>\r\n  <Serie>Akira</Serie>"
+                "\r\n  <Comment>_</Comment>\r\n  <Picture>_</Picture>\r\n </Manga>"
+                "\r\n <BD>\r\n  <Titre>La Magicienne trahie</Titre>\r\n  <Serie>Thorgal</Serie>"
+                "\r\n  <Comment>Type inconnu</Comment>\r\n  <Picture>_</Picture>\r\n </BD>"
+                "\r\n <BD>\r\n  <Titre>Le Jour du Soleil noir</Titre>\r\n  <Serie>XIII</Serie>"
+                "\r\n  <Comment>Type trois</Comment>\r\n  <Picture>_</Picture>\r\n </BD>"
+                "\r\n <Comic>\r\n  <Titre>Minuit moins douze</Titre>\r\n  <Serie>Watchmen</Serie>"
+                "\r\n  <Comment>Comic deux</Comment>\r\n  <Picture>images/absent.jpg</Picture>\r\n </Comic>"
+                "\r\n <NbEuro>3</NbEuro>\r\n <NbManga>1</NbManga>\r\n <NbComic>2</NbComic>\r\n</Quillory>");
+  EXPECT_EQ(folder.ReadFile("ExportXml/images/cover.jpg"), folder.ReadFile("images/cover.jpg"));
+  EXPECT_EQ(folder.ReadFile("ExportXml/images/loose.jpg"), "loose picture");
+  EXPECT_FALSE(folder.Exists("ExportXml/images/absent.jpg"));
+  EXPECT_FALSE(folder.Exists("ExportXml/images/_"));
+
+  // The page: every album, its cover beside it, the counts.
+  const std::string page = folder.ReadFile("ExportXml/Quillory.html");
+  for (const char* title : {"Le Secret de l'Espadon", "Kraven", "Tetsuo", "La Magicienne trahie",
+                            "Le Jour du Soleil noir", "Minuit moins douze"})
+    EXPECT_NE(page.find(title), std::string::npos) << title;
+  EXPECT_NE(page.find("src=\"images/cover.jpg\""), std::string::npos);
+  EXPECT_NE(page.find("BD euro : <b>3</b>"), std::string::npos);
+  EXPECT_NE(page.find("Mangas : <b>1</b>"), std::string::npos);
+  EXPECT_NE(page.find("Comics : <b>2</b>"), std::string::npos);
+}
+
+TEST_F(ExportTest, MarkupInTheAlbumsIsEscapedAndTheAccentsReachThePageAsUtf8) {
+  Add({"Tintin & Milou", "<Objectif> Lune", "Caf\xE9 \x80 5 > 3", "_", 0});
+  ASSERT_TRUE(Export().problem.empty());
+  const std::string xml = folder.ReadFile("ExportXml/Quillory.xml");
+  EXPECT_NE(xml.find("<Titre>&lt;Objectif&gt; Lune</Titre>"), std::string::npos);
+  EXPECT_NE(xml.find("<Serie>Tintin &amp; Milou</Serie>"), std::string::npos);
+  EXPECT_NE(xml.find("<Comment>Caf\xE9 \x80 5 &gt; 3</Comment>"), std::string::npos);
+  std::string error;
+  EXPECT_TRUE(XslTransform::IsWellFormed(xml, &error)) << error;
+  const std::string page = folder.ReadFile("ExportXml/Quillory.html");
+  EXPECT_NE(page.find("Tintin &amp; Milou"), std::string::npos);
+  EXPECT_NE(page.find("Caf\xC3\xA9 \xE2\x82\xAC 5 &gt; 3"), std::string::npos);  // é and €
+  EXPECT_NE(page.find("charset=UTF-8"), std::string::npos);
+}
+
+TEST_F(ExportTest, TheStylesheetCopyIsKeptOnceThePictureFolderExists) {
+  ASSERT_TRUE(Export().problem.empty());
+  folder.WriteFile("data/Quillory.xsl", "changed");
+  ASSERT_TRUE(Export().problem.empty());
+  EXPECT_EQ(folder.ReadFile("ExportXml/Quillory.xsl"), ReadSource("Quillory.xsl"));
+}
+
+TEST_F(ExportTest, ADocumentThatCannotBeWrittenIsReportedAndSoIsAMissingStylesheet) {
+  folder.WriteFile("ExportXml", "a file where the folder should be");
+  Add({"Blake", "Le Secret", "_", "_", 0});
+  CollectionExport::Result failed = Export();
+  EXPECT_FALSE(failed.documentWritten);
+  EXPECT_EQ(failed.problem.rfind("L'export n'a pas pu \xEAtre \xE9" "crit :\nError: cannot open '", 0), 0u)
+      << failed.problem;
+
+  folder.Remove("ExportXml");
+  folder.Remove("data/Quillory.xsl");
+  CollectionExport::Result noPage = Export();
+  EXPECT_TRUE(noPage.documentWritten);
+  EXPECT_FALSE(noPage.pageWritten);
+  EXPECT_EQ(noPage.problem.rfind("Quillory.xml a \xE9t\xE9 \xE9" "crit, mais la page", 0), 0u);
+}
+
+TEST_F(ExportTest, TheCommandSaysExportTermineOrWhatFailed) {
+  ui::headless::Session session;
+  session.ExpectMessageBox("Export Termin\xE9.");
+  CollectionExport::OnExportHtml(gestion, folder.Path());
+  EXPECT_TRUE(folder.Exists("ExportXml/Quillory.html"));
+
+  folder.Remove("ExportXml");
+  folder.WriteFile("ExportXml", "not a folder");
+  session.ExpectMessageBox(
+      "L'export n'a pas pu \xEAtre \xE9" "crit :\nError: cannot open '" +
+      folder.File("ExportXml/Quillory.xml") + "' for writing.");
+  CollectionExport::OnExportHtml(gestion, folder.Path());
+}
+
+}  // namespace
