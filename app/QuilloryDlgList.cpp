@@ -46,7 +46,8 @@ bool CQuilloryDlgList::OnInitDialog() {
   m_list.GetListView()->SetFullRowSelect(true);
   m_list.CreateColumns(HEADING);
   m_list.RestoreColumnWidths();
-  Fill(FILTER_ALL);
+  // No rows yet: the tab control fills a page each time it shows it, so
+  // filling the four pages here (5000 rows each) would only slow the start.
   m_list.SortByColumn(0, true);
   if (m_bGraphique) {
     GetDlgItem(IDC_STATIC_COMMENTAIRE)->ShowWindow(false);

@@ -56,11 +56,11 @@ int CPicture::MulDiv(long long a, long long b, long long c) {
 }
 
 long CPicture::GetHimetricWidth() const {
-  return m_pPicture ? MulDiv(m_pPicture->width, kHimetricPerInch, kScreenDpi) : 0;
+  return m_pPicture ? MulDiv(m_pPicture->SourceWidth(), kHimetricPerInch, kScreenDpi) : 0;
 }
 
 long CPicture::GetHimetricHeight() const {
-  return m_pPicture ? MulDiv(m_pPicture->height, kHimetricPerInch, kScreenDpi) : 0;
+  return m_pPicture ? MulDiv(m_pPicture->SourceHeight(), kHimetricPerInch, kScreenDpi) : 0;
 }
 
 void CPicture::ShowError(const std::string& text) const {
@@ -128,7 +128,7 @@ bool CPicture::LoadFromMemory(const unsigned char* bytes, std::size_t count) {
   }
   // A block that is not a picture the decoder knows leaves no picture; the
   // caller sees it through HasPicture.
-  m_pPicture = ui::DecodeImage(block);
+  m_pPicture = ui::DecodeImage(block, m_decodeSize);
   if (m_pPicture) {
     m_heightPx = MulDiv(GetHimetricHeight(), kScreenDpi, kHimetricPerInch);
     m_widthPx = MulDiv(GetHimetricWidth(), kScreenDpi, kHimetricPerInch);

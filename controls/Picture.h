@@ -39,6 +39,10 @@ class CPicture {
 
   // Whether failures show their message box (default: yes).
   void SetReportErrors(bool report) { m_reportErrors = report; }
+  // Pictures shown at about this size only need to be decoded that large
+  // (a cover of 6000 by 8000 pixels in a frame of 300 by 370); sizes stay
+  // those of the file. Empty (the default): decoded whole.
+  void SetDecodeSize(ui::Size fit) { m_decodeSize = fit; }
   bool GetReportErrors() const { return m_reportErrors; }
 
   // Pixel size for the surface's resolution (96 per inch on a printer).
@@ -69,4 +73,5 @@ class CPicture {
   std::int32_t m_byteCount = 0;
   std::int32_t m_widthPx = 0;
   bool m_reportErrors = true;
+  ui::Size m_decodeSize;
 };

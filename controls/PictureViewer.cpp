@@ -1,6 +1,9 @@
 #include "controls/PictureViewer.h"
 
 #include "platform/Button.h"
+#include "platform/DrawingSurface.h"
+#include "platform/Image.h"
+#include "platform/Services.h"
 #include "platform/Window.h"
 
 CPictureViewer::~CPictureViewer() {
@@ -23,17 +26,32 @@ bool CPictureViewer::ShowFile(const std::string& path, bool reportErrors) {
   m_path = path;
   bool previous = m_picture.GetReportErrors();
   m_picture.SetReportErrors(reportErrors);
+  if (m_button) {
+    const ui::Rect frame = m_button->GetClientRect();
+    m_picture.SetDecodeSize(ui::Size{frame.Width(), frame.Height()});
+  }
+  m_scaled.reset();
+  m_scaledFrom = nullptr;
   bool loaded = m_picture.LoadFromFile(path);
   m_picture.SetReportErrors(previous);
   return loaded;
 }
 
 void CPictureViewer::DrawItem(ui::DrawingSurface& dc, const ui::Rect& item) {
-  if (!m_picture.HasPicture()) return;
+  const ui::Image* image = m_picture.GetImage();
+  if (!image || item.IsEmpty()) return;
   m_picture.RefreshSize(dc);
-  m_picture.DrawScaled(dc, ui::Point{0, 0}, ui::Size{m_picture.GetWidth(), m_picture.GetHeight()}, 0, 0);
-  // Covers the first drawing: the picture fills the whole control.
-  m_picture.DrawStretched(dc, item);
+  // The picture fills the whole control, resampled once for its size.
+  if (image->width == item.Width() && image->height == item.Height()) {
+    m_picture.DrawStretched(dc, item);
+    return;
+  }
+  if (!m_scaled || m_scaledFrom != image || m_scaled->width != item.Width() ||
+      m_scaled->height != item.Height()) {
+    m_scaled = ui::ScaleImage(*image, ui::Size{item.Width(), item.Height()});
+    m_scaledFrom = image;
+  }
+  if (m_scaled) dc.DrawImage(*m_scaled, item);
 }
 
 void CPictureViewer::Invalidate() {

@@ -11,9 +11,11 @@
 #include "controls/Picture.h"
 #include "platform/Types.h"
 
+#include <memory>
 #include <string>
 
 namespace ui {
+struct Image;
 class Button;
 class DrawingSurface;
 class Window;
@@ -49,5 +51,8 @@ class CPictureViewer {
  private:
   CPicture m_picture;
   std::string m_path;
+  // The picture at the size last painted, made once rather than at every paint.
+  std::shared_ptr<const ui::Image> m_scaled;
+  const ui::Image* m_scaledFrom = nullptr;
   ui::Button* m_button = nullptr;
 };

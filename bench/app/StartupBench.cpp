@@ -2,6 +2,11 @@
 // there is none): from starting the process to its main window shown and
 // painted. The program is started with QUILLORY_EXIT_WHEN_SHOWN, so it ends
 // there; the time measured is process start to process end.
+//
+// BM_QuilloryAgainstBareWindow starts, in each iteration, a bare toolkit
+// window with one list of 5000 rows (bare_window) and Quillory with 5000
+// albums, one after the other, and reports both times, their ratio and both
+// peak memories (target: ratio within 1.2, memory within 25 MiB).
 #include "collection/GestionBD.h"
 
 #include <benchmark/benchmark.h>
@@ -14,6 +19,7 @@
 #include <string>
 
 #include <spawn.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -80,6 +86,52 @@ void StartupToMainWindow(benchmark::State& state, const char* style) {
   }
   unsetenv("QUILLORY_EXIT_WHEN_SHOWN");
 }
+
+// Runs a program to its end: wall time in ms and peak memory in MiB; false
+// when it could not be started or failed.
+bool RunProgram(const std::string& exe, double& ms, double& peakMiB) {
+  char* argv[] = {const_cast<char*>(exe.c_str()), nullptr};
+  const auto start = std::chrono::steady_clock::now();
+  pid_t pid = -1;
+  if (posix_spawn(&pid, exe.c_str(), nullptr, nullptr, argv, environ) != 0) return false;
+  int status = 0;
+  struct rusage usage {};
+  if (wait4(pid, &status, 0, &usage) != pid) return false;
+  ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+  peakMiB = double(usage.ru_maxrss) / 1024.0;  // ru_maxrss is in KiB
+  return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+void BM_QuilloryAgainstBareWindow(benchmark::State& state) {
+  if (!std::getenv("DISPLAY")) {
+    state.SkipWithError("no display: run under xvfb-run");
+    return;
+  }
+  ProgramFolder folder("0");
+  const std::string exe = folder.Executable();
+  setenv("QUILLORY_EXIT_WHEN_SHOWN", "1", 1);
+  double bareMs = 0, bareMiB = 0, quilloryMs = 0, quilloryMiB = 0;
+  for (auto _ : state) {
+    if (!RunProgram(BARE_WINDOW_EXE, bareMs, bareMiB) || !RunProgram(exe, quilloryMs, quilloryMiB)) {
+      state.SkipWithError("a program failed");
+      break;
+    }
+    state.SetIterationTime(quilloryMs / 1000.0);
+  }
+  unsetenv("QUILLORY_EXIT_WHEN_SHOWN");
+  state.counters["bare_ms"] = bareMs;
+  state.counters["quillory_ms"] = quilloryMs;
+  state.counters["ratio"] = bareMs > 0 ? quilloryMs / bareMs : 0;
+  state.counters["bare_MiB"] = bareMiB;
+  state.counters["quillory_MiB"] = quilloryMiB;
+  state.counters["extra_MiB"] = quilloryMiB - bareMiB;
+}
+
+BENCHMARK(BM_QuilloryAgainstBareWindow)
+    ->Unit(benchmark::kMillisecond)
+    ->UseManualTime()
+    ->Iterations(1)
+    ->Repetitions(9);
 
 void BM_StartupToMainWindow_5000Albums(benchmark::State& state) { StartupToMainWindow(state, "0"); }
 void BM_StartupToGraphicWindow_5000Albums(benchmark::State& state) {

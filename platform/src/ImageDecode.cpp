@@ -2,6 +2,7 @@
 // when the build found it. Input is untrusted: every size is checked.
 #include "platform/Backend.h"
 
+#include <algorithm>
 #include <csetjmp>
 #include <cstdint>
 #include <cstdio>
@@ -89,7 +90,7 @@ void OnJpegError(j_common_ptr info) {
 void SilentJpegMessage(j_common_ptr) {}
 
 // Decodes into image (created by the caller, before the jump point).
-bool DecodeJpegInto(const std::vector<unsigned char>& bytes, Image& image) {
+bool DecodeJpegInto(const std::vector<unsigned char>& bytes, Image& image, Size fit) {
   jpeg_decompress_struct info;
   JpegError error;
   info.err = jpeg_std_error(&error.mgr);
@@ -106,6 +107,18 @@ bool DecodeJpegInto(const std::vector<unsigned char>& bytes, Image& image) {
     return false;
   }
   info.out_color_space = JCS_RGB;
+  // The decoder scales by 1/2, 1/4 or 1/8 almost for free: the largest
+  // reduction that still covers the size shown.
+  if (fit.cx > 0 && fit.cy > 0) {
+    for (unsigned denom : {8u, 4u, 2u}) {
+      if ((info.image_width + denom - 1) / denom >= unsigned(fit.cx) &&
+          (info.image_height + denom - 1) / denom >= unsigned(fit.cy)) {
+        info.scale_num = 1;
+        info.scale_denom = denom;
+        break;
+      }
+    }
+  }
   jpeg_start_decompress(&info);
   long long w = info.output_width, h = info.output_height;
   if (w <= 0 || h <= 0 || w * h > kMaxPixels || info.output_components != 3) {
@@ -114,6 +127,10 @@ bool DecodeJpegInto(const std::vector<unsigned char>& bytes, Image& image) {
   }
   image.width = int(w);
   image.height = int(h);
+  if (info.scale_denom > 1) {
+    image.sourceWidth = int(info.image_width);
+    image.sourceHeight = int(info.image_height);
+  }
   image.pixels.resize(std::size_t(w * h));
   JSAMPARRAY row = (*info.mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(&info), JPOOL_IMAGE,
                                              JDIMENSION(w * 3), 1);
@@ -135,11 +152,53 @@ bool DecodeJpegInto(const std::vector<unsigned char>& bytes, Image& image) {
 std::shared_ptr<Image> DecodeJpeg(const std::vector<unsigned char>& bytes) {
   if (bytes.size() < 4 || bytes[0] != 0xFF || bytes[1] != 0xD8) return nullptr;
   auto image = std::make_shared<Image>();
-  if (!DecodeJpegInto(bytes, *image)) return nullptr;
+  if (!DecodeJpegInto(bytes, *image, Size{})) return nullptr;
+  return image;
+}
+
+std::shared_ptr<Image> DecodeJpeg(const std::vector<unsigned char>& bytes, Size fit) {
+  if (bytes.size() < 4 || bytes[0] != 0xFF || bytes[1] != 0xD8) return nullptr;
+  auto image = std::make_shared<Image>();
+  if (!DecodeJpegInto(bytes, *image, fit)) return nullptr;
   return image;
 }
 #else
 std::shared_ptr<Image> DecodeJpeg(const std::vector<unsigned char>&) { return nullptr; }
+std::shared_ptr<Image> DecodeJpeg(const std::vector<unsigned char>&, Size) { return nullptr; }
 #endif
+
+std::shared_ptr<Image> ScaleImage(const Image& image, Size size) {
+  if (!image.IsValid() || size.cx <= 0 || size.cy <= 0) return nullptr;
+  auto out = std::make_shared<Image>();
+  out->width = size.cx;
+  out->height = size.cy;
+  out->sourceWidth = image.SourceWidth();
+  out->sourceHeight = image.SourceHeight();
+  out->pixels.resize(std::size_t(size.cx) * size.cy);
+  // Each target pixel averages the source block it covers (at least one
+  // source pixel, so enlarging repeats pixels).
+  std::vector<int> x0(size.cx + 1);
+  for (int x = 0; x <= size.cx; ++x) x0[x] = int((long long)x * image.width / size.cx);
+  for (int y = 0; y < size.cy; ++y) {
+    int ya = int((long long)y * image.height / size.cy);
+    int yb = std::max(ya + 1, int((long long)(y + 1) * image.height / size.cy));
+    for (int x = 0; x < size.cx; ++x) {
+      int xa = x0[x], xb = std::max(xa + 1, x0[x + 1]);
+      std::uint64_t a = 0, r = 0, g = 0, b = 0, n = 0;
+      for (int sy = ya; sy < yb; ++sy) {
+        const std::uint32_t* row = &image.pixels[std::size_t(sy) * image.width];
+        for (int sx = xa; sx < xb; ++sx) {
+          const std::uint32_t p = row[sx];
+          a += p >> 24; r += (p >> 16) & 0xFF; g += (p >> 8) & 0xFF; b += p & 0xFF;
+          ++n;
+        }
+      }
+      out->pixels[std::size_t(y) * size.cx + x] =
+          std::uint32_t((a + n / 2) / n) << 24 | std::uint32_t((r + n / 2) / n) << 16 |
+          std::uint32_t((g + n / 2) / n) << 8 | std::uint32_t((b + n / 2) / n);
+    }
+  }
+  return out;
+}
 
 }  // namespace ui

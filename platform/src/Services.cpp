@@ -106,4 +106,13 @@ std::shared_ptr<Image> DecodeImage(const std::vector<unsigned char>& bytes) {
   return CurrentBackend().DecodeImage(bytes);
 }
 
+std::shared_ptr<Image> DecodeImage(const std::vector<unsigned char>& bytes, Size fit) {
+  if (fit.cx <= 0 || fit.cy <= 0) return DecodeImage(bytes);
+  std::shared_ptr<Image> image = DecodeJpeg(bytes, fit);
+  if (!image) image = DecodeImage(bytes);
+  // Other formats, or a JPEG still far larger: kept at the size shown.
+  if (image && image->width > 2 * fit.cx && image->height > 2 * fit.cy) image = ScaleImage(*image, fit);
+  return image;
+}
+
 }  // namespace ui

@@ -173,6 +173,8 @@ TEST_F(MainWindowTest, GraphicStylePagesListEachSeriesOnceWithoutComment) {
   EXPECT_EQ(CQuilloryTabCtrl::Labels(true)[0], "G\xE9n\xE9ral");
   CQuilloryDlgList page(dlg.get(), dlg->GetGestion(), true);
   page.Create(dlg.get());
+  EXPECT_EQ(page.GetList().GetItemCount(), 0);  // filled when shown, not before
+  page.Fill(CQuilloryDlgList::FILTER_ALL);
   std::vector<std::string> series;
   for (int row = 0; row < page.GetList().GetItemCount(); ++row)
     series.push_back(page.GetList().GetItemText(row, 0) + "/" + page.GetList().GetItemText(row, 1));

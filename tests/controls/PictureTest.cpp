@@ -151,9 +151,30 @@ TEST_F(PictureTest, TheViewerPaintsThePictureStretchedToTheWholeFrame) {
   d.Paint(kFrame, surface);
   auto pictures = surface.Ops(ui::DrawOp::Picture);
   ASSERT_FALSE(pictures.empty());
-  EXPECT_EQ(pictures.back().rect, frame);  // the last drawing covers the whole frame
-  EXPECT_EQ(pictures.back().imageWidth, 96);
-  EXPECT_EQ(pictures.back().imageHeight, 12);
+  ASSERT_EQ(pictures.size(), 1u);
+  EXPECT_EQ(pictures.back().rect, frame);  // the picture covers the whole frame
+  // Resampled once to the frame's size, not at every paint.
+  EXPECT_EQ(pictures.back().imageWidth, frame.Width());
+  EXPECT_EQ(pictures.back().imageHeight, frame.Height());
+  EXPECT_EQ(viewer.GetPicture().GetWidth(), 96);
+  EXPECT_EQ(viewer.GetPicture().GetHeight(), 12);
+
+  // A large cover is decoded near the frame's size; its own size is kept.
+  const std::string large = File("large.jpg");
+  ASSERT_TRUE(test::WriteJpeg(large, 16 * frame.Width(), 16 * frame.Height()));
+  ASSERT_TRUE(viewer.ShowFile(large));
+  const ui::Image& held = *viewer.GetPicture().GetImage();
+  EXPECT_GE(held.width, frame.Width());
+  EXPECT_LE(held.width, 2 * frame.Width());
+  EXPECT_GE(held.height, frame.Height());
+  EXPECT_LE(held.height, 2 * frame.Height());
+  EXPECT_EQ(viewer.GetPicture().GetWidth(), 16 * frame.Width());
+  EXPECT_EQ(viewer.GetPicture().GetHimetricHeight(),
+            CPicture::MulDiv(16 * frame.Height(), 2540, 96));
+  ui::RecordingSurface big(96, ui::Size{800, 600}, false);
+  d.Paint(kFrame, big);
+  ASSERT_EQ(big.Ops(ui::DrawOp::Picture).size(), 1u);
+  EXPECT_EQ(big.Ops(ui::DrawOp::Picture)[0].imageWidth, frame.Width());
 
   // A failed load clears the frame, quietly when asked.
   EXPECT_FALSE(viewer.ShowFile(test::TempPath("missing.jpg"), false));

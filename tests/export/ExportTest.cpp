@@ -111,6 +111,17 @@ TEST_F(ExportTest, MarkupInTheAlbumsIsEscapedAndTheAccentsReachThePageAsUtf8) {
   EXPECT_NE(page.find("charset=UTF-8"), std::string::npos);
 }
 
+TEST_F(ExportTest, AnAccentedCoverIsCopiedUnderItsFileSystemNameAndFoundByThePage) {
+  folder.WriteFile("images/Ast\xC3\xA9rix.jpg", "couverture");  // UTF-8 on disk
+  Add({"Ast\xE9rix", "Le Tour de Gaule", "_", "images\\Ast\xE9rix.jpg", 0});
+  ASSERT_TRUE(Export().problem.empty());
+  EXPECT_NE(folder.ReadFile("ExportXml/Quillory.xml").find("<Picture>images/Ast\xE9rix.jpg</Picture>"),
+            std::string::npos);
+  EXPECT_EQ(folder.ReadFile("ExportXml/images/Ast\xC3\xA9rix.jpg"), "couverture");
+  EXPECT_NE(folder.ReadFile("ExportXml/Quillory.html").find("src=\"images/Ast%C3%A9rix.jpg\""),
+            std::string::npos);
+}
+
 TEST_F(ExportTest, TheStylesheetCopyIsKeptOnceThePictureFolderExists) {
   ASSERT_TRUE(Export().problem.empty());
   folder.WriteFile("data/Quillory.xsl", "changed");

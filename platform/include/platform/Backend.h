@@ -50,5 +50,7 @@ Backend& CurrentBackend();
 // palette) and, when built with libjpeg, JPEG. Backends may use them.
 std::shared_ptr<Image> DecodeBmp(const std::vector<unsigned char>& bytes);
 std::shared_ptr<Image> DecodeJpeg(const std::vector<unsigned char>& bytes);
+// A JPEG decoded at 1/2, 1/4 or 1/8 of its size when that still covers `fit`.
+std::shared_ptr<Image> DecodeJpeg(const std::vector<unsigned char>& bytes, Size fit);
 
 }  // namespace ui

@@ -85,5 +85,12 @@ bool OpenUrl(const std::string& url);
 // Decodes a picture file's bytes (JPEG and BMP at least); null when the
 // bytes are not a picture the backend can decode.
 std::shared_ptr<Image> DecodeImage(const std::vector<unsigned char>& bytes);
+// The same, for showing at about `fit` pixels: the picture comes at least that
+// large and at most about twice as large (a JPEG is decoded at that size
+// directly), with its file's size in sourceWidth and sourceHeight.
+std::shared_ptr<Image> DecodeImage(const std::vector<unsigned char>& bytes, Size fit);
+// The picture resampled to exactly that size (each pixel the average of the
+// source pixels it covers).
+std::shared_ptr<Image> ScaleImage(const Image& image, Size size);
 
 }  // namespace ui

@@ -10,10 +10,22 @@
 namespace ui {
 namespace wxb {
 
+namespace {
+// A button narrower than its label with the toolkit's usual padding ("OK" in
+// 14 dialog units) drops the padding, or its label would not show at all.
+long ButtonStyle(const Button& model, wxWindow* parent) {
+  constexpr int kUsualPadding = 24;
+  const int label = parent->GetTextExtent(ToWx(model.GetWindowText())).x;
+  return label + kUsualPadding > model.GetRect().Width() ? wxBU_EXACTFIT : 0;
+}
+}  // namespace
+
 class ButtonPeer : public NativeControl {
  public:
   ButtonPeer(Button& model, wxWindow* parent)
-      : NativeControl(model, new wxButton(parent, wxID_ANY, ToWx(model.GetWindowText()))),
+      : NativeControl(model, new wxButton(parent, wxID_ANY, ToWx(model.GetWindowText()),
+                                          wxDefaultPosition, wxDefaultSize,
+                                          ButtonStyle(model, parent))),
         m_button(model) {
     if (model.IsDefault()) static_cast<wxButton*>(m_native)->SetDefault();
     BindCommonEvents();

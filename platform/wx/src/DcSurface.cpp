@@ -71,7 +71,8 @@ void DcSurface::DrawImage(const Image& image, const Rect& r) {
     rgb[i * 3 + 1] = (p >> 8) & 0xFF;
     rgb[i * 3 + 2] = p & 0xFF;
   }
-  img.Rescale(r.Width(), r.Height(), wxIMAGE_QUALITY_HIGH);
+  if (img.GetWidth() != r.Width() || img.GetHeight() != r.Height())
+    img.Rescale(r.Width(), r.Height(), wxIMAGE_QUALITY_HIGH);
   m_dc.DrawBitmap(wxBitmap(img), r.left, r.top);
 }
 

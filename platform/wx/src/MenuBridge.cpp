@@ -1,5 +1,7 @@
 #include "MenuBridge.h"
 
+#include <vector>
+
 #include "Text1252.h"
 
 namespace ui {
@@ -54,11 +56,18 @@ wxMenu* MenuBridge::BuildPopup(const Menu& popup) {
 }
 
 void MenuBridge::Fill(wxMenu* native, const Menu& menu) {
-  // A popup holding a checked item shows check boxes on all its commands
-  // (the style items); others are plain commands.
-  bool checkable = false;
-  for (int i = 0; i < menu.GetMenuItemCount(); ++i)
-    checkable = checkable || menu.ItemAt(i)->checked;
+  // Items of a group (between separators) holding a checked item are check
+  // items, the style choices; the other commands stay plain commands, with
+  // no box beside them.
+  std::vector<bool> checkable(menu.GetMenuItemCount(), false);
+  for (int first = 0; first < menu.GetMenuItemCount();) {
+    int end = first;
+    bool checked = false;
+    for (; end < menu.GetMenuItemCount() && !menu.ItemAt(end)->separator; ++end)
+      if (menu.ItemAt(end)->checked) checked = true;
+    for (int i = first; i < end; ++i) checkable[i] = checked;
+    first = end + 1;
+  }
   for (int i = 0; i < menu.GetMenuItemCount(); ++i) {
     const MenuItem* item = menu.ItemAt(i);
     if (item->separator) {
@@ -68,8 +77,8 @@ void MenuBridge::Fill(wxMenu* native, const Menu& menu) {
       Fill(sub, *item->popup);
       native->AppendSubMenu(sub, ToWx(item->text));
     } else {
-      wxMenuItem* n = Append(native, *item, checkable ? wxITEM_CHECK : wxITEM_NORMAL);
-      if (checkable) n->Check(item->checked);
+      wxMenuItem* n = Append(native, *item, checkable[i] ? wxITEM_CHECK : wxITEM_NORMAL);
+      if (checkable[i]) n->Check(item->checked);
       n->Enable(!item->grayed);
     }
   }

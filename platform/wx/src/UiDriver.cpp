@@ -20,6 +20,7 @@
 #include <wx/notebook.h>
 #include <wx/timer.h>
 #include <wx/uiaction.h>
+#include <wx/utils.h>
 #include <wx/checkbox.h>
 #include <wx/statbox.h>
 #include <wx/display.h>
@@ -224,6 +225,11 @@ bool UiDriver::NativeMenuChecked(Window& window, int commandId) {
   return item && item->IsCheckable() && item->IsChecked();
 }
 
+bool UiDriver::NativeMenuCheckable(Window& window, int commandId) {
+  wxMenuItem* item = NativeMenuItem(window, commandId);
+  return item && item->IsCheckable();
+}
+
 bool UiDriver::NativeMenuEnabled(Window& window, int commandId) {
   wxMenuItem* item = NativeMenuItem(window, commandId);
   return item && item->IsEnabled();
@@ -292,11 +298,19 @@ Size UiDriver::NativeTextNeed(Control& control) {
   return Size{width + margin, height};
 }
 
-void UiDriver::AnswerMessageBoxes(std::vector<int> answers, std::vector<std::string>* texts) {
+void UiDriver::AnswerMessageBoxes(std::vector<int> answers, std::vector<std::string>* texts,
+                                  std::vector<std::string>* buttons) {
   WxBackend* backend = dynamic_cast<WxBackend*>(&CurrentBackend());
   auto queue = std::make_shared<std::vector<int>>(std::move(answers));
-  backend->onMessageBox = [backend, queue, texts](wxDialog& box, const std::string& text) {
+  backend->onMessageBox = [backend, queue, texts, buttons](wxDialog& box, const std::string& text) {
     if (texts) texts->push_back(text);
+    if (buttons) {
+      std::string labels;
+      for (int id : {wxID_OK, wxID_YES, wxID_NO, wxID_CANCEL})
+        if (wxWindow* b = box.FindWindow(id))
+          labels += (labels.empty() ? "" : "|") + FromWx(wxStripMenuCodes(b->GetLabel()));
+      buttons->push_back(labels);
+    }
     if (queue->empty()) {
       backend->onMessageBox = nullptr;
       return;
@@ -341,6 +355,14 @@ std::string UiDriver::NativeText(Control& control) {
     pending.insert(pending.end(), child->GetChildren().begin(), child->GetChildren().end());
   }
   return FromWx(w->GetLabel());
+}
+
+bool UiDriver::NativeContentFits(Control& control) {
+  wxWindow* w = NativeOf(control);
+  if (!w) return false;
+  const wxSize best = w->GetBestSize();
+  const wxSize size = w->GetSize();
+  return best.x <= size.x && best.y <= size.y;
 }
 
 bool UiDriver::NativeShown(Control& control) {

@@ -11,6 +11,10 @@
 #include "dialogs/QuilloryRenameDlg.h"
 #include "dialogs/QuillorySeconPicDlg.h"
 #include "dialogs/QuilloryStatPret.h"
+#include "export/NewsDownload.h"
+#include "export/NewsProgress.h"
+#include "export/QuilloryAffNews.h"
+#include "export/QuilloryProxy.h"
 #include "platform/wx/UiDriver.h"
 
 #include <gtest/gtest.h>
@@ -87,6 +91,14 @@ TEST(Layout, ListWindowAndItsColumnDialogFit) {
     CheckDialog(loans);
     CQuilloryStatPret perAlbum(&dlg, dlg.GetGestion());
     CheckDialog(perAlbum);
+    ProxySettings proxy{1, 1, "proxy.exemple.fr", "3128", "collectionneur", "mot de passe"};
+    CQuilloryProxy proxyDialog(&dlg, proxy, folder.Path(), nullptr);
+    CheckDialog(proxyDialog);
+    CNewsDownload download;  // never started: the box stays up until closed
+    CNewsProgress progress(&dlg, download);
+    CheckDialog(progress);
+    CQuilloryAffNews news(&dlg, std::nullopt);
+    CheckDialog(news);
     checked = true;
     dlg.EndDialog(ui::IDCANCEL);
   });

@@ -95,6 +95,35 @@ TEST(MainWindowGui, EscapeClosesAnOpenMenuOnlyAndInTheSearchBoxAsksTheCloseQuest
   EXPECT_NE(folder.ReadFile("data/quillory.db").find("\"Kaneda\""), std::string::npos);
 }
 
+TEST(MainWindowGui, LabelsFitPlainCommandsHaveNoCheckBoxAndBoxesSayOK) {
+  TestProgramFolder folder;
+  folder.WriteCollection({{"Akira", "Tetsuo", 1}});
+  std::vector<std::string> boxes, buttons;
+  bool scriptDone = false;
+  UiDriver::WhenShown([&](ui::Window& window) {
+    auto& dlg = dynamic_cast<CQuilloryDlg&>(window);
+    // The loan controls with the album's row selected: "OK" shows in its button.
+    UiDriver::ClickRow(*dlg.GetTab().GetCurrentPage()->GetList().GetListView(), 0);
+    ASSERT_TRUE(UiDriver::WaitUntil([&] { return UiDriver::NativeShown(*dlg.GetDlgItem(IDC_BUTTON_PRET)); }));
+    for (int id : {IDC_BUTTON_PRET, IDC_BUTTON_RECHERCHE})
+      EXPECT_TRUE(UiDriver::NativeContentFits(*dlg.GetDlgItem(id))) << id;
+    EXPECT_FALSE(UiDriver::NativeMenuCheckable(dlg, ID_CONFIG_LISTES));
+    EXPECT_FALSE(UiDriver::NativeMenuCheckable(dlg, ID_CONFIG_WEB));
+    EXPECT_TRUE(UiDriver::NativeMenuChecked(dlg, ID_STYLE_LISTE));
+    EXPECT_TRUE(UiDriver::NativeMenuCheckable(dlg, ID_STYLE_GRAPHIQUE));
+    // A message box with an OK button labels it OK, as its texts say.
+    UiDriver::AnswerMessageBoxes({ui::IDOK}, &boxes, &buttons);
+    ui::AfxMessageBox(CQuilloryDlg::MSG_RESTORE_DONE, ui::MB_OK | ui::MB_ICONEXCLAMATION);
+    UiDriver::CloseWindow(dlg);
+    scriptDone = true;
+  });
+  CQuilloryApp app;
+  app.InitInstance(folder.Path() + "/Quillory");
+  EXPECT_TRUE(scriptDone);
+  EXPECT_EQ(boxes, std::vector<std::string>{"Cliquer sur OK pour fermer Quillory"});
+  EXPECT_EQ(buttons, std::vector<std::string>{"OK"});
+}
+
 // What the resize rules give each control for a change (dx, dy) of the client
 // area since start-up.
 struct Placed { ui::Control* control; ui::Rect start; bool moveX, moveY, growX, growY; };

@@ -42,11 +42,17 @@ class UiDriver {
   // kEscape presses Escape in the box, kCloseBox asks it to close.
   static constexpr int kEscape = -1;
   static constexpr int kCloseBox = -2;
-  static void AnswerMessageBoxes(std::vector<int> answers, std::vector<std::string>* texts);
+  // buttons, when given, receives the labels of each box's buttons, joined
+  // with "|" ("Oui|Non").
+  static void AnswerMessageBoxes(std::vector<int> answers, std::vector<std::string>* texts,
+                                 std::vector<std::string>* buttons = nullptr);
 
   // The native side.
   static std::string NativeText(Control& control);
   static bool NativeShown(Control& control);
+  // Whether the control is wide and high enough for what it shows (its
+  // label with the toolkit's padding).
+  static bool NativeContentFits(Control& control);
   static int NativeRowCount(ListView& list);
   static std::string NativeCell(ListView& list, int row, int column);
   static int NativeSelectedRow(ListView& list);
@@ -54,6 +60,8 @@ class UiDriver {
   static bool NativeSortAscending(ListView& list);
   static bool NativeMenuChecked(Window& window, int commandId);
   static bool NativeMenuEnabled(Window& window, int commandId);
+  // Whether the item shows a check box at all.
+  static bool NativeMenuCheckable(Window& window, int commandId);
   static bool NativeWindowShown(Window& window);
   // A menu of the window's menu bar is open (F10 opens the first one).
   static bool NativeMenuOpen(Window& window);
