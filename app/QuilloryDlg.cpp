@@ -4,6 +4,7 @@
 #include "app/ColumnWidths.h"
 #include "app/MainWindowCommands.h"
 #include "app/QuilloryConfTab.h"
+#include "app/ImpressionListe.h"
 #include "export/ProxySettings.h"
 #include "app/QuilloryDlgList.h"
 #include "collection/Cp1252.h"
@@ -13,6 +14,13 @@
 #include "dialogs/QuilloryAjoutBD.h"
 #include "dialogs/QuilloryPret.h"
 #include "dialogs/QuilloryStatPret.h"
+#include "dialogs/AboutDlg.h"
+#include "dialogs/QuilloryBlocNote.h"
+#include "dialogs/QuilloryComicLinkDlg.h"
+#include "dialogs/QuillorySerieASuivre.h"
+#include "dialogs/QuilloryStatAchat.h"
+#include "dialogs/QuilloryStatDlg.h"
+#include "dialogs/QuilloryStatEditDlg.h"
 #include "export/CollectionExport.h"
 #include "export/NewsFeed.h"
 #include "export/WebLinks.h"
@@ -34,13 +42,6 @@ const ResizeInfo kResize[] = {
 
 constexpr int kLoanControls[] = {IDC_EDIT_PRETA, IDC_STATIC_PRETA, IDC_BUTTON_PRET,
                                  IDC_EDIT_DATEPRET, IDC_STATIC_DATEPRET};
-
-// Commands of menu 134 that this window does not carry out (yet): their
-// items stay visible but greyed, so that nothing pretends to work.
-constexpr int kCommandsNotAvailable[] = {
-    ID_GESTION_IMPRIMER,      ID_OUTILS_BLOCNOTE,  ID_STAT_GENERALES,  ID_STAT_EDITEURS,
-    ID_STAT_ACHAT,            ID_STAT_ASUIVRE,     ID_STAT_HISTORIQUECOMICS, ID_APROPOS,
-};
 
 constexpr const char* kPlaceholder = "data/AddPicture.bmp";
 
@@ -87,6 +88,14 @@ CQuilloryDlg::CQuilloryDlg(ui::Window* parent, int style, std::string programFol
   MapCommand(IDC_PICTURE, &CQuilloryDlg::OnChangeImage);
   MapCommand(ID_OUTILS_LISTEPRETS, &CQuilloryDlg::OnListePrets);
   MapCommand(ID_STAT_PRETEES, &CQuilloryDlg::OnStatPrets);
+  MapCommand(ID_GESTION_IMPRIMER, &CQuilloryDlg::OnImprimer);
+  MapCommand(ID_OUTILS_BLOCNOTE, &CQuilloryDlg::OnBlocNote);
+  MapCommand(ID_STAT_GENERALES, &CQuilloryDlg::OnStatGenerales);
+  MapCommand(ID_STAT_EDITEURS, &CQuilloryDlg::OnStatEditeurs);
+  MapCommand(ID_STAT_ACHAT, &CQuilloryDlg::OnStatAchat);
+  MapCommand(ID_STAT_ASUIVRE, &CQuilloryDlg::OnSerieASuivre);
+  MapCommand(ID_STAT_HISTORIQUECOMICS, &CQuilloryDlg::OnHistoriqueComics);
+  MapCommand(ID_APROPOS, &CQuilloryDlg::OnAPropos);
   MapNotify(IDC_TAB, ui::Notification::TabSelChange, &CQuilloryDlg::OnSelchangeTab);
   MapNotify(IDC_TAB, ui::Notification::TabClick, &CQuilloryDlg::OnClickTab);
 }
@@ -101,9 +110,9 @@ bool CQuilloryDlg::OnInitDialog() {
     if (!about.empty()) {
       sysMenu->AppendSeparator();
       sysMenu->AppendMenu(about, IDM_ABOUTBOX);
-      sysMenu->EnableMenuItem(IDM_ABOUTBOX, false);  // the About box comes later
     }
   }
+  SetIcon(&ApplicationIcon());
 
   m_picture.SubclassDlgItem(IDC_PICTURE, *this);
   ShowLoanControls(false);
@@ -140,14 +149,9 @@ bool CQuilloryDlg::OnInitDialog() {
   m_bCtrl = false;
   GetMenu()->CheckMenuItem(ID_STYLE_LISTE, !m_bGraphique);
   GetMenu()->CheckMenuItem(ID_STYLE_GRAPHIQUE, m_bGraphique);
-  GreyCommandsNotAvailable();
 
   m_bModifie = false;
   return true;
-}
-
-void CQuilloryDlg::GreyCommandsNotAvailable() {
-  for (int id : kCommandsNotAvailable) GetMenu()->EnableMenuItem(id, false);
 }
 
 void CQuilloryDlg::LoadCollection() { MainWindowCommands::LoadCollection(*m_pGestion, m_szRepertoire); }
@@ -219,7 +223,11 @@ bool CQuilloryDlg::PreTranslateMessage(const ui::Message& msg) {
 void CQuilloryDlg::OnMove() { m_bCtrl = false; }
 
 void CQuilloryDlg::OnSysCommand(int id) {
-  if (id == IDM_ABOUTBOX) return;  // the About box comes later
+  if (id == IDM_ABOUTBOX) {
+    CAboutDlg about(this);
+    about.DoModal();
+    return;
+  }
   ui::Dialog::OnSysCommand(id);
 }
 
@@ -520,4 +528,53 @@ void CQuilloryDlg::OnStyleChange(int style) {
   // The running style keeps its marks.
   GetMenu()->CheckMenuItem(ID_STYLE_LISTE, !m_bGraphique);
   GetMenu()->CheckMenuItem(ID_STYLE_GRAPHIQUE, m_bGraphique);
+}
+
+void CQuilloryDlg::OnImprimer() {
+  m_bCtrl = false;
+  CQuilloryDlgList* page = m_tab.GetCurrentPage();
+  if (!page) return;
+  CImpressionListe::Print(this, *m_pGestion, CImpressionListe::FirstColumn(page->GetList()));
+}
+
+void CQuilloryDlg::OnBlocNote() {
+  m_bCtrl = false;
+  CQuilloryBlocNote dlg(this, m_szRepertoire);
+  dlg.DoModal();
+}
+
+void CQuilloryDlg::OnStatGenerales() {
+  m_bCtrl = false;
+  CQuilloryStatDlg dlg(this, m_pGestion.get());
+  dlg.DoModal();
+}
+
+void CQuilloryDlg::OnStatEditeurs() {
+  m_bCtrl = false;
+  CQuilloryStatEditDlg dlg(this, m_pGestion.get());
+  dlg.DoModal();
+}
+
+void CQuilloryDlg::OnStatAchat() {
+  m_bCtrl = false;
+  CQuilloryStatAchat dlg(this, m_pGestion.get());
+  dlg.DoModal();
+}
+
+void CQuilloryDlg::OnSerieASuivre() {
+  m_bCtrl = false;
+  CQuillorySerieASuivre dlg(this, m_pGestion.get());
+  dlg.DoModal();
+}
+
+void CQuilloryDlg::OnHistoriqueComics() {
+  m_bCtrl = false;
+  CQuilloryComicLinkDlg dlg(this, m_pGestion.get(), m_szRepertoire);
+  dlg.DoModal();
+}
+
+void CQuilloryDlg::OnAPropos() {
+  m_bCtrl = false;
+  CAboutDlg about(this);
+  about.DoModal();
 }

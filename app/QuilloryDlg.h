@@ -56,6 +56,14 @@ class CQuilloryDlg : public ui::Dialog {
   void OnSortieBD();
   void OnConfigurationWeb();
   void OnSiteWeb();
+  void OnImprimer();
+  void OnBlocNote();
+  void OnStatGenerales();
+  void OnStatEditeurs();
+  void OnStatAchat();
+  void OnSerieASuivre();
+  void OnHistoriqueComics();
+  void OnAPropos();
 
   // What the pages and the commands share with the window.
   CGestionBD* GetGestion() const { return m_pGestion.get(); }
@@ -156,8 +164,6 @@ class CQuilloryDlg : public ui::Dialog {
   void OnSelchangeTab();
   void OnClickTab();
   void OnStyleChange(int style);
-  // Menu items whose commands this window does not carry out yet.
-  void GreyCommandsNotAvailable();
 
   CQuilloryTabCtrl m_tab;
   CPictureViewer m_picture;

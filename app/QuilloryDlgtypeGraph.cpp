@@ -1,17 +1,28 @@
 #include "app/QuilloryDlgtypeGraph.h"
 
+#include "app/ImpressionListe.h"
 #include "app/MainWindowCommands.h"
 #include "app/QuilloryDlg.h"
 #include "app/QuilloryDlgList.h"
 #include "collection/Cp1252.h"
 #include "collection/DataPath.h"
 #include "collection/GestionBD.h"
+#include "dialogs/AboutDlg2.h"
 #include "dialogs/ChooseFile.h"
+#include "dialogs/QuilloryBlocNote.h"
+#include "dialogs/QuilloryComicLinkDlg.h"
+#include "dialogs/QuillorySerieASuivre.h"
+#include "dialogs/QuilloryStatAchat.h"
+#include "dialogs/QuilloryStatDlg.h"
+#include "dialogs/QuilloryStatEditDlg.h"
 #include "dialogs/QuilloryAjoutBD.h"
 #include "dialogs/QuilloryPret.h"
 #include "dialogs/QuilloryRenameDlg.h"
 #include "dialogs/QuillorySeconPicDlg.h"
 #include "dialogs/QuilloryStatPret.h"
+#include "export/CollectionExport.h"
+#include "export/NewsFeed.h"
+#include "export/WebLinks.h"
 #include "platform/Button.h"
 #include "platform/Edit.h"
 #include "platform/ListView.h"
@@ -44,13 +55,6 @@ constexpr int kDetailLabels[] = {IDC_LABEL_DESSIN, IDC_LABEL_SCENARIO,   IDC_LAB
 constexpr int kWideValues[] = {IDC_VALUE_SERIE,  IDC_VALUE_TITRE,    IDC_VALUE_COMMENTAIRE,
                                IDC_STATIC_ENPRET, IDC_VALUE_DESSIN,  IDC_VALUE_SCENARIO,
                                IDC_VALUE_COLLECTION, IDC_VALUE_EDITEUR, IDC_VALUE_GENRE};
-
-// Commands of menu 134 that this window does not carry out (yet).
-constexpr int kCommandsNotAvailable[] = {
-    ID_GESTION_IMPRIMER, ID_EXPORTER_HTML,  ID_OUTILS_BLOCNOTE,       ID_STAT_GENERALES,
-    ID_STAT_EDITEURS,    ID_STAT_ACHAT,     ID_STAT_ASUIVRE,
-    ID_STAT_HISTORIQUECOMICS, ID_CONFIG_WEB, ID_WEB_SORTIEBD,         ID_APROPOS,
-};
 
 constexpr const char* kPlaceholder = "data/AddPicture.bmp";
 
@@ -97,7 +101,18 @@ CQuilloryDlgtypeGraph::CQuilloryDlgtypeGraph(ui::Window* parent, int style,
   MapCommand(ID_STYLE_LISTE, &CQuilloryDlgtypeGraph::OnStyleListe);
   MapCommand(ID_STYLE_GRAPHIQUE, &CQuilloryDlgtypeGraph::OnStyleGraphique);
   MapCommand(ID_WEB_SITE, &CQuilloryDlgtypeGraph::OnSiteWeb);
+  MapCommand(ID_EXPORTER_HTML, &CQuilloryDlgtypeGraph::OnExportHtml);
+  MapCommand(ID_WEB_SORTIEBD, &CQuilloryDlgtypeGraph::OnSortieBD);
+  MapCommand(ID_CONFIG_WEB, &CQuilloryDlgtypeGraph::OnConfigurationWeb);
   MapCommand(ID_FERMER, &CQuilloryDlgtypeGraph::OnFermer);
+  MapCommand(ID_GESTION_IMPRIMER, &CQuilloryDlgtypeGraph::OnImprimer);
+  MapCommand(ID_OUTILS_BLOCNOTE, &CQuilloryDlgtypeGraph::OnBlocNote);
+  MapCommand(ID_STAT_GENERALES, &CQuilloryDlgtypeGraph::OnStatGenerales);
+  MapCommand(ID_STAT_EDITEURS, &CQuilloryDlgtypeGraph::OnStatEditeurs);
+  MapCommand(ID_STAT_ACHAT, &CQuilloryDlgtypeGraph::OnStatAchat);
+  MapCommand(ID_STAT_ASUIVRE, &CQuilloryDlgtypeGraph::OnSerieASuivre);
+  MapCommand(ID_STAT_HISTORIQUECOMICS, &CQuilloryDlgtypeGraph::OnHistoriqueComics);
+  MapCommand(ID_APROPOS, &CQuilloryDlgtypeGraph::OnAPropos);
   MapNotify(IDC_TAB, ui::Notification::TabSelChange, &CQuilloryDlgtypeGraph::OnSelchangeTab);
   MapNotify(IDC_TAB, ui::Notification::TabClick, &CQuilloryDlgtypeGraph::OnClickTab);
   MapNotify(IDC_LIST_SERIE_ALBUMS, ui::Notification::ItemClick, &CQuilloryDlgtypeGraph::OnClickAlbum);
@@ -119,9 +134,9 @@ bool CQuilloryDlgtypeGraph::OnInitDialog() {
     if (!about.empty()) {
       sysMenu->AppendSeparator();
       sysMenu->AppendMenu(about, IDM_ABOUTBOX);
-      sysMenu->EnableMenuItem(IDM_ABOUTBOX, false);  // the About box comes later
     }
   }
+  SetIcon(&ApplicationIcon());
 
   m_picture.SubclassDlgItem(IDC_PICTURE, *this);
   ShowLoanControls(false);
@@ -141,6 +156,8 @@ bool CQuilloryDlgtypeGraph::OnInitDialog() {
   m_bInit = true;
   m_rcClient = GetClientRect();
 
+  m_proxy = ProxySettings::Load(m_szRepertoire);
+
   // The pages list series: only the series column is shown.
   m_tab.SetColumnWidth(0, 200);
   for (int column = 1; column < 10; ++column) m_tab.HideColumn(column);
@@ -148,7 +165,6 @@ bool CQuilloryDlgtypeGraph::OnInitDialog() {
   m_bCtrl = false;
   CheckStyleItems(true);
   GetMenu()->EnableMenuItem(ID_CONFIG_LISTES, false);
-  for (int id : kCommandsNotAvailable) GetMenu()->EnableMenuItem(id, false);
 
   m_listAlbums.SubclassDlgItem(IDC_LIST_SERIE_ALBUMS, *this);
   m_listAlbums.GetListView()->SetFullRowSelect(true);
@@ -302,7 +318,11 @@ bool CQuilloryDlgtypeGraph::PreTranslateMessage(const ui::Message& msg) {
 void CQuilloryDlgtypeGraph::OnMove() { m_bCtrl = false; }
 
 void CQuilloryDlgtypeGraph::OnSysCommand(int id) {
-  if (id == IDM_ABOUTBOX) return;  // the About box comes later
+  if (id == IDM_ABOUTBOX) {
+    CAboutDlg2 about(this);
+    about.DoModal();
+    return;
+  }
   ui::Dialog::OnSysCommand(id);
 }
 
@@ -705,7 +725,23 @@ void CQuilloryDlgtypeGraph::OnExporterCsv() {
 
 void CQuilloryDlgtypeGraph::OnSiteWeb() {
   m_bCtrl = false;
-  ui::OpenUrl(FORUM_URL);
+  WebLinks::OnSiteWeb(true);  // this window links to the collectors' forum
+}
+
+void CQuilloryDlgtypeGraph::OnExportHtml() {
+  m_bCtrl = false;
+  CollectionExport::OnExportHtml(*m_pGestion, m_szRepertoire);
+}
+
+void CQuilloryDlgtypeGraph::OnSortieBD() {
+  m_bCtrl = false;
+  NewsFeed::OnSortieBD(*this, m_proxy, m_szRepertoire);
+}
+
+void CQuilloryDlgtypeGraph::OnConfigurationWeb() {
+  m_bCtrl = false;
+  NewsFeed::OnConfigurationWeb(*this, m_proxy, m_szRepertoire,
+                               [this](const ProxySettings& p) { m_proxy = p; });
 }
 
 // ---- Style ----
@@ -721,4 +757,56 @@ void CQuilloryDlgtypeGraph::OnStyleChange(int style) {
     m_bGraphique = style != 0;
   else
     CheckStyleItems(m_bGraphique);
+}
+
+// ---- Printing, statistics, notepad and About box ----
+
+void CQuilloryDlgtypeGraph::OnImprimer() {
+  m_bCtrl = false;
+  CQuilloryDlgList* page = m_tab.GetCurrentPage();
+  if (!page) return;
+  // The rows of a page are series here.
+  CImpressionListe::Print(this, *m_pGestion, CImpressionListe::FirstColumn(page->GetList()));
+}
+
+void CQuilloryDlgtypeGraph::OnBlocNote() {
+  m_bCtrl = false;
+  CQuilloryBlocNote dlg(this, m_szRepertoire);
+  dlg.DoModal();
+}
+
+void CQuilloryDlgtypeGraph::OnStatGenerales() {
+  m_bCtrl = false;
+  CQuilloryStatDlg dlg(this, m_pGestion.get());
+  dlg.DoModal();
+}
+
+void CQuilloryDlgtypeGraph::OnStatEditeurs() {
+  m_bCtrl = false;
+  CQuilloryStatEditDlg dlg(this, m_pGestion.get());
+  dlg.DoModal();
+}
+
+void CQuilloryDlgtypeGraph::OnStatAchat() {
+  m_bCtrl = false;
+  CQuilloryStatAchat dlg(this, m_pGestion.get());
+  dlg.DoModal();
+}
+
+void CQuilloryDlgtypeGraph::OnSerieASuivre() {
+  m_bCtrl = false;
+  CQuillorySerieASuivre dlg(this, m_pGestion.get());
+  dlg.DoModal();
+}
+
+void CQuilloryDlgtypeGraph::OnHistoriqueComics() {
+  m_bCtrl = false;
+  CQuilloryComicLinkDlg dlg(this, m_pGestion.get(), m_szRepertoire);
+  dlg.DoModal();
+}
+
+void CQuilloryDlgtypeGraph::OnAPropos() {
+  m_bCtrl = false;
+  CAboutDlg2 about(this);
+  about.DoModal();
 }

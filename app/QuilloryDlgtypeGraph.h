@@ -10,6 +10,7 @@
 #include "controls/PictureViewer.h"
 #include "controls/Resizer.h"
 #include "controls/SortListCtrl.h"
+#include "export/ProxySettings.h"
 #include "platform/Dialog.h"
 
 #include <memory>
@@ -65,7 +66,18 @@ class CQuilloryDlgtypeGraph : public ui::Dialog {
   void OnStyleListe() { OnStyleChange(0); }
   void OnStyleGraphique() { OnStyleChange(1); }
   void OnSiteWeb();
+  void OnExportHtml();
+  void OnSortieBD();
+  void OnConfigurationWeb();
   void OnFermer() { SendClose(); }
+  void OnImprimer();
+  void OnBlocNote();
+  void OnStatGenerales();
+  void OnStatEditeurs();
+  void OnStatAchat();
+  void OnSerieASuivre();
+  void OnHistoriqueComics();
+  void OnAPropos();
 
   // Every album of the current series takes the new name (the rename
   // dialog's confirmation); a name another series has merges the two.
@@ -87,6 +99,8 @@ class CQuilloryDlgtypeGraph : public ui::Dialog {
   void SetModified() { m_bModifie = true; }
   bool IsCtrlArmed() const { return m_bCtrl; }
   bool IsGraphique() const { return m_bGraphique; }
+  // The proxy settings of the news download.
+  const ProxySettings& GetProxyConfig() const { return m_proxy; }
 
   // The album an album-list row names: volume and title of the row in the
   // current series, the first such album in collection order. Null when none.
@@ -94,9 +108,6 @@ class CQuilloryDlgtypeGraph : public ui::Dialog {
 
   // The smallest client height at which the resize layout still moves controls.
   static constexpr int MIN_LAYOUT_HEIGHT = 417;
-  // Where "Site de Quillory " leads.
-  static constexpr const char* FORUM_URL =
-      "http://forum.quillory.example/forums_BD/index.php?app=ccs";
 
   // Texts the window shows.
   static constexpr const char* MSG_NO_ALBUM = "Veuillez reselectionn\xE9" "e votre BD";
@@ -140,8 +151,6 @@ class CQuilloryDlgtypeGraph : public ui::Dialog {
   void RefreshAfterChange();
   void OnStyleChange(int style);
   void CheckStyleItems(bool graphique);
-  // Menu items whose commands this window does not carry out (yet).
-  void GreyCommandsNotAvailable();
 
   CSortListCtrl m_listAlbums;
   CQuilloryTabCtrl m_tab;
@@ -149,6 +158,7 @@ class CQuilloryDlgtypeGraph : public ui::Dialog {
   std::unique_ptr<CGestionBD> m_pGestion;
   CResizer m_resizer;
   ui::Rect m_rcClient;
+  ProxySettings m_proxy;
   std::string m_szRepertoire;
   bool m_bGraphique;
   bool m_bModifie = false;

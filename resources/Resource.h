@@ -5,11 +5,20 @@
 // Templates, menus, icon, strings
 enum : int {
   IDM_ABOUTBOX = 16,            // item of the window menu
+  IDD_ABOUTBOX = 100,           // About box, list style
   IDS_ABOUTBOX = 101,
   IDD_QUILLORY_DIALOG = 102,    // main window, list style
   IDR_MAINFRAME = 128,          // application icon
   IDR_MENU_QUILLORY = 134,      // menu bar of both main windows
   IDD_QUILLORY_LIST = 141,      // album list page of the tab control
+  IDD_STAT_GENERALES = 142,
+  IDD_STAT_EDITEURS = 144,
+  IDD_ABOUTBOX2 = 153,          // About box, graphic style
+  IDD_SERIE_ASUIVRE = 154,
+  IDD_COMIC_LINK = 156,
+  IDD_LIST_SIMPLE = 157,        // page of the comics release dialog
+  IDD_BLOCNOTE = 159,
+  IDD_STAT_ACHAT = 161,
   IDD_AJOUT_BD = 135,           // album entry dialog
   IDD_PRETS = 136,              // list of loans
   IDR_MENU_PAGE = 143,          // album commands: list page (list style), album list (graphic)
@@ -47,6 +56,35 @@ enum : int {
   IDC_LIST_PRETS = 1012,
   IDC_BUTTON_RENDUE = 1013,
   IDC_LIST_STATPRETS = 1088,
+};
+
+// Controls of the statistics, series-to-follow, comics release, notepad and
+// About dialogs
+enum : int {
+  IDC_PICTURE_COMICS = 1016,    // 157: cover of the clicked comic
+  IDC_TAB_COMICS = 1031,        // 156: one tab per year
+  IDC_STAT_EURO = 1038,         // 142: albums per type
+  IDC_STAT_COMICS = 1039,
+  IDC_STAT_MANGA = 1040,
+  IDC_STAT_TOTAL = 1041,
+  IDC_LIST_STATEDITEURS = 1041, // 144
+  IDC_STAT_AVENTURE = 1042,     // 142: albums per genre
+  IDC_STAT_SF = 1043,
+  IDC_STAT_FANTASTIQUE = 1044,
+  IDC_STAT_HISTORIQUE = 1045,
+  IDC_STAT_CONTEMPORAIN = 1046,
+  IDC_STAT_ROMANTIQUE = 1047,
+  IDC_STAT_HUMOUR = 1048,
+  IDC_STAT_POLICIER = 1050,
+  IDC_STAT_HEROIC = 1051,
+  IDC_LIST_ASUIVRE = 1086,      // 154
+  IDC_BUTTON_IMPRIMER_ASUIVRE = 1087,
+  IDC_LIST_COMICS = 1090,       // 157
+  IDC_EDIT_BLOCNOTE = 1097,     // 159
+  IDC_COMBO_ANNEE = 1101,       // 161
+  IDC_LIST_ACHAT = 1102,
+  IDC_ABOUT_ICON = 1150,        // 100 and 153
+  IDC_ABOUT_VERSION = 1151,
 };
 
 // Controls of the news, proxy and progress dialogs

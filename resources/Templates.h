@@ -23,6 +23,15 @@ extern const ui::DialogTemplate kDialogQuilloryGraph;  // 149, main window, grap
 extern const ui::MenuTemplate kMenuPopupSerie;     // 151, series commands (graphic series pages)
 extern const ui::DialogTemplate kDialogRename;     // 152, renaming a series
 extern const ui::DialogTemplate kDialogSeconPic;   // 160, the second picture of an album
+extern const ui::DialogTemplate kDialogAbout;      // 100, About box, list style
+extern const ui::DialogTemplate kDialogStat;       // 142, general statistics
+extern const ui::DialogTemplate kDialogStatEdit;   // 144, albums per publisher
+extern const ui::DialogTemplate kDialogAbout2;     // 153, About box, graphic style
+extern const ui::DialogTemplate kDialogSerieASuivre;  // 154, series to follow
+extern const ui::DialogTemplate kDialogComicLink;  // 156, comics by release date
+extern const ui::DialogTemplate kDialogListSimple; // 157, one year's page of 156
+extern const ui::DialogTemplate kDialogBlocNote;   // 159, notepad
+extern const ui::DialogTemplate kDialogStatAchat;  // 161, purchases per month
 
 // String table entries by id; an empty text for an unknown id.
 const char* LoadResourceString(int id);

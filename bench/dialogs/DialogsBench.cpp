@@ -1,62 +1,68 @@
-// Opening the album entry dialog on a full collection (its four lists filled
-// and sorted) and the list of loans with 1000 albums out, headless: creation
-// and initialisation, as when the dialog appears.
+// The statistics dialogs and "BD à suivre" opened on a full collection (5000
+// albums, 1000 series, 250 publishers, purchases over 25 years), headless:
+// what is measured is the dialog's own work, building and filling it.
 #include "collection/GestionBD.h"
-#include "dialogs/QuilloryAjoutBD.h"
-#include "dialogs/QuilloryPret.h"
+#include "dialogs/QuillorySerieASuivre.h"
+#include "dialogs/QuilloryStatAchat.h"
+#include "dialogs/QuilloryStatDlg.h"
+#include "dialogs/QuilloryStatEditDlg.h"
+#include "platform/ComboBox.h"
 #include "platform/headless/Session.h"
+#include "resources/Resource.h"
 
 #include <benchmark/benchmark.h>
 
-#include <cstdio>
 #include <string>
 
 namespace {
 
-constexpr int kAlbums = CGestionBD::MAX_ALBUMS;
-
-// Every album with its own writer, artist, publisher and collection: the
-// longest lists the dialog can be asked to show. One album in five is lent.
-void Fill(CGestionBD& store) {
-  char text[4][64];
-  for (int i = 0; i < kAlbums; ++i) {
-    std::snprintf(text[0], sizeof text[0], "Sc\xE9nariste %lld", (i * 7919LL) % kAlbums);
-    std::snprintf(text[1], sizeof text[1], "Dessinateur %lld", (i * 104729LL) % kAlbums);
-    std::snprintf(text[2], sizeof text[2], "\xC9" "diteur %lld", (i * 1299709LL) % kAlbums);
-    std::snprintf(text[3], sizeof text[3], "Collection %lld", (i * 15485863LL) % kAlbums);
-    store.AddAlbum("Blake et Mortimer", "Album", i, text[1], text[0], text[2], "_", true,
-                   "Aventure", 0.0, i % 3, text[3], 5, 0, 0);
-    if (i % 5 == 0) {
-      store.GetAlbum(i)->SetPretA("Paul");
-      store.GetAlbum(i)->SetDatePret("12/03/2020");
+CGestionBD& FullCollection() {
+  static CGestionBD store;
+  if (store.GetAlbumCount() == 0) {
+    const char* genres[] = {"Aventure", "Humour", "Policier", "Science fiction", "Roman Graphique"};
+    for (int i = 0; i < CGestionBD::MAX_ALBUMS; ++i) {
+      const std::string serie = "Serie " + std::to_string(i % 1000);
+      const std::string titre = "Album " + std::to_string(i);
+      const std::string editeur = (i % 2 ? "Editeur " : "EDITEUR ") + std::to_string(i % 250);
+      const double date = 946684800.0 + double(i) * 157680.0;  // 2000 to 2025
+      store.AddAlbum(serie.c_str(), titre.c_str(), i / 1000 + 1, "Dessin", "Sc\xE9nario",
+                     editeur.c_str(), "Un commentaire", i % 2 == 0, genres[i % 5], date, i % 3, "_",
+                     i % 11, i % 7 == 0 ? 1 : 0, 0);
     }
   }
+  return store;
 }
 
-void BM_OpenEntryDialog(benchmark::State& state) {
-  CGestionBD store;
-  Fill(store);
-  ui::headless::Session session;
+template <class Dlg>
+void OpenDialog(benchmark::State& state) {
+  CGestionBD& store = FullCollection();
   for (auto _ : state) {
-    CQuilloryAjoutBD dlg(nullptr, &store, CQuilloryAjoutBD::MODE_SUITE, "Album",
-                         "Blake et Mortimer", 4999);
+    ui::headless::Session session;
+    Dlg dlg(nullptr, &store);
     session.Open(dlg);
-    benchmark::DoNotOptimize(dlg.GetMode());
+    benchmark::DoNotOptimize(dlg.GetControls().size());
   }
 }
-BENCHMARK(BM_OpenEntryDialog)->Unit(benchmark::kMillisecond);
 
-void BM_OpenListOfLoans(benchmark::State& state) {
-  CGestionBD store;
-  Fill(store);
-  ui::headless::Session session;
+void BM_StatGenerales_5000Albums(benchmark::State& s) { OpenDialog<CQuilloryStatDlg>(s); }
+void BM_StatEditeurs_5000Albums(benchmark::State& s) { OpenDialog<CQuilloryStatEditDlg>(s); }
+void BM_SerieASuivre_5000Albums(benchmark::State& s) { OpenDialog<CQuillorySerieASuivre>(s); }
+
+// Opening, then choosing a year in the combo.
+void BM_StatAchat_5000Albums(benchmark::State& state) {
+  CGestionBD& store = FullCollection();
   for (auto _ : state) {
-    CQuilloryPret dlg(nullptr, &store);
+    ui::headless::Session session;
+    CQuilloryStatAchat dlg(nullptr, &store);
     session.Open(dlg);
-    benchmark::DoNotOptimize(dlg.SaveFailed());
+    dlg.GetComboBox(IDC_COMBO_ANNEE)->UserSelect(10);
   }
 }
-BENCHMARK(BM_OpenListOfLoans)->Unit(benchmark::kMillisecond);
+
+BENCHMARK(BM_StatGenerales_5000Albums)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_StatEditeurs_5000Albums)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_StatAchat_5000Albums)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SerieASuivre_5000Albums)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

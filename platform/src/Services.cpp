@@ -86,8 +86,9 @@ std::optional<std::string> BrowseForFile(Window* owner, const std::string& title
   return CurrentBackend().BrowseForFile(owner, title);
 }
 
-std::unique_ptr<PrinterSurface> PrintSetup(Window* owner) {
-  return CurrentBackend().PrintSetup(owner);
+bool PrintDocument(Window* owner, const std::string& docName,
+                   const std::function<void(PrinterSurface&)>& draw) {
+  return CurrentBackend().PrintDocument(owner, docName, draw);
 }
 
 int TrackPopupMenu(Menu& popup, Window& owner) {

@@ -111,6 +111,16 @@ int Window::IsDlgButtonChecked(int id) const {
   return b ? b->GetCheck() : 0;
 }
 
+void Window::SetIcon(const Image* icon) {
+  m_icon = icon;
+  Changed(WindowAspect::Icon);
+}
+
+void Static::SetIcon(const Image* icon) {
+  m_icon = icon;
+  Changed(Aspect::Redraw);
+}
+
 void Window::SetWindowText(const std::string& caption) {
   if (caption == m_caption) return;
   m_caption = caption;

@@ -3,10 +3,14 @@
 #include "GraphWindowFixture.h"
 
 #include "collection/GestionBD.h"
+#include "export/CollectionExport.h"
 #include "platform/ListView.h"
 #include "platform/Menu.h"
 #include "platform/TabCtrl.h"
 #include "resources/Resource.h"
+
+#include <fstream>
+#include <sstream>
 
 namespace {
 
@@ -464,9 +468,24 @@ TEST_F(GraphWindowTest, CtrlSOnASeriesPageSaves) {
 
 namespace {
 
-TEST_F(GraphWindowTest, SiteOpensTheForumPageInTheBrowser) {
+TEST_F(GraphWindowTest, SiteOpensTheForumPageExportAndProxyAsInTheListWindow) {
   folder.WriteCollection({{"Akira", "Tetsuo", 1}});
+  folder.WriteFile("data/quilloryProxy.cfg", "1 0 \"proxy.example\" \"3128\" \"_\" \"_\"");
+  {
+    // The stylesheet the export turns into a page, as the program folder ships it.
+    std::ifstream xsl(std::string(QUILLORY_RESOURCES_DATA) + "/Quillory.xsl", std::ios::binary);
+    std::ostringstream bytes;
+    bytes << xsl.rdbuf();
+    folder.WriteFile("data/Quillory.xsl", bytes.str());
+  }
   Open();
+  EXPECT_EQ(dlg->GetProxyConfig().m_nProxy, 1);
+  EXPECT_EQ(dlg->GetProxyConfig().m_strProxyHost, "proxy.example");
+  EXPECT_EQ(dlg->GetProxyConfig().m_strProxyPort, "3128");
+  session.ExpectMessageBox(CollectionExport::MSG_DONE);
+  Window().Menu(ID_EXPORTER_HTML);
+  EXPECT_NE(folder.ReadFile("ExportXml/Quillory.xml").find("Tetsuo"), std::string::npos);
+
   Window().Menu(ID_WEB_SITE);
   ASSERT_EQ(session.OpenedUrls().size(), 1u);
   const std::string& url = session.OpenedUrls()[0];

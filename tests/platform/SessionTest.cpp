@@ -217,24 +217,45 @@ TEST(Session, ContextMenuCommandGoesToItsOwner) {
   EXPECT_NONFATAL_FAILURE(ui::TrackPopupMenu(*menu.GetSubMenu(0), main), "is greyed");
 }
 
-TEST(Session, PrintSetupHandsOutARecordingPrinter) {
+TEST(Session, PrintingRecordsPagesAndRefusesWhatAPrinterWouldNot) {
   Session session;
-  session.ExpectPrintSetup().Printer(300, ui::Size{2480, 3508});
-  session.ExpectPrintSetup().Cancel();
-  {
-    std::unique_ptr<ui::PrinterSurface> printer = ui::PrintSetup(nullptr);
-    ASSERT_TRUE(printer);
-    EXPECT_EQ(printer->GetDeviceCaps(ui::DeviceCap::LogPixelsY), 300);
-    printer->StartDoc("Ma liste de BD");
-    printer->StartPage();
-    printer->TextOut(10, 20, "Liste des BD de ma bibliotheque");
-    printer->EndPage();
-    printer->EndDoc();
-  }
-  EXPECT_EQ(ui::PrintSetup(nullptr), nullptr);
+  session.ExpectPrint().Printer(300, ui::Size{2480, 3508});
+  session.ExpectPrint().Cancel();
+  bool drawn = false;
+  EXPECT_TRUE(ui::PrintDocument(nullptr, "Ma liste de BD", [&](ui::PrinterSurface& printer) {
+    EXPECT_EQ(printer.GetDeviceCaps(ui::DeviceCap::LogPixelsY), 300);
+    printer.StartPage();
+    printer.TextOut(10, 20, "Liste des BD de ma bibliotheque");
+    printer.EndPage();
+  }));
+  EXPECT_FALSE(ui::PrintDocument(nullptr, "Ma liste de BD", [&](ui::PrinterSurface&) { drawn = true; }));
+  EXPECT_FALSE(drawn);
   ASSERT_EQ(session.Printers().size(), 1u);
   EXPECT_EQ(session.Printers()[0]->Texts(), std::vector<std::string>{"Liste des BD de ma bibliotheque"});
   EXPECT_EQ(session.Printers()[0]->PageCount(), 1);
+  EXPECT_EQ(session.Printers()[0]->Ops().front().text, "Ma liste de BD");
+
+  // Each of these would lose or cut a line on paper.
+  auto print = [&](std::function<void(ui::PrinterSurface&)> draw) {
+    session.ExpectPrint();
+    ui::PrintDocument(nullptr, "Ma liste de BD", draw);
+  };
+  EXPECT_NONFATAL_FAILURE(print([](ui::PrinterSurface& p) {
+    p.TextOut(10, 20, "avant la page");
+    p.StartPage();
+    p.EndPage();
+  }), "outside a page");
+  EXPECT_NONFATAL_FAILURE(print([](ui::PrinterSurface& p) {
+    p.StartPage();
+    p.StartPage();
+    p.EndPage();
+  }), "was begun while page 1 was open");
+  EXPECT_NONFATAL_FAILURE(print([](ui::PrinterSurface& p) { p.StartPage(); }), "left open");
+  EXPECT_NONFATAL_FAILURE(print([](ui::PrinterSurface& p) {
+    p.StartPage();
+    p.TextOut(10, 7010, "en bas");
+    p.EndPage();
+  }), "runs off the bottom of page 1");
 }
 
 TEST(Session, RecordsUrlsAndWaitCursorAndRestoresThePreviousBackend) {

@@ -40,34 +40,59 @@ const char* KindName(ExpectKind k) {
     case ExpectKind::BrowseForFile: return "folder browser";
     case ExpectKind::Dialog: return "dialog";
     case ExpectKind::ContextMenu: return "context menu";
-    case ExpectKind::PrintSetup: return "print set-up dialog";
+    case ExpectKind::Print: return "print dialog";
   }
   return "?";
 }
 
-// The printer handed to the application: it forwards to a recording that
-// the session keeps, so tests read it after the application let go.
-class ForwardingPrinter : public PrinterSurface {
+// The printer handed to the printing routine: it forwards to a recording
+// that the session keeps, and reports what a real printer would refuse or
+// print badly: anything drawn outside a page, pages begun twice or ended
+// unopened, lines running off the page, and the routine touching the
+// document, which the platform begins and ends.
+class CheckingPrinter : public PrinterSurface {
  public:
-  explicit ForwardingPrinter(RecordingSurface& target) : m_t(target) {}
+  CheckingPrinter(RecordingSurface& target, std::function<void(const std::string&)> fail)
+      : m_t(target), m_fail(std::move(fail)) {}
   int GetDeviceCaps(DeviceCap cap) const override { return m_t.GetDeviceCaps(cap); }
   void SelectFont(const FontSpec& font) override { m_t.SelectFont(font); }
   void SetTextColor(Color color) override { m_t.SetTextColor(color); }
   void SetBkTransparent(bool on) override { m_t.SetBkTransparent(on); }
   Size GetTextExtent(const std::string& text) override { return m_t.GetTextExtent(text); }
-  void TextOut(int x, int y, const std::string& text) override { m_t.TextOut(x, y, text); }
+  void TextOut(int x, int y, const std::string& text) override {
+    Check("the text \"" + text + "\"", y + m_t.GetTextExtent(text).cy);
+    m_t.TextOut(x, y, text);
+  }
   void SelectPen(Color color, int width) override { m_t.SelectPen(color, width); }
   void MoveTo(int x, int y) override { m_t.MoveTo(x, y); }
-  void LineTo(int x, int y) override { m_t.LineTo(x, y); }
-  void FillSolidRect(const Rect& r, Color c) override { m_t.FillSolidRect(r, c); }
-  void DrawImage(const Image& image, const Rect& r) override { m_t.DrawImage(image, r); }
-  bool StartDoc(const std::string& name) override { return m_t.StartDoc(name); }
-  bool StartPage() override { return m_t.StartPage(); }
-  bool EndPage() override { return m_t.EndPage(); }
-  bool EndDoc() override { return m_t.EndDoc(); }
+  void LineTo(int x, int y) override { Check("a line", y); m_t.LineTo(x, y); }
+  void FillSolidRect(const Rect& r, Color c) override { Check("a rectangle", r.bottom); m_t.FillSolidRect(r, c); }
+  void DrawImage(const Image& image, const Rect& r) override { Check("a picture", r.bottom); m_t.DrawImage(image, r); }
+  bool StartDoc(const std::string&) override { m_fail("the printing routine began the document itself"); return false; }
+  bool EndDoc() override { m_fail("the printing routine ended the document itself"); return false; }
+  bool StartPage() override {
+    if (m_inPage) m_fail("a page was begun while page " + std::to_string(m_pages) + " was open");
+    m_inPage = true;
+    ++m_pages;
+    return m_t.StartPage();
+  }
+  bool EndPage() override {
+    if (!m_inPage) m_fail("a page was ended that had not been begun");
+    m_inPage = false;
+    return m_t.EndPage();
+  }
+  bool InPage() const { return m_inPage; }
 
  private:
+  void Check(const std::string& what, int bottom) {
+    if (!m_inPage) m_fail(what + " was drawn outside a page");
+    else if (bottom > m_t.GetDeviceCaps(DeviceCap::VertRes))
+      m_fail(what + " runs off the bottom of page " + std::to_string(m_pages));
+  }
   RecordingSurface& m_t;
+  std::function<void(const std::string&)> m_fail;
+  bool m_inPage = false;
+  int m_pages = 0;
 };
 
 }  // namespace
@@ -149,7 +174,7 @@ Expectation& Session::ExpectContextMenu(int menuTemplateId) {
   return Add(std::move(e));
 }
 
-Expectation& Session::ExpectPrintSetup() { Expectation e; e.kind = ExpectKind::PrintSetup; return Add(std::move(e)); }
+Expectation& Session::ExpectPrint() { Expectation e; e.kind = ExpectKind::Print; return Add(std::move(e)); }
 
 void Session::Fail(const std::string& message) { ADD_FAILURE() << message; }
 
@@ -295,12 +320,19 @@ std::optional<std::string> Session::BrowseForFile(Window*, const std::string& ti
   return FileDialog(ExpectKind::BrowseForFile, request);
 }
 
-std::unique_ptr<PrinterSurface> Session::PrintSetup(Window*) {
-  std::unique_ptr<Expectation> e = Take(ExpectKind::PrintSetup, KindName(ExpectKind::PrintSetup));
-  if (!e || e->cancel) return nullptr;
+bool Session::PrintDocument(Window*, const std::string& docName,
+                            const std::function<void(PrinterSurface&)>& draw) {
+  std::unique_ptr<Expectation> e = Take(ExpectKind::Print, KindName(ExpectKind::Print));
+  if (!e || e->cancel) return false;
   m_printerStore.push_back(std::make_unique<RecordingSurface>(e->dpi, e->page, true));
-  m_printers.push_back(m_printerStore.back().get());
-  return std::make_unique<ForwardingPrinter>(*m_printerStore.back());
+  RecordingSurface& recording = *m_printerStore.back();
+  m_printers.push_back(&recording);
+  recording.StartDoc(docName);
+  CheckingPrinter printer(recording, [this](const std::string& m) { Fail("printing: " + m); });
+  draw(printer);
+  if (printer.InPage()) Fail("printing: the last page was left open");
+  recording.EndDoc();
+  return recording.PageCount() > 0;
 }
 
 int Session::TrackPopupMenu(Menu& popup, Window&) {

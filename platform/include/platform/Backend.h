@@ -33,7 +33,8 @@ class Backend {
   virtual std::optional<std::string> GetOpenFileName(const FileDialogRequest& request) = 0;
   virtual std::optional<std::string> GetSaveFileName(const FileDialogRequest& request) = 0;
   virtual std::optional<std::string> BrowseForFile(Window* owner, const std::string& title) = 0;
-  virtual std::unique_ptr<PrinterSurface> PrintSetup(Window* owner) = 0;
+  virtual bool PrintDocument(Window* owner, const std::string& docName,
+                             const std::function<void(PrinterSurface&)>& draw) = 0;
   virtual int TrackPopupMenu(Menu& popup, Window& owner) = 0;
   virtual Point GetCursorPos() = 0;
   virtual void SetWaitCursor(bool wait) = 0;

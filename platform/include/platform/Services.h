@@ -8,6 +8,7 @@
 #include "platform/Image.h"
 #include "platform/Types.h"
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -61,8 +62,14 @@ std::optional<std::string> GetSaveFileName(const FileDialogRequest& request);
 // A folder browser that also shows files: the picked file's or folder's path.
 std::optional<std::string> BrowseForFile(Window* owner, const std::string& title);
 
-// The print set-up dialog: a printer to draw on, or null when cancelled.
-std::unique_ptr<PrinterSurface> PrintSetup(Window* owner);
+// Prints a document through the platform's print dialog, where the user
+// picks a printer (or printing into a PDF file) and confirms. draw then runs
+// once on a surface of that printer (its resolution, its page size in device
+// units) and must begin every page with StartPage before drawing on it and
+// end it with EndPage; the platform begins and ends the document (named
+// docName) itself. Returns false when the user cancels or nothing was printed.
+bool PrintDocument(Window* owner, const std::string& docName,
+                   const std::function<void(PrinterSurface&)>& draw);
 
 // Shows a context menu (popup pos of menu) at the mouse for owner; the chosen
 // command is sent to owner (SendCommand). Returns the command, 0 for none.

@@ -142,6 +142,8 @@ enum : std::uint32_t {
   SortDescending = 1u << 20,
   FullRowSelect = 1u << 21,
   NoSortHeader = 1u << 22,
+  // static: shows an icon (SetIcon) instead of its text
+  Icon = 1u << 30,
   // date-time picker
   ShortDate = 1u << 23,
   RightAlignCalendar = 1u << 24,

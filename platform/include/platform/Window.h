@@ -6,6 +6,7 @@
 
 #include "platform/Control.h"
 #include "platform/DialogTemplate.h"
+#include "platform/Image.h"
 #include "platform/Menu.h"
 #include "platform/Message.h"
 
@@ -27,7 +28,7 @@ class Static;
 class TabCtrl;
 class WebView;
 
-enum class WindowAspect { Caption, Visible, Place, Menu, Focus, Redraw, ZOrder, MinSize, Timers };
+enum class WindowAspect { Caption, Visible, Place, Menu, Focus, Redraw, ZOrder, MinSize, Timers, Icon };
 
 class WindowPeer {
  public:
@@ -93,6 +94,9 @@ class Window {
   void SetMinClientSize(Size size);
   Size GetMinClientSize() const { return m_minClientSize; }
   Menu* GetMenu() const { return m_menu.get(); }
+  // The window's icon (caption, task bar); not owned, like a resource.
+  void SetIcon(const Image* icon);
+  const Image* GetIcon() const { return m_icon; }
   // The window menu (system menu); created on first use.
   Menu* GetSystemMenu();
   Control* GetFocus() const;      // focused control of this window's top-level window
@@ -211,6 +215,7 @@ class Window {
   std::unique_ptr<Menu> m_menu;
   std::unique_ptr<Menu> m_sysMenu;
   std::string m_caption;
+  const Image* m_icon = nullptr;
   DialogUnits m_units;
   Size m_clientSize;
   Size m_minClientSize{0, 0};

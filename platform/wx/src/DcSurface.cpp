@@ -61,19 +61,28 @@ void DcSurface::FillSolidRect(const Rect& r, Color color) {
   m_dc.SetPen(pen);
 }
 
-void DcSurface::DrawImage(const Image& image, const Rect& r) {
-  if (!image.IsValid() || r.IsEmpty()) return;
+wxBitmap ToBitmap(const Image& image, int width, int height) {
+  if (!image.IsValid()) return wxBitmap();
   wxImage img(image.width, image.height, false);
   unsigned char* rgb = img.GetData();
+  bool transparent = false;
+  for (std::uint32_t p : image.pixels) transparent = transparent || (p >> 24) != 0xFF;
+  if (transparent) img.InitAlpha();
   for (std::size_t i = 0; i < image.pixels.size(); ++i) {
     std::uint32_t p = image.pixels[i];
     rgb[i * 3] = (p >> 16) & 0xFF;
     rgb[i * 3 + 1] = (p >> 8) & 0xFF;
     rgb[i * 3 + 2] = p & 0xFF;
+    if (transparent) img.GetAlpha()[i] = (p >> 24) & 0xFF;
   }
-  if (img.GetWidth() != r.Width() || img.GetHeight() != r.Height())
-    img.Rescale(r.Width(), r.Height(), wxIMAGE_QUALITY_HIGH);
-  m_dc.DrawBitmap(wxBitmap(img), r.left, r.top);
+  if (width > 0 && height > 0 && (width != image.width || height != image.height))
+    img.Rescale(width, height, wxIMAGE_QUALITY_HIGH);
+  return wxBitmap(img);
+}
+
+void DcSurface::DrawImage(const Image& image, const Rect& r) {
+  if (!image.IsValid() || r.IsEmpty()) return;
+  m_dc.DrawBitmap(ToBitmap(image, r.Width(), r.Height()), r.left, r.top, true);
 }
 
 void DcSurface::SaveDC() { m_clips.push_back(m_clip); }

@@ -3,6 +3,7 @@
 
 #include "platform/DrawingSurface.h"
 
+#include <wx/bitmap.h>
 #include <wx/dc.h>
 
 #include <memory>
@@ -10,6 +11,10 @@
 
 namespace ui {
 namespace wxb {
+
+// A picture as a bitmap of the given size (its own size when 0), with its
+// transparency.
+wxBitmap ToBitmap(const Image& image, int width = 0, int height = 0);
 
 class DcSurface : public PrinterSurface {
  public:

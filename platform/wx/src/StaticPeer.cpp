@@ -1,8 +1,12 @@
 // Static texts and group boxes.
 #include "Peers.h"
 
+#include "DcSurface.h"
 #include "Text1252.h"
 
+#include "platform/Static.h"
+
+#include <wx/statbmp.h>
 #include <wx/statbox.h>
 #include <wx/stattext.h>
 
@@ -41,7 +45,26 @@ class GroupBoxPeer : public NativeControl {
   }
 };
 
+// A static with the icon style: the icon at its own size, like the platform.
+class IconPeer : public NativeControl {
+ public:
+  IconPeer(Control& model, wxWindow* parent)
+      : NativeControl(model, new wxStaticBitmap(parent, wxID_ANY, wxNullBitmap)) {
+    Show();
+  }
+  void Update(Aspect aspect, int) override {
+    if (aspect == Aspect::Redraw) Show();
+  }
+
+ private:
+  void Show() {
+    const Image* icon = static_cast<Static*>(m_model)->GetIcon();
+    static_cast<wxStaticBitmap*>(m_native)->SetBitmap(icon ? ToBitmap(*icon) : wxNullBitmap);
+  }
+};
+
 std::unique_ptr<NativeControl> MakeStaticPeer(Control& model, wxWindow* parent) {
+  if (model.HasStyle(Style::Icon)) return std::make_unique<IconPeer>(model, parent);
   return std::make_unique<StaticPeer>(model, parent);
 }
 

@@ -1,9 +1,11 @@
 #include "WindowHost.h"
 
+#include "DcSurface.h"
 #include "Text1252.h"
 
 #include <wx/dialog.h>
 #include <wx/frame.h>
+#include <wx/icon.h>
 #include <wx/utils.h>
 
 #include <algorithm>
@@ -256,6 +258,13 @@ void WindowHost::Changed(WindowAspect aspect) {
       break;
     case WindowAspect::Redraw: m_client->Refresh(); break;
     case WindowAspect::Timers: SyncTimers(); break;
+    case WindowAspect::Icon:
+      if (m_top) {
+        wxIcon icon;
+        if (m_model.GetIcon()) icon.CopyFromBitmap(ToBitmap(*m_model.GetIcon()));
+        m_top->SetIcon(icon);
+      }
+      break;
     case WindowAspect::Focus:
     case WindowAspect::Menu: break;
   }

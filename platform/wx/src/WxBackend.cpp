@@ -6,6 +6,8 @@
 #include "WindowHost.h"
 #include "platform/Dialog.h"
 
+#include <libintl.h>
+
 #include <wx/app.h>
 #include <wx/filedlg.h>
 #include <wx/msgdlg.h>
@@ -13,6 +15,7 @@
 #include <wx/image.h>
 #include <wx/log.h>
 #include <wx/mstream.h>
+#include <wx/print.h>
 #include <wx/printdlg.h>
 #include <wx/utils.h>
 
@@ -150,13 +153,147 @@ std::optional<std::string> WxBackend::BrowseForFile(Window* owner, const std::st
   return PathFromWx(dlg.GetPath());
 }
 
-std::unique_ptr<PrinterSurface> WxBackend::PrintSetup(Window* owner) {
-  wxPrintDialogData data;
-  wxPrintDialog dlg(OwnerNative(owner), &data);
-  if (dlg.ShowModal() != wxID_OK) return nullptr;
-  std::unique_ptr<wxDC> dc(dlg.GetPrintDC());
-  if (!dc || !dc->IsOk()) return nullptr;
-  return std::make_unique<DcSurface>(std::move(dc));
+namespace {
+
+// What the printing routine draws, recorded page by page on the printer's own
+// context (so that text is measured with the printer's fonts), then replayed
+// when the toolkit's print framework asks for each page.
+class PageRecorder : public PrinterSurface {
+ public:
+  using Op = std::function<void(DrawingSurface&)>;
+  explicit PageRecorder(wxDC& dc) : m_measure(dc, true) {}
+
+  int GetDeviceCaps(DeviceCap cap) const override { return m_measure.GetDeviceCaps(cap); }
+  void SelectFont(const FontSpec& font) override {
+    m_font = font;
+    m_measure.SelectFont(font);
+    Add([font](DrawingSurface& s) { s.SelectFont(font); });
+  }
+  void SetTextColor(Color color) override {
+    m_color = color;
+    Add([color](DrawingSurface& s) { s.SetTextColor(color); });
+  }
+  void SetBkTransparent(bool on) override {
+    m_transparent = on;
+    Add([on](DrawingSurface& s) { s.SetBkTransparent(on); });
+  }
+  Size GetTextExtent(const std::string& text) override { return m_measure.GetTextExtent(text); }
+  void TextOut(int x, int y, const std::string& text) override {
+    Add([x, y, text](DrawingSurface& s) { s.TextOut(x, y, text); });
+  }
+  void SelectPen(Color color, int width) override {
+    Add([color, width](DrawingSurface& s) { s.SelectPen(color, width); });
+  }
+  void MoveTo(int x, int y) override { Add([x, y](DrawingSurface& s) { s.MoveTo(x, y); }); }
+  void LineTo(int x, int y) override { Add([x, y](DrawingSurface& s) { s.LineTo(x, y); }); }
+  void FillSolidRect(const Rect& r, Color c) override {
+    Add([r, c](DrawingSurface& s) { s.FillSolidRect(r, c); });
+  }
+  void DrawImage(const Image& image, const Rect& r) override {
+    auto copy = std::make_shared<Image>(image);
+    Add([copy, r](DrawingSurface& s) { s.DrawImage(*copy, r); });
+  }
+  // The framework begins and ends the document.
+  bool StartDoc(const std::string&) override { return false; }
+  bool EndDoc() override { return false; }
+  bool StartPage() override {
+    if (m_inPage) EndPage();
+    m_inPage = true;
+    m_pages.emplace_back();
+    // Every page starts from the state the routine had set.
+    const FontSpec font = m_font;
+    const Color color = m_color;
+    const bool transparent = m_transparent;
+    m_pages.back().push_back([font, color, transparent](DrawingSurface& s) {
+      s.SelectFont(font);
+      s.SetTextColor(color);
+      s.SetBkTransparent(transparent);
+    });
+    return true;
+  }
+  bool EndPage() override {
+    bool was = m_inPage;
+    m_inPage = false;
+    return was;
+  }
+
+  int PageCount() const { return int(m_pages.size()); }
+  void Replay(int page, DrawingSurface& target) const {
+    for (const Op& op : m_pages[std::size_t(page)]) op(target);
+  }
+
+ private:
+  // State changes are kept for the pages to come; drawing outside a page is
+  // dropped, as a printer would not show it.
+  void Add(Op op) {
+    if (m_inPage) m_pages.back().push_back(std::move(op));
+  }
+  DcSurface m_measure;
+  std::vector<std::vector<Op>> m_pages;
+  bool m_inPage = false;
+  FontSpec m_font;
+  Color m_color = 0;
+  bool m_transparent = false;
+};
+
+class ReplayPrintout : public wxPrintout {
+ public:
+  ReplayPrintout(const std::string& name, const std::function<void(PrinterSurface&)>& draw)
+      : wxPrintout(ToWx(name)), m_draw(draw) {}
+
+  void OnPreparePrinting() override {
+    wxDC* dc = GetDC();
+    if (!dc) return;
+    m_recorder = std::make_unique<PageRecorder>(*dc);
+    m_draw(*m_recorder);
+    m_recorder->EndPage();
+  }
+  void GetPageInfo(int* minPage, int* maxPage, int* fromPage, int* toPage) override {
+    int n = m_recorder ? m_recorder->PageCount() : 0;
+    *minPage = n > 0 ? 1 : 0;
+    *maxPage = n;
+    *fromPage = *minPage;
+    *toPage = n;
+  }
+  bool HasPage(int page) override { return m_recorder && page >= 1 && page <= m_recorder->PageCount(); }
+  bool OnPrintPage(int page) override {
+    wxDC* dc = GetDC();
+    if (!dc || !HasPage(page)) return false;
+    // Device units, as the routine measured them: no scaling of the context.
+    dc->SetUserScale(1.0, 1.0);
+    dc->SetDeviceOrigin(0, 0);
+    DcSurface surface(*dc, true);
+    m_recorder->Replay(page - 1, surface);
+    return true;
+  }
+  int PageCount() const { return m_recorder ? m_recorder->PageCount() : 0; }
+
+ private:
+  const std::function<void(PrinterSurface&)>& m_draw;
+  std::unique_ptr<PageRecorder> m_recorder;
+};
+
+// The printer chosen last, kept for the next print of the run. At first the
+// dialog offers printing into a PDF file, which every machine has: GTK names
+// that printer in the user's language, with its own translations.
+wxPrintDialogData& LastPrintChoice() {
+  static wxPrintDialogData data = [] {
+    wxPrintDialogData d;
+    d.GetPrintData().SetPrinterName(wxString::FromUTF8(dgettext("gtk30", "Print to File")));
+    return d;
+  }();
+  return data;
+}
+
+}  // namespace
+
+bool WxBackend::PrintDocument(Window* owner, const std::string& docName,
+                              const std::function<void(PrinterSurface&)>& draw) {
+  wxPrinter printer(&LastPrintChoice());
+  ReplayPrintout printout(docName, draw);
+  const bool printed = printer.Print(OwnerNative(owner), &printout, true);
+  if (printed) LastPrintChoice() = printer.GetPrintDialogData();
+  return printed && printout.PageCount() > 0;
 }
 
 int WxBackend::TrackPopupMenu(Menu& popup, Window& owner) {

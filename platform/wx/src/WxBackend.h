@@ -23,7 +23,8 @@ class WxBackend : public Backend {
   std::optional<std::string> GetOpenFileName(const FileDialogRequest& request) override;
   std::optional<std::string> GetSaveFileName(const FileDialogRequest& request) override;
   std::optional<std::string> BrowseForFile(Window* owner, const std::string& title) override;
-  std::unique_ptr<PrinterSurface> PrintSetup(Window* owner) override;
+  bool PrintDocument(Window* owner, const std::string& docName,
+                     const std::function<void(PrinterSurface&)>& draw) override;
   int TrackPopupMenu(Menu& popup, Window& owner) override;
   Point GetCursorPos() override;
   void SetWaitCursor(bool wait) override;

@@ -30,7 +30,7 @@ namespace headless {
 
 class Driver;
 
-enum class ExpectKind { MessageBox, OpenFile, SaveFile, BrowseForFile, Dialog, ContextMenu, PrintSetup };
+enum class ExpectKind { MessageBox, OpenFile, SaveFile, BrowseForFile, Dialog, ContextMenu, Print };
 
 // One expected interaction; the fluent setters refine what is checked and
 // what the user answers.
@@ -46,7 +46,7 @@ class Expectation {
   Expectation& Type(unsigned type);             // buttons and icon, checked exactly
   // File dialogs
   Expectation& Choose(const std::string& path); // the file picked
-  Expectation& Cancel();                        // the user cancels (also context menus, print set-up)
+  Expectation& Cancel();                        // the user cancels (also context menus, print dialog)
   Expectation& InitialDir(const std::string& dir);
   // The dialog's title as shown (an empty request title shows the
   // platform's French one: "Ouvrir", "Enregistrer sous").
@@ -54,7 +54,7 @@ class Expectation {
   Expectation& Filter(const std::string& description, const std::string& pattern);
   // Context menus: the command chosen (0: dismissed)
   Expectation& Command(int id);
-  // Print set-up: the printer's resolution and page size
+  // Print dialog: the printer's resolution and page size
   Expectation& Printer(int dpi, Size page);
 
   std::string Describe() const;
@@ -98,7 +98,12 @@ class Session : public Backend {
   Expectation& ExpectDialog(int templateId, std::function<void(Driver&)> action);
   // A context menu built from that menu template; Command picks an item.
   Expectation& ExpectContextMenu(int menuTemplateId);
-  Expectation& ExpectPrintSetup();
+  // The print dialog: the user confirms (or Cancel). The document is drawn
+  // on a recording printer; drawing outside a page, a page begun twice or
+  // ended unopened, a page left open, a line running off the page or the
+  // routine touching the document itself fail the test, as they would
+  // print badly or not at all on a real printer.
+  Expectation& ExpectPrint();
 
   // Fails the test for every expectation not met yet, and forgets them.
   void Verify();
@@ -112,7 +117,7 @@ class Session : public Backend {
   // ---- What happened ----
   const std::vector<ShownMessageBox>& MessageBoxes() const { return m_shown; }
   const std::vector<std::string>& OpenedUrls() const { return m_urls; }
-  // Printers handed out by PrintSetup (alive until the session ends).
+  // The documents printed, one recording each (alive until the session ends).
   const std::vector<RecordingSurface*>& Printers() const { return m_printers; }
   int WaitCursorDepth() const { return m_wait; }
   int WaitCursorShownCount() const { return m_waitShown; }
@@ -130,7 +135,8 @@ class Session : public Backend {
   std::optional<std::string> GetOpenFileName(const FileDialogRequest& request) override;
   std::optional<std::string> GetSaveFileName(const FileDialogRequest& request) override;
   std::optional<std::string> BrowseForFile(Window* owner, const std::string& title) override;
-  std::unique_ptr<PrinterSurface> PrintSetup(Window* owner) override;
+  bool PrintDocument(Window* owner, const std::string& docName,
+                     const std::function<void(PrinterSurface&)>& draw) override;
   int TrackPopupMenu(Menu& popup, Window& owner) override;
   Point GetCursorPos() override { return m_cursor; }
   void SetWaitCursor(bool wait) override;
