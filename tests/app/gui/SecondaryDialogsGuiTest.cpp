@@ -3,6 +3,7 @@
 #include "../AppTestSupport.h"
 #include "app/QuilloryApp.h"
 #include "app/QuilloryDlg.h"
+#include "app/QuilloryDlgtypeGraph.h"
 #include "dialogs/QuilloryComicLinkDlg.h"
 #include "dialogs/QuilloryListSimple.h"
 #include "platform/ListView.h"
@@ -36,6 +37,47 @@ bool InDialog(ui::Window& main, int command, std::function<void(ui::Window&)> st
   UiDriver::ChooseMenu(main, command);
   return UiDriver::WaitUntil([done] { return *done; }, 10000);
 }
+
+// The user presses Print in the print dialog once it is up (the button is
+// greyed until the printer list is filled).
+void PressPrintWhenTheDialogIsUp() {
+  std::system("(for i in $(seq 1 150); do "
+              "w=$(xdotool search --onlyvisible --name '^(Print|Imprimer)$' 2>/dev/null | head -1); "
+              "if [ -n \"$w\" ]; then xdotool windowfocus $w key --window $w Return 2>/dev/null; "
+              "elif [ $i -gt 50 ]; then exit 0; fi; sleep 0.1; done) &");
+}
+
+// The folder the prints of this process go into. The print dialog offers
+// again the file chosen last, so every print of the run writes there.
+class PrintFolder {
+ public:
+  PrintFolder() : m_path(std::filesystem::temp_directory_path() /
+                         ("quillory_print_" + std::to_string(getpid()))) {
+    std::filesystem::create_directories(m_path);
+  }
+  ~PrintFolder() {
+    std::error_code ignored;
+    std::filesystem::remove_all(m_path, ignored);
+  }
+  // Becomes the working folder, without a PDF file in it.
+  void Enter() {
+    for (const auto& entry : std::filesystem::directory_iterator(m_path))
+      std::filesystem::remove(entry.path());
+    m_old = std::filesystem::current_path();
+    std::filesystem::current_path(m_path);
+  }
+  void Leave() { std::filesystem::current_path(m_old); }
+  // The PDF file written, or an empty text.
+  std::string Pdf() const {
+    for (const auto& entry : std::filesystem::directory_iterator(m_path))
+      if (entry.path().extension() == ".pdf") return entry.path().string();
+    return std::string();
+  }
+
+ private:
+  std::filesystem::path m_path, m_old;
+};
+PrintFolder g_prints;
 
 std::string Output(const std::string& command) {
   std::string out;
@@ -122,40 +164,58 @@ TEST(SecondaryDialogsGui, PrintsTheListIntoAPdfFileThroughThePrintDialog) {
   folder.WriteCollection({marque, {"Akira", "Tetsuo", 2}});
   // "Print to File" writes into the working folder a file named in the
   // user's language ("sortie.pdf" in French).
-  auto findPdf = [&]() -> std::string {
-    for (const auto& entry : std::filesystem::directory_iterator(folder.Path()))
-      if (entry.path().extension() == ".pdf") return entry.path().string();
-    return std::string();
-  };
-  const auto oldDir = std::filesystem::current_path();
-  std::filesystem::current_path(folder.Path());
+  g_prints.Enter();
 
-  // The user presses Print in the print dialog once it is up (the button is
-  // greyed until the printer list is filled).
-  std::system("(for i in $(seq 1 150); do "
-              "w=$(xdotool search --onlyvisible --name '^(Print|Imprimer)$' 2>/dev/null | head -1); "
-              "if [ -n \"$w\" ]; then xdotool windowfocus $w key --window $w Return 2>/dev/null; "
-              "elif [ $i -gt 50 ]; then exit 0; fi; sleep 0.1; done) &");
+  PressPrintWhenTheDialogIsUp();
 
   bool scriptDone = false;
   UiDriver::WhenShown([&](ui::Window& window) {
     UiDriver::ChooseMenu(window, ID_GESTION_IMPRIMER);
-    EXPECT_TRUE(UiDriver::WaitUntil([&] { return !findPdf().empty(); }, 30000));
+    EXPECT_TRUE(UiDriver::WaitUntil([&] { return !g_prints.Pdf().empty(); }, 30000));
     UiDriver::CloseWindow(window);
     scriptDone = true;
   });
   CQuilloryApp app;
   app.InitInstance(folder.Path() + "/Quillory");
-  std::filesystem::current_path(oldDir);
+  g_prints.Leave();
   EXPECT_TRUE(scriptDone);
 
-  const std::string pdf = findPdf();
+  const std::string pdf = g_prints.Pdf();
   ASSERT_FALSE(pdf.empty());
   const std::string text = Output("pdftotext -layout '" + pdf + "' - 2>&1");
   EXPECT_NE(text.find("Liste des BD de ma bibliotheque"), std::string::npos) << text;
   EXPECT_NE(text.find("Blake et Mortimer"), std::string::npos) << text;
   EXPECT_NE(text.find("6 - La Marque jaune :"), std::string::npos) << text;
   EXPECT_NE(text.find("Edition originale"), std::string::npos) << text;
+  EXPECT_NE(text.find("2 - Tetsuo :"), std::string::npos) << text;
+}
+
+TEST(SecondaryDialogsGui, GraphicWindowPrintsItsSeriesAndShowsItsAboutBox) {
+  TestProgramFolder folder;
+  folder.WriteCollection({{"Thorgal", "La Magicienne trahie", 1}, {"Akira", "Tetsuo", 2}});
+  g_prints.Enter();
+  bool scriptDone = false;
+  CQuilloryDlgtypeGraph dlg(nullptr, 1, folder.Path());
+  UiDriver::WhenShown([&](ui::Window&) {
+    EXPECT_TRUE(dlg.GetIcon());
+    EXPECT_TRUE(InDialog(dlg, ID_APROPOS, [](ui::Window& w) {
+      EXPECT_EQ(UiDriver::NativeText(*w.GetDlgItem(IDC_ABOUT_VERSION)), "Quillory Version 6.0");
+      UiDriver::Click(*w.GetDlgItem(ui::IDOK));
+    }));
+    PressPrintWhenTheDialogIsUp();
+    UiDriver::ChooseMenu(dlg, ID_GESTION_IMPRIMER);
+    EXPECT_TRUE(UiDriver::WaitUntil([&] { return !g_prints.Pdf().empty(); }, 30000));
+    dlg.EndDialog(ui::IDCANCEL);
+    scriptDone = true;
+  });
+  dlg.DoModal();
+  g_prints.Leave();
+  EXPECT_TRUE(scriptDone);
+  const std::string pdf = g_prints.Pdf();
+  ASSERT_FALSE(pdf.empty());
+  const std::string text = Output("pdftotext -layout '" + pdf + "' - 2>&1");
+  EXPECT_NE(text.find("Thorgal"), std::string::npos) << text;
+  EXPECT_NE(text.find("1 - La Magicienne trahie :"), std::string::npos) << text;
   EXPECT_NE(text.find("2 - Tetsuo :"), std::string::npos) << text;
 }
 
