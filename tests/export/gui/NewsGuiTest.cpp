@@ -18,6 +18,15 @@ using ui::wxb::UiDriver;
 
 namespace {
 
+// Whether a shared library whose file name holds `name` is mapped in this process.
+bool Mapped(const std::string& name) {
+  std::ifstream maps("/proc/self/maps");
+  std::string line;
+  while (std::getline(maps, line))
+    if (line.find(name) != std::string::npos) return true;
+  return false;
+}
+
 TEST(NewsGui, TheNewsDialogShowsTheFeedRenderedThroughItsStylesheet) {
   LoopbackServer server(
       LoopbackServer::Mode::Serve,
@@ -51,7 +60,11 @@ TEST(NewsGui, TheNewsDialogShowsTheFeedRenderedThroughItsStylesheet) {
     newsDone = true;
   };
   UiDriver::WhenShown([&](ui::Window& window) {
-    EXPECT_FALSE(UiDriver::WebEngineLoaded());  // not at start
+    // Nothing of the web is loaded with the main window.
+    EXPECT_FALSE(UiDriver::WebEngineLoaded());
+    EXPECT_FALSE(Mapped("libwebkit2gtk"));
+    EXPECT_FALSE(Mapped("libQuilloryWebTools"));
+    EXPECT_FALSE(Mapped("libcurl"));
     UiDriver::WhenShown(newsStep);
     UiDriver::ChooseMenu(window, ID_WEB_SORTIEBD);
     UiDriver::WaitUntil([&] { return newsDone; }, 30000);
@@ -61,6 +74,7 @@ TEST(NewsGui, TheNewsDialogShowsTheFeedRenderedThroughItsStylesheet) {
   app.InitInstance(folder.Path() + "/Quillory");
 
   EXPECT_TRUE(newsShown);
+  EXPECT_TRUE(Mapped("libcurl"));
   EXPECT_NE(shown.find("Sorties BD"), std::string::npos) << shown;
   EXPECT_NE(shown.find("Blake et Mortimer 29"), std::string::npos) << shown;
   EXPECT_NE(shown.find("Le Dernier Espadon"), std::string::npos) << shown;  // its markup applied
