@@ -31,10 +31,17 @@ void ComboBox::AddStrings(const std::vector<std::string>& items) {
   const std::string selected = m_curSel >= 0 ? m_items[m_curSel] : std::string();
   m_items.insert(m_items.end(), items.begin(), items.end());
   if (HasStyle(Style::Sorted)) {
-    // Each new item after those that sort before or equal: a stable sort.
-    std::stable_sort(m_items.begin(), m_items.end(), [](const std::string& a, const std::string& b) {
-      return CompareText(a, b, false) < 0;
-    });
+    // Each new item after those that sort before or equal: a stable sort,
+    // on keys computed once per item.
+    std::vector<std::pair<std::string, std::size_t>> keys;
+    keys.reserve(m_items.size());
+    for (std::size_t i = 0; i < m_items.size(); ++i) keys.emplace_back(CompareKey(m_items[i]), i);
+    std::stable_sort(keys.begin(), keys.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::vector<std::string> sorted;
+    sorted.reserve(m_items.size());
+    for (const auto& k : keys) sorted.push_back(std::move(m_items[k.second]));
+    m_items = std::move(sorted);
     if (m_curSel >= 0) {
       // The selected item moved with the sort; equal texts keep their order.
       for (std::size_t i = 0; i < m_items.size(); ++i)

@@ -116,6 +116,28 @@ int CompareText(const std::string& a, const std::string& b, bool caseSensitive) 
   return Sign(int(a.size()) - int(b.size()));
 }
 
+std::string CompareKey(const std::string& text) {
+  const Tables& t = T();
+  std::string key;
+  key.reserve(text.size() * 4 + 3);
+  // Base characters, two bytes each (never zero), then an end below them all.
+  for (unsigned char c : text) {
+    const int primary = t.key[c].primary;
+    if (primary == 0) continue;
+    key += static_cast<char>(primary >> 8);
+    key += static_cast<char>(primary & 0xFF);
+  }
+  key += '\0';
+  key += '\0';
+  // Accents: as many as base characters, so equal bases give equal lengths.
+  for (unsigned char c : text)
+    if (t.key[c].primary != 0) key += static_cast<char>(t.key[c].accent);
+  key += '\0';
+  // Last, the whole text in lower case.
+  for (unsigned char c : text) key += static_cast<char>(t.toLower[c]);
+  return key;
+}
+
 char ToUpper1252(char c) { return char(T().toUpper[static_cast<unsigned char>(c)]); }
 char ToLower1252(char c) { return char(T().toLower[static_cast<unsigned char>(c)]); }
 

@@ -213,6 +213,23 @@ TEST(Controls, DatePickerKeepsTheTimeOfDayWhenTheUserPicksADate) {
   EXPECT_EQ(picker.GetYear(), 2008);
 }
 
+TEST(TextCompare, KeysOrderTextsAsTheComparisonIgnoringCase) {
+  const std::string alphabet = "aAbeE\xe9\xc9\xe8z-' 09\x8a\x9a\xdf.";
+  unsigned seed = 12345;
+  auto next = [&] { seed = seed * 1103515245u + 12345u; return (seed >> 16) & 0x7FFF; };
+  auto text = [&] {
+    std::string s;
+    for (unsigned n = next() % 6; n > 0; --n) s += alphabet[next() % alphabet.size()];
+    return s;
+  };
+  for (int i = 0; i < 20000; ++i) {
+    const std::string a = text(), b = text();
+    const int byKey = ui::CompareKey(a).compare(ui::CompareKey(b));
+    const int expected = ui::CompareText(a, b, false);
+    ASSERT_EQ(byKey < 0 ? -1 : (byKey > 0 ? 1 : 0), expected) << a << " / " << b;
+  }
+}
+
 TEST(TextCompare, FollowsTheWordSortOrder) {
   using ui::CompareText;
   EXPECT_LT(CompareText("a", "A"), 0);         // lower case first

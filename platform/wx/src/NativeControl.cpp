@@ -9,6 +9,18 @@
 namespace ui {
 namespace wxb {
 
+void PlaceNative(const Control& model, wxWindow* native) {
+  // Exactly the model's place: -1 is a coordinate like any other (not "keep
+  // the current one"), and a size below zero is none.
+  const Rect r = model.GetRect();
+  int height = std::max(0, r.Height());
+  if (model.GetKind() == ControlKind::ComboBox) {
+    const int closed = native->GetBestSize().y;
+    if (closed > 0 && closed < height) height = closed;
+  }
+  native->SetSize(r.left, r.top, std::max(0, r.Width()), height, wxSIZE_ALLOW_MINUS_ONE);
+}
+
 NativeControl::NativeControl(Control& model, wxWindow* native) : m_model(&model), m_native(native) {
   model.SetPeer(this);
 }
@@ -26,14 +38,9 @@ void NativeControl::Changed(Aspect aspect, int index) {
   switch (aspect) {
     case Aspect::Visible: m_native->Show(m_model->IsShown()); return;
     case Aspect::Enabled: m_native->Enable(m_model->IsWindowEnabled()); return;
-    case Aspect::Place: {
-      // Exactly the model's place: -1 is a coordinate like any other (not
-      // "keep the current one"), and a size below zero is none.
-      Rect r = m_model->GetRect();
-      m_native->SetSize(r.left, r.top, std::max(0, r.Width()), std::max(0, r.Height()),
-                        wxSIZE_ALLOW_MINUS_ONE);
+    case Aspect::Place:
+      PlaceNative(*m_model, m_native);
       return;
-    }
     case Aspect::Focus:
       if (index < 0) { m_native->SetFocus(); return; }
       break;

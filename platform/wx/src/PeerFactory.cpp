@@ -38,9 +38,8 @@ std::unique_ptr<NativeControl> NativeControl::Create(Control& model, wxWindow* p
     case ControlKind::TabCtrl: peer = MakeTabPeer(static_cast<TabCtrl&>(model), parent); break;
     case ControlKind::WebView: peer = MakeWebPeer(static_cast<WebView&>(model), parent); break;
   }
-  Rect r = model.GetRect();
   wxWindow* native = peer->Native();
-  native->SetSize(r.left, r.top, r.Width(), r.Height());
+  PlaceNative(model, native);
   native->Show(model.IsShown());
   native->Enable(model.IsWindowEnabled());
   return peer;

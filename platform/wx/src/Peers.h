@@ -12,6 +12,11 @@ namespace ui {
 class Window;
 namespace wxb {
 
+// Places a native control where its model says. A combo box's template
+// height includes its dropped-down list, as on Windows: the closed control
+// keeps its own height.
+void PlaceNative(const Control& model, wxWindow* native);
+
 class NativeControl : public ControlPeer {
  public:
   NativeControl(Control& model, wxWindow* native);
