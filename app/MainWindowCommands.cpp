@@ -6,7 +6,10 @@
 #include "collection/GestionBD.h"
 #include "collection/SafeFile.h"
 #include "dialogs/ChooseFile.h"
+#include "platform/Menu.h"
 #include "platform/Window.h"
+#include "resources/Resource.h"
+#include "resources/Templates.h"
 
 #include <cstdio>
 #include <vector>
@@ -168,6 +171,17 @@ bool RestoreBackup(ui::Window* owner, CGestionBD& gestion, const std::string& pr
   if (!copyName.empty()) done = Format(CQuilloryDlg::MSG_RESTORE_KEPT, "data\\" + copyName) + "\n" + done;
   ui::AfxMessageBox(done, ui::MB_OK | ui::MB_ICONEXCLAMATION);
   return true;
+}
+
+void AddAboutItemAndIcon(ui::Window& window) {
+  if (ui::Menu* sysMenu = window.GetSystemMenu()) {
+    const std::string about = LoadResourceString(IDS_ABOUTBOX);
+    if (!about.empty()) {
+      sysMenu->AppendSeparator();
+      sysMenu->AppendMenu(about, IDM_ABOUTBOX);
+    }
+  }
+  window.SetIcon(&ApplicationIcon());
 }
 
 void LoadCollection(CGestionBD& gestion, const std::string& programFolder) {

@@ -38,6 +38,9 @@ constexpr const char* MSG_STYLE_FAILED = "Erreur de changement de type. Contacte
 std::string Format(const char* pattern, std::initializer_list<std::string> values);
 std::string Format(const char* pattern, const std::string& value);
 
+// The About item at the end of the window menu, and the program icon.
+void AddAboutItemAndIcon(ui::Window& window);
+
 // Loads the database file, saying when it cannot be opened or holds lines
 // the store cannot show.
 void LoadCollection(CGestionBD& gestion, const std::string& programFolder);

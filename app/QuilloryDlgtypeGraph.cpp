@@ -129,14 +129,7 @@ CQuilloryDlgtypeGraph::~CQuilloryDlgtypeGraph() = default;
 bool CQuilloryDlgtypeGraph::OnInitDialog() {
   m_resizer.SetUp(*this, nullptr, kResize, 1);
 
-  if (ui::Menu* sysMenu = GetSystemMenu()) {
-    const std::string about = LoadResourceString(IDS_ABOUTBOX);
-    if (!about.empty()) {
-      sysMenu->AppendSeparator();
-      sysMenu->AppendMenu(about, IDM_ABOUTBOX);
-    }
-  }
-  SetIcon(&ApplicationIcon());
+  MainWindowCommands::AddAboutItemAndIcon(*this);
 
   m_picture.SubclassDlgItem(IDC_PICTURE, *this);
   ShowLoanControls(false);
