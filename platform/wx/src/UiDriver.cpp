@@ -26,6 +26,9 @@
 #include <wx/display.h>
 #include <wx/dcclient.h>
 
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+
 #include <algorithm>
 #include <memory>
 
@@ -49,6 +52,25 @@ void ClickAt(const wxPoint& screen) {
 }
 
 }  // namespace
+
+bool UiDriver::WindowManagerRunning() {
+  Display* display = XOpenDisplay(nullptr);
+  if (!display) return false;
+  bool running = false;
+  Atom check = XInternAtom(display, "_NET_SUPPORTING_WM_CHECK", True);
+  Atom type = None;
+  int format = 0;
+  unsigned long count = 0, after = 0;
+  unsigned char* data = nullptr;
+  if (check != None &&
+      XGetWindowProperty(display, DefaultRootWindow(display), check, 0, 1, False, XA_WINDOW, &type,
+                         &format, &count, &after, &data) == Success) {
+    running = type == XA_WINDOW && count == 1;
+    if (data) XFree(data);
+  }
+  XCloseDisplay(display);
+  return running;
+}
 
 void UiDriver::WhenShown(std::function<void(Window&)> step) {
   WxBackend* backend = WxBackend::Instance();

@@ -178,6 +178,18 @@ bool WaitFor(const std::function<bool()>& cond, std::chrono::seconds timeout = s
   return cond();
 }
 
+// A user's desktop: a window manager manages the display (closes, moves and
+// focus go through it), as scripts/desktop-run.sh provides.
+class DesktopEnvironment : public ::testing::Environment {
+ public:
+  void SetUp() override {
+    ASSERT_NE(Shell("xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null").find("window id"),
+              std::string::npos)
+        << "no window manager on the display: run the test through scripts/desktop-run.sh";
+  }
+};
+::testing::Environment* const kDesktop = ::testing::AddGlobalTestEnvironment(new DesktopEnvironment);
+
 std::vector<AlbumValues> FortyAlbums() {
   std::vector<AlbumValues> albums;
   const char* series[] = {"Blake et Mortimer", "Thorgal", "Largo Winch", "Spirou et Fantasio"};
