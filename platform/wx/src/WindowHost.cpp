@@ -77,6 +77,7 @@ WindowHost::WindowHost(Window& model, wxTopLevelWindow* top, wxWindow* client)
 }
 
 WindowHost::~WindowHost() {
+  *m_alive = false;
   if (m_model.GetPeer() == this) m_model.SetPeer(nullptr);
 }
 
@@ -132,49 +133,58 @@ void WindowHost::CreateControls() {
 
 MenuBridge* WindowHost::MenuBar() const { return static_cast<ClientPanel*>(m_client)->menu.get(); }
 
+template <class Event, class Handler>
+void WindowHost::BindWhileAlive(const wxEventTypeTag<Event>& type, Handler handler) {
+  m_top->Bind(type, [alive = m_alive, host = this, handler](Event& e) {
+    if (*alive) handler(*host, e);
+    else e.Skip();
+  });
+}
+
 void WindowHost::BindTopLevelEvents() {
   // Key-downs are seen before any control: the model's windows may consume them.
   // While a menu is open its keys are its own: the Escape that closes it must
   // not reach the window (where it would go on to close the window).
-  m_top->Bind(wxEVT_MENU_OPEN, [this](wxMenuEvent& e) {
-    ++m_menusOpen;
+  BindWhileAlive(wxEVT_MENU_OPEN, [](WindowHost& host, wxMenuEvent& e) {
+    ++host.m_menusOpen;
     e.Skip();
   });
-  m_top->Bind(wxEVT_MENU_CLOSE, [this](wxMenuEvent& e) {
-    if (m_menusOpen > 0) --m_menusOpen;
+  BindWhileAlive(wxEVT_MENU_CLOSE, [](WindowHost& host, wxMenuEvent& e) {
+    if (host.m_menusOpen > 0) --host.m_menusOpen;
     e.Skip();
   });
-  m_top->Bind(wxEVT_CHAR_HOOK, [this](wxKeyEvent& e) {
+  BindWhileAlive(wxEVT_CHAR_HOOK, [](WindowHost& host, wxKeyEvent& e) {
+    Window& model = host.m_model;
     int vk = VirtualKey(e.GetKeyCode());
-    if (vk == 0 || !m_model.IsCreated() || m_menusOpen > 0) {
+    if (vk == 0 || !model.IsCreated() || host.m_menusOpen > 0) {
       e.Skip();
       return;
     }
-    if (m_model.PreTranslate(MessageKind::KeyDown, vk, e.ControlDown(), e.ShiftDown())) return;
-    if ((vk == VK_RETURN || vk == VK_ESCAPE) && m_model.DialogKeyDown(vk)) return;
+    if (model.PreTranslate(MessageKind::KeyDown, vk, e.ControlDown(), e.ShiftDown())) return;
+    if ((vk == VK_RETURN || vk == VK_ESCAPE) && model.DialogKeyDown(vk)) return;
     e.Skip();
   });
-  m_top->Bind(wxEVT_MENU, [this](wxCommandEvent& e) {
-    MenuBridge* bar = MenuBar();
+  BindWhileAlive(wxEVT_MENU, [](WindowHost& host, wxCommandEvent& e) {
+    MenuBridge* bar = host.MenuBar();
     int command = bar ? bar->CommandOf(e.GetId()) : 0;
-    if (command != 0 && m_model.IsCreated()) m_model.UserMenuCommand(command);
+    if (command != 0 && host.m_model.IsCreated()) host.m_model.UserMenuCommand(command);
     else e.Skip();
   });
-  m_top->Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent& e) {
-    if (m_model.IsCreated() && !m_endRequested) m_model.SendClose();
-    if (!m_endRequested && e.CanVeto()) e.Veto();
+  BindWhileAlive(wxEVT_CLOSE_WINDOW, [](WindowHost& host, wxCloseEvent& e) {
+    if (host.m_model.IsCreated() && !host.m_endRequested) host.m_model.SendClose();
+    if (!host.m_endRequested && e.CanVeto()) e.Veto();
   });
-  m_top->Bind(wxEVT_SIZE, [this](wxSizeEvent& e) {
+  BindWhileAlive(wxEVT_SIZE, [](WindowHost& host, wxSizeEvent& e) {
     e.Skip();
-    if (!m_model.IsCreated()) return;
-    wxSize size = m_top->GetClientSize();
-    m_client->SetSize(0, 0, size.x, size.y);
-    Rect now = m_model.GetClientRect();
-    if (size.x != now.Width() || size.y != now.Height()) m_model.UserResize(size.x, size.y);
+    if (!host.m_model.IsCreated()) return;
+    wxSize size = host.m_top->GetClientSize();
+    host.m_client->SetSize(0, 0, size.x, size.y);
+    Rect now = host.m_model.GetClientRect();
+    if (size.x != now.Width() || size.y != now.Height()) host.m_model.UserResize(size.x, size.y);
   });
-  m_top->Bind(wxEVT_MOVE, [this](wxMoveEvent& e) {
+  BindWhileAlive(wxEVT_MOVE, [](WindowHost& host, wxMoveEvent& e) {
     e.Skip();
-    if (m_model.IsCreated()) m_model.UserMove();
+    if (host.m_model.IsCreated()) host.m_model.UserMove();
   });
 }
 

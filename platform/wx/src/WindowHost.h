@@ -41,6 +41,9 @@ class WindowHost : public WindowPeer {
   void Destroy();
 
   void Changed(WindowAspect aspect) override;
+  // Cut when the host goes: a callback queued for later holds a copy and
+  // checks it before touching the host or its model.
+  std::shared_ptr<const bool> AliveFlag() const { return m_alive; }
   wxWindow* Client() const { return m_client; }
   wxTopLevelWindow* TopLevel() const { return m_top; }
   MenuBridge* MenuBar() const;
@@ -49,10 +52,17 @@ class WindowHost : public WindowPeer {
  private:
   WindowHost(Window& model, wxTopLevelWindow* top, wxWindow* client);
   void BindTopLevelEvents();
+  // Binds a handler of the native top-level window that runs only while this
+  // host lives. The toolkit destroys a top-level window later than Destroy
+  // (at idle time), and until then the window manager's configure, focus and
+  // close events still reach it: they must find no freed host.
+  template <class Event, class Handler>
+  void BindWhileAlive(const wxEventTypeTag<Event>& type, Handler handler);
   void DetachTree();
   void SyncTimers();
 
   Window& m_model;
+  std::shared_ptr<bool> m_alive = std::make_shared<bool>(true);
   wxTopLevelWindow* m_top;  // null for a child dialog
   wxWindow* m_client;       // where the controls live
   wxGUIEventLoop* m_loop = nullptr;

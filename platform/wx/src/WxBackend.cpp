@@ -65,7 +65,9 @@ int WxBackend::RunModal(Dialog& dialog) {
     if (onWindowShown) {
       auto hook = onWindowShown;
       Window* shown = &dialog;
-      wxTheApp->CallAfter([hook, shown] { hook(*shown); });
+      wxTheApp->CallAfter([hook, shown, alive = host->AliveFlag()] {
+        if (*alive) hook(*shown);
+      });
     }
     host->RunModal();
   }
