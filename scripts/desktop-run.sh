@@ -36,19 +36,32 @@ if wm_running; then
   exec "$@"
 fi
 
-case "$wm" in
-  openbox) openbox --sm-disable >/dev/null 2>&1 & ;;
-  metacity) metacity --replace >/dev/null 2>&1 & ;;
-  *) echo "$0: unknown window manager $wm" >&2; exit 2 ;;
-esac
-wm_pid=$!
-trap 'kill "$wm_pid" 2>/dev/null; wait "$wm_pid" 2>/dev/null || true' EXIT
-for _ in $(seq 1 100); do
+wm_log=$(mktemp)
+wm_pid=""
+trap '[[ -n "$wm_pid" ]] && kill "$wm_pid" 2>/dev/null; wait 2>/dev/null || true; rm -f "$wm_log"' EXIT
+# A busy X server now and then refuses a new client, and a loaded machine can
+# take seconds to start one: a few tries.
+for _ in 1 2 3 4 5; do
+  case "$wm" in
+    openbox) openbox --sm-disable >"$wm_log" 2>&1 & ;;
+    metacity) metacity --replace >"$wm_log" 2>&1 & ;;
+    *) echo "$0: unknown window manager $wm" >&2; exit 2 ;;
+  esac
+  wm_pid=$!
+  for _ in $(seq 1 200); do
+    wm_running && break
+    kill -0 "$wm_pid" 2>/dev/null || break
+    sleep 0.05
+  done
   wm_running && break
-  kill -0 "$wm_pid" 2>/dev/null || { echo "$0: $wm did not start" >&2; exit 1; }
-  sleep 0.05
+  kill "$wm_pid" 2>/dev/null || true
+  sleep 0.5
 done
-wm_running || { echo "$0: $wm did not take the display" >&2; exit 1; }
+if ! wm_running; then
+  echo "$0: $wm did not take the display:" >&2
+  cat "$wm_log" >&2
+  exit 1
+fi
 
 status=0
 "$@" || status=$?
