@@ -71,7 +71,10 @@ void CQuilloryDlgList::Fill(int typeFilter) {
 }
 
 void CQuilloryDlgList::ShowAlbums(std::vector<const CAlbum*> albums) {
+  // The selection goes with the rows: so does what the window showed of it.
+  const bool hadSelection = m_list.GetNextSelectedItem() >= 0;
   m_list.DeleteAllItems();
+  if (hadSelection && m_pDlg) ShowSelection(-1);
   std::stable_sort(albums.begin(), albums.end(), [](const CAlbum* a, const CAlbum* b) {
     // Albums of one series are the common case: equal texts need no collation.
     return a->GetSerie() != b->GetSerie() &&
@@ -192,11 +195,8 @@ void CQuilloryDlgList::OnRightClickList(const ui::NotifyInfo&) {
 }
 
 bool CQuilloryDlgList::PreTranslateSeries(const ui::Message& msg) {
-  if (msg.kind != ui::MessageKind::KeyDown) return false;
   switch (msg.key) {
     case ui::VK_CONTROL:
-      if (m_bCtrl) return false;
-      m_bCtrl = true;
       return true;
     case ui::VK_DELETE:
       m_pGraph->OnSupprimerSerie();
@@ -216,14 +216,18 @@ bool CQuilloryDlgList::PreTranslateSeries(const ui::Message& msg) {
 }
 
 bool CQuilloryDlgList::PreTranslateMessage(const ui::Message& msg) {
+  // Shortcuts while Ctrl is held only: a Ctrl pressed and released earlier
+  // leaves nothing armed. The window takes the keys the page leaves.
+  if (msg.kind == ui::MessageKind::KeyUp && msg.key == ui::VK_CONTROL) m_bCtrl = false;
+  if (msg.kind != ui::MessageKind::KeyDown) return false;
+  m_bCtrl = msg.ctrlDown || msg.key == ui::VK_CONTROL;
   if (m_pGraph) return PreTranslateSeries(msg);
-  if (!m_pDlg || msg.kind != ui::MessageKind::KeyDown) return false;
+  if (!m_pDlg) return false;
   switch (msg.key) {
     case ui::VK_RETURN:
       m_pDlg->OnRecherche();
       return true;
     case ui::VK_CONTROL:
-      m_bCtrl = true;
       return true;
     case 'M':
     case 'D':

@@ -167,8 +167,15 @@ void WindowHost::BindTopLevelEvents() {
   BindWhileAlive(wxEVT_MENU, [](WindowHost& host, wxCommandEvent& e) {
     MenuBridge* bar = host.MenuBar();
     int command = bar ? bar->CommandOf(e.GetId()) : 0;
-    if (command != 0 && host.m_model.IsCreated()) host.m_model.UserMenuCommand(command);
-    else e.Skip();
+    if (command == 0 || !host.m_model.IsCreated()) {
+      e.Skip();
+      return;
+    }
+    // GTK has ticked or cleared a check item already: the model decides.
+    bar->SyncChecks();
+    auto alive = host.AliveFlag();
+    host.m_model.UserMenuCommand(command);
+    if (*alive && host.MenuBar()) host.MenuBar()->SyncChecks();
   });
   BindWhileAlive(wxEVT_CLOSE_WINDOW, [](WindowHost& host, wxCloseEvent& e) {
     if (host.m_model.IsCreated() && !host.m_endRequested) host.m_model.SendClose();

@@ -216,10 +216,9 @@ TEST(Program, SearchSelectSaveWithCtrlSAndCloseBox) {
   ClickAt(FromBottomLeft(g, 493, 401 - 387));
   Shell("xdotool type --delay 60 blake");
   Shell("xdotool key Return");
-  // A row near the top of the album list, then Ctrl, released, and S: the page saves.
+  // A row near the top of the album list, then Ctrl+S: the page saves.
   ClickAt(FromBottomLeft(g, 120, 401 - 70));
-  Shell("xdotool key ctrl");
-  Shell("xdotool key s");
+  Shell("xdotool key ctrl+s");
   const std::string saved = TestProgramFolder::DatabaseBytes(FortyAlbums());
   EXPECT_TRUE(WaitFor([&] { return folder.ReadFile("data/quillory.db") == saved; }));
 
@@ -305,10 +304,9 @@ TEST(Program, GraphicStyleRecordsALoanModifiesAnAlbumAndSaves) {
   ClickAt(FromBottomLeft(g, 776, int(kHeight) - 394, kWidth));
   ASSERT_TRUE(AnswerMessageBox(program, window)) << "no \"Pr\xC3\xAAt Enregistr\xC3\xA9\" box";
 
-  // Back in the album list, Ctrl, released, then S: the window saves.
+  // Back in the album list, Ctrl+S: the window saves.
   ClickAt(FromBottomLeft(g, 300, int(kHeight) - 72 - 20, kWidth));
-  Shell("xdotool key ctrl");
-  Shell("xdotool key s");
+  Shell("xdotool key ctrl+s");
   CGestionBD saved;
   EXPECT_TRUE(WaitFor([&] {
     return saved.Load(folder.Path()) == CGestionBD::LOAD_OK && saved.GetAlbum(0)->GetPretA() == "Camille";
@@ -325,11 +323,10 @@ TEST(Program, GraphicStyleRecordsALoanModifiesAnAlbumAndSaves) {
   Shell("xdotool key Tab ctrl+a");
   Shell("xdotool type --delay 60 'Le Piege diabolique'");
   Shell("xdotool key Return");
-  // Back in the album list once the dialog has gone: Ctrl, then S.
+  // Back in the album list once the dialog has gone: Ctrl+S.
   EXPECT_TRUE(WaitFor([&] {
     ClickAt(FromBottomLeft(g, 300, int(kHeight) - 72 - 20, kWidth));
-    Shell("xdotool key ctrl");
-    Shell("xdotool key s");
+    Shell("xdotool key ctrl+s");
     return saved.Load(folder.Path()) == CGestionBD::LOAD_OK &&
            saved.GetAlbum(0)->GetTitre() == "Le Piege diabolique";
   })) << saved.GetAlbum(0)->GetTitre();
