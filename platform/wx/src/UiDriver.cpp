@@ -23,6 +23,7 @@
 #include <wx/uiaction.h>
 #include <wx/utils.h>
 #include <wx/checkbox.h>
+#include <wx/clipbrd.h>
 #include <wx/statbox.h>
 #include <wx/display.h>
 #include <wx/dcclient.h>
@@ -191,6 +192,17 @@ void UiDriver::Type(Control& control, const std::string& ascii) {
   WaitUntil([&] { return control.HasFocus(); }, 2000);
   wxUIActionSimulator sim;
   sim.Text(ascii.c_str());
+}
+
+void UiDriver::TypeKeys(const std::string& ascii) {
+  wxUIActionSimulator sim;
+  sim.Text(ascii.c_str());
+}
+
+void UiDriver::SetClipboardText(const std::string& text) {
+  wxClipboardLocker locker;
+  if (!!locker) wxTheClipboard->SetData(new wxTextDataObject(ToWx(text)));
+  Flush();
 }
 
 void UiDriver::Key(int vk, bool ctrl) {

@@ -33,6 +33,10 @@ class UiDriver {
   static void ClickHeader(ListView& list, int column);
   static void Type(Control& control, const std::string& ascii);  // click in it, then keys
   static void Key(int vk, bool ctrl = false);
+  // Keys typed into whatever has the keyboard focus, with no click first.
+  static void TypeKeys(const std::string& ascii);
+  // What a copy elsewhere would leave in the clipboard (Windows-1252).
+  static void SetClipboardText(const std::string& text);
   static void ClickTab(TabCtrl& tab, int index);       // mouse click on the tab's label
   // Chooses a menu-bar command as the toolkit reports a user's choice.
   static void ChooseMenu(Window& window, int commandId);
