@@ -123,7 +123,12 @@ void UiDriver::ClickHeader(ListView& list, int column) {
 
 void UiDriver::Type(Control& control, const std::string& ascii) {
   Click(control);
-  WaitUntil([&] { return control.HasFocus(); }, 2000);
+  // A window the window manager has just mapped may still be placed when the
+  // first click comes, which then misses it: a user would click again.
+  if (!WaitUntil([&] { return control.HasFocus(); }, 2000)) {
+    Click(control);
+    WaitUntil([&] { return control.HasFocus(); }, 2000);
+  }
   wxUIActionSimulator sim;
   sim.Text(ascii.c_str());
 }
@@ -318,7 +323,7 @@ void UiDriver::AnswerMessageBoxes(std::vector<int> answers, std::vector<std::str
     int answer = queue->front();
     queue->erase(queue->begin());
     if (queue->empty()) backend->onMessageBox = nullptr;
-    if (answer == kEscape || answer == kCloseBox) {
+    if (answer == kEscape || answer == kCloseBox || answer == kReturn) {
       WaitUntil([&] { return box.IsShownOnScreen(); }, 2000);
       if (answer == kCloseBox) {
         box.Close();
@@ -328,7 +333,7 @@ void UiDriver::AnswerMessageBoxes(std::vector<int> answers, std::vector<std::str
       box.SetFocus();
       WaitUntil([&] { return wxWindow::FindFocus() && wxGetTopLevelParent(wxWindow::FindFocus()) == &box; }, 2000);
       wxUIActionSimulator sim;
-      sim.Char(WXK_ESCAPE);
+      sim.Char(answer == kReturn ? WXK_RETURN : WXK_ESCAPE);
       return;
     }
     int id = answer == IDYES ? wxID_YES : answer == IDNO ? wxID_NO : answer == IDCANCEL ? wxID_CANCEL : wxID_OK;
