@@ -170,27 +170,6 @@ TEST_F(GraphWindowTest, SeriesSearchOnComicsListsEachMatchingSeriesOnce) {
   EXPECT_THAT(Series(), ElementsAre("Batman", "Xenia", "X-Men"));
 }
 
-TEST_F(GraphWindowTest, SeriesSearchIgnoresAccentsAndTheMissingVolumesAreListed) {
-  folder.WriteCollection({{"Les \xC9" "cluses du ciel", "Rodric", 1},
-                          {"Les \xC9" "cluses du ciel", "Eudes", 3},
-                          {"Ast\xE9rix", "Le Tour de Gaule", 5},
-                          {"Asterios", "Polyp", 1}});
-  Open();
-  Window().Type(IDC_EDIT_RECHERCHE, "ECLUSES").Click(IDC_BUTTON_RECHERCHE);
-  EXPECT_THAT(Series(), ElementsAre("Les \xC9" "cluses du ciel"));
-  Window().SetText(IDC_EDIT_RECHERCHE, "asterix").Click(IDC_BUTTON_RECHERCHE);
-  EXPECT_THAT(Series(), ElementsAre("Ast\xE9rix"));
-
-  session.ExpectDialog(IDD_ALBUMS_MANQUANTS, [](ui::headless::Driver& d) {
-    const ui::ListView& list = *d.GetWindow().GetListView(IDC_LIST_MANQUANTS);
-    ASSERT_EQ(list.GetItemCount(), 2);
-    EXPECT_EQ(list.GetItemText(0, 0) + " | " + list.GetItemText(0, 1), "Ast\xE9rix | 1 \xE0 4");
-    EXPECT_EQ(list.GetItemText(1, 0) + " | " + list.GetItemText(1, 1), "Les \xC9" "cluses du ciel | 2");
-    d.Click(ui::IDCANCEL);
-  });
-  Window().Menu(ID_STAT_MANQUANTS);
-}
-
 // ---- Album commands ----
 
 TEST_F(GraphWindowTest, DeleteAnAlbumByMenuAndByTheDeleteKey) {
