@@ -52,9 +52,26 @@ void SendAll(int fd, const std::string& bytes) {
   }
 }
 
+std::string Response(const LoopbackServer::Reply& reply) {
+  std::string head = "HTTP/1.1 " + reply.status + "\r\nContent-Type: " + reply.contentType + "\r\n";
+  if (reply.withLength) head += "Content-Length: " + std::to_string(reply.body.size()) + "\r\n";
+  return head + "Connection: close\r\n" + reply.headers + "\r\n" + reply.body;
+}
+
 std::string Response(const std::string& status, const std::string& extra, const std::string& body) {
-  return "HTTP/1.1 " + status + "\r\nContent-Type: application/rss+xml\r\nContent-Length: " +
-         std::to_string(body.size()) + "\r\nConnection: close\r\n" + extra + "\r\n" + body;
+  LoopbackServer::Reply reply;
+  reply.status = status;
+  reply.headers = extra;
+  reply.body = body;
+  return Response(reply);
+}
+
+// "GET /path?query HTTP/1.1" gives "/path?query".
+std::string TargetOf(const std::string& request) {
+  std::size_t start = request.find(' ');
+  if (start == std::string::npos) return std::string();
+  std::size_t end = request.find(' ', start + 1);
+  return request.substr(start + 1, end == std::string::npos ? std::string::npos : end - start - 1);
 }
 
 }  // namespace
@@ -77,6 +94,23 @@ std::string LoopbackServer::Url(const std::string& path) const {
   return "http://127.0.0.1:" + std::to_string(m_port) + path;
 }
 
+void LoopbackServer::Route(const std::string& target, Reply reply) {
+  std::lock_guard<std::mutex> lock(m_mutex);
+  m_routes[target] = std::move(reply);
+}
+
+void LoopbackServer::Route(const std::string& target, std::string body) {
+  Reply reply;
+  reply.body = std::move(body);
+  Route(target, std::move(reply));
+}
+
+std::vector<std::string> LoopbackServer::Targets() const {
+  std::vector<std::string> targets;
+  for (const std::string& request : Requests()) targets.push_back(TargetOf(request));
+  return targets;
+}
+
 std::vector<std::string> LoopbackServer::Requests() const {
   std::lock_guard<std::mutex> lock(m_mutex);
   return m_requests;
@@ -95,8 +129,10 @@ void LoopbackServer::Loop() {
     if (poll(&p, 1, 20) <= 0) continue;
     int client = accept(m_listener, nullptr, nullptr);
     if (client < 0) continue;
-    Answer(client);
+    // One thread per connection: a browser opens some it sends nothing on.
+    m_clients.emplace_back([this, client] { Answer(client); });
   }
+  for (std::thread& t : m_clients) t.join();
 }
 
 void LoopbackServer::Answer(int client) {
@@ -111,27 +147,35 @@ void LoopbackServer::Answer(int client) {
     if (n <= 0) break;
     request.append(buffer, static_cast<std::size_t>(n));
   }
+  if (request.empty()) {  // a connection opened ahead of need, never used
+    close(client);
+    return;
+  }
+  std::string response;
   {
     std::lock_guard<std::mutex> lock(m_mutex);
     m_requests.push_back(request);
-  }
-  if (m_mode == Mode::Silent) {
-    m_silentClients.push_back(client);  // kept open, never answered
-    return;
-  }
-  if (m_mode == Mode::Proxy) {
-    const std::string expected = "Proxy-Authorization: Basic " + Base64(m_credentials) + "\r\n";
-    if (request.rfind("GET http://", 0) != 0) {
-      SendAll(client, Response("400 Bad Request", "", ""));
-    } else if (request.find(expected) == std::string::npos) {
-      SendAll(client, Response("407 Proxy Authentication Required",
-                               "Proxy-Authenticate: Basic realm=\"test\"\r\n", ""));
-    } else {
-      SendAll(client, Response("200 OK", "", m_body));
+    if (m_mode == Mode::Silent) {
+      m_silentClients.push_back(client);  // kept open, never answered
+      return;
     }
-  } else {
-    SendAll(client, Response("200 OK", "", m_body));
+    if (m_mode == Mode::Proxy) {
+      const std::string expected = "Proxy-Authorization: Basic " + Base64(m_credentials) + "\r\n";
+      if (request.rfind("GET http://", 0) != 0)
+        response = Response("400 Bad Request", "", "");
+      else if (request.find(expected) == std::string::npos)
+        response = Response("407 Proxy Authentication Required",
+                            "Proxy-Authenticate: Basic realm=\"test\"\r\n", "");
+      else
+        response = Response("200 OK", "", m_body);
+    } else {
+      auto route = m_routes.find(TargetOf(request));
+      if (route != m_routes.end()) response = Response(route->second);
+      else if (m_routes.empty()) response = Response("200 OK", "", m_body);
+      else response = Response("404 Not Found", "", "");
+    }
   }
+  SendAll(client, response);
   shutdown(client, SHUT_WR);
   close(client);
 }
