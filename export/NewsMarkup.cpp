@@ -7,6 +7,7 @@
 namespace {
 
 constexpr char32_t kReplacement = 0xFFFD;
+constexpr std::size_t kMostOpen = 64;
 
 // The elements kept, with the attributes each may keep.
 constexpr const char* kKept[] = {"p", "br", "b", "strong", "i", "em", "u", "ul", "ol", "li", "a", "img"};
@@ -318,6 +319,9 @@ class Sanitizer {
       Close(tag.name);
       return;
     }
+    // Deeper than any description needs: the text stays, the markup goes
+    // (closing a tag looks through the open ones).
+    if (m_open.size() >= kMostOpen) return;
     std::string element = "<" + tag.name;
     if (tag.name == "a") {
       const std::string href = WebAddress(FirstValue(tag, "href"));

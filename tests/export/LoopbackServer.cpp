@@ -43,27 +43,22 @@ std::string Base64(const std::string& text) {
   return out;
 }
 
-void SendAll(int fd, const std::string& bytes) {
+bool SendAll(int fd, const std::string& bytes) {
   std::size_t sent = 0;
   while (sent < bytes.size()) {
     ssize_t n = send(fd, bytes.data() + sent, bytes.size() - sent, MSG_NOSIGNAL);
-    if (n <= 0) return;
+    if (n <= 0) return false;
     sent += static_cast<std::size_t>(n);
   }
+  return true;
 }
 
-std::string Response(const LoopbackServer::Reply& reply) {
+// The head of the answer; the body follows, `repeat` times.
+std::string Head(const LoopbackServer::Reply& reply) {
   std::string head = "HTTP/1.1 " + reply.status + "\r\nContent-Type: " + reply.contentType + "\r\n";
-  if (reply.withLength) head += "Content-Length: " + std::to_string(reply.body.size()) + "\r\n";
-  return head + "Connection: close\r\n" + reply.headers + "\r\n" + reply.body;
-}
-
-std::string Response(const std::string& status, const std::string& extra, const std::string& body) {
-  LoopbackServer::Reply reply;
-  reply.status = status;
-  reply.headers = extra;
-  reply.body = body;
-  return Response(reply);
+  if (reply.withLength)
+    head += "Content-Length: " + std::to_string(reply.body.size() * reply.repeat) + "\r\n";
+  return head + "Connection: close\r\n" + reply.headers + "\r\n";
 }
 
 // "GET /path?query HTTP/1.1" gives "/path?query".
@@ -151,7 +146,7 @@ void LoopbackServer::Answer(int client) {
     close(client);
     return;
   }
-  std::string response;
+  Reply reply;
   {
     std::lock_guard<std::mutex> lock(m_mutex);
     m_requests.push_back(request);
@@ -159,23 +154,30 @@ void LoopbackServer::Answer(int client) {
       m_silentClients.push_back(client);  // kept open, never answered
       return;
     }
+    const auto answer = [&reply](const std::string& status, const std::string& extra,
+                                 const std::string& body) {
+      reply.status = status;
+      reply.headers = extra;
+      reply.body = body;
+    };
     if (m_mode == Mode::Proxy) {
       const std::string expected = "Proxy-Authorization: Basic " + Base64(m_credentials) + "\r\n";
       if (request.rfind("GET http://", 0) != 0)
-        response = Response("400 Bad Request", "", "");
+        answer("400 Bad Request", "", "");
       else if (request.find(expected) == std::string::npos)
-        response = Response("407 Proxy Authentication Required",
-                            "Proxy-Authenticate: Basic realm=\"test\"\r\n", "");
+        answer("407 Proxy Authentication Required", "Proxy-Authenticate: Basic realm=\"test\"\r\n", "");
       else
-        response = Response("200 OK", "", m_body);
+        answer("200 OK", "", m_body);
     } else {
       auto route = m_routes.find(TargetOf(request));
-      if (route != m_routes.end()) response = Response(route->second);
-      else if (m_routes.empty()) response = Response("200 OK", "", m_body);
-      else response = Response("404 Not Found", "", "");
+      if (route != m_routes.end()) reply = route->second;
+      else if (m_routes.empty()) answer("200 OK", "", m_body);
+      else answer("404 Not Found", "", "");
     }
   }
-  SendAll(client, response);
+  // A client that stops reading ends the answer (the send fails).
+  bool open = SendAll(client, Head(reply));
+  for (std::size_t i = 0; open && i < reply.repeat; ++i) open = SendAll(client, reply.body);
   shutdown(client, SHUT_WR);
   close(client);
 }

@@ -22,6 +22,7 @@ class LoopbackServer {
     std::string contentType = "application/rss+xml";
     std::string headers;       // more header lines, each ending with CR LF
     bool withLength = true;    // false: no Content-Length, the body ends with the connection
+    std::size_t repeat = 1;    // the body is sent this many times over (a large answer)
   };
 
   // credentials: "login:password" the proxy demands (Proxy mode only).

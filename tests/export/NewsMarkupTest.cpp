@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace {
 
 TEST(NewsMarkup, KeepsTextParagraphsEmphasisListsLinksAndWebPictures) {
@@ -39,6 +41,13 @@ TEST(NewsMarkup, DropsWhatRunsLoadsOrLeavesWithEverythingInIt) {
   EXPECT_EQ(NewsMarkup::Sanitize("</b>x<b><i>y</b>z<ul><li>a < b > c<script>jamais fermé"),
             "x<b><i>y</i></b>z<ul><li>a &lt; b &gt; c</li></ul>");
   EXPECT_EQ(NewsMarkup::Sanitize("fin <a href=\"http://x/"), "fin ");
+  // Markup nested without end keeps its text (and takes linear time).
+  std::string deep;
+  for (int i = 0; i < 100000; ++i) deep += "<b>a";
+  for (int i = 0; i < 100000; ++i) deep += "</i>";
+  const std::string flat = NewsMarkup::Sanitize(deep);
+  EXPECT_EQ(std::count(flat.begin(), flat.end(), 'a'), 100000);
+  EXPECT_EQ(flat.rfind("<b>"), 63 * 4u);  // 64 levels, then text only
 }
 
 TEST(NewsMarkup, DecodesReferencesAndGivesTextXmlCanHold) {
