@@ -15,6 +15,7 @@ packages=(
   libwxgtk3.2-dev libwxgtk-webview3.2-dev wx3.2-i18n
   libcurl4-openssl-dev libxml2-dev libxslt1-dev libjpeg-dev
   libx11-dev xvfb xauth xdotool fonts-dejavu-core locales poppler-utils
+  zlib1g-dev desktop-file-utils appstream dpkg-dev
 )
 
 missing=()

@@ -8,6 +8,17 @@
 
 #include <gtest/gtest.h>
 
+#include <sched.h>
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+namespace fs = std::filesystem;
+
 namespace {
 
 TEST(ProgramFolder, IsThePathCutAtItsLastSeparator) {
@@ -23,6 +34,114 @@ TEST(ProgramFolder, OfTheRunningProgramHoldsIt) {
   const std::string module = CQuilloryApp::ModulePath();
   ASSERT_FALSE(module.empty());
   EXPECT_EQ(module.substr(module.rfind('/') + 1), "app_tests");
+}
+
+// Sets an environment variable for one test (nullptr: unset).
+class ScopedEnv {
+ public:
+  ScopedEnv(const char* name, const char* value) : m_name(name) {
+    if (const char* old = std::getenv(name)) m_old = old, m_had = true;
+    value ? setenv(name, value, 1) : unsetenv(name);
+  }
+  ~ScopedEnv() { m_had ? setenv(m_name, m_old.c_str(), 1) : unsetenv(m_name); }
+
+ private:
+  const char* m_name;
+  std::string m_old;
+  bool m_had = false;
+};
+
+TEST(UserDataFolder, IsXdgDataHomeOrElseBelowHome) {
+  ScopedEnv home("HOME", "/home/camille");
+  {
+    ScopedEnv xdg("XDG_DATA_HOME", "/srv/donnees/");
+    EXPECT_EQ(CQuilloryApp::UserDataFolder(), "/srv/donnees/quillory");
+  }
+  for (const char* ignored : {"", "donnees/relatives"}) {
+    ScopedEnv xdg("XDG_DATA_HOME", ignored);
+    EXPECT_EQ(CQuilloryApp::UserDataFolder(), "/home/camille/.local/share/quillory") << ignored;
+  }
+}
+
+TEST(UserDataFolder, IsLaidOutForAnInstalledProgramAndKeepsTheUsersFiles) {
+  TestProgramFolder scratch;
+  scratch.WriteFile("prefix/share/quillory/Quillory.xsl", "<xsl export/>");
+  scratch.WriteFile("prefix/share/quillory/quilloryNews.xsl", "<xsl news/>");
+  scratch.WriteFile("prefix/share/quillory/AddPicture.bmp", "BM placeholder");
+  fs::create_directories(scratch.File("prefix/bin"));
+  ScopedEnv xdg("XDG_DATA_HOME", scratch.File("xdg").c_str());
+  const std::string user = scratch.File("xdg/quillory");
+
+  EXPECT_EQ(CQuilloryApp::ChooseProgramFolder(scratch.File("prefix/bin")), user);
+  EXPECT_EQ(scratch.ReadFile("xdg/quillory/data/Quillory.xsl"), "<xsl export/>");
+  EXPECT_EQ(scratch.ReadFile("xdg/quillory/data/quilloryNews.xsl"), "<xsl news/>");
+  EXPECT_EQ(scratch.ReadFile("xdg/quillory/data/AddPicture.bmp"), "BM placeholder");
+  EXPECT_TRUE(scratch.Exists("xdg/quillory/data/quillory.db"));
+  EXPECT_EQ(scratch.ReadFile("xdg/quillory/data/quillory.db"), "");
+  EXPECT_TRUE(fs::is_directory(user + "/images"));
+  EXPECT_TRUE(fs::is_directory(user + "/ExportXml"));
+  EXPECT_EQ(fs::status(user).permissions(), fs::perms::owner_all);
+  EXPECT_FALSE(scratch.Exists("prefix/bin/data"));
+
+  // Later starts: the user's collection and own stylesheet stay, a shipped
+  // file deleted by hand comes back, and a collection removed is not replaced.
+  scratch.WriteFile("xdg/quillory/data/Quillory.xsl", "<xsl own/>");
+  scratch.Remove("xdg/quillory/data/quilloryNews.xsl");
+  scratch.WriteFile("xdg/quillory/data/BlocNote.txt", "notes");
+  scratch.Remove("xdg/quillory/data/quillory.db");
+  EXPECT_EQ(CQuilloryApp::ChooseProgramFolder(scratch.File("prefix/bin")), user);
+  EXPECT_EQ(scratch.ReadFile("xdg/quillory/data/Quillory.xsl"), "<xsl own/>");
+  EXPECT_EQ(scratch.ReadFile("xdg/quillory/data/quilloryNews.xsl"), "<xsl news/>");
+  EXPECT_EQ(scratch.ReadFile("xdg/quillory/data/BlocNote.txt"), "notes");
+  EXPECT_FALSE(scratch.Exists("xdg/quillory/data/quillory.db"));
+}
+
+TEST(UserDataFolder, IsNotUsedForAProgramFolderThatCanBeWritten) {
+  TestProgramFolder folder;
+  folder.WriteCollection({{"Les Voyages de Mirabelle", "La Cit\xE9 engloutie", 3}});
+  ScopedEnv xdg("XDG_DATA_HOME", folder.File("xdg").c_str());
+  EXPECT_EQ(CQuilloryApp::ChooseProgramFolder(folder.Path()), folder.Path());
+  EXPECT_FALSE(folder.Exists("xdg"));
+}
+
+// The program folder made read-only: by its permissions, or for root (whom
+// permissions do not stop) by a read-only mount of its own, in a child
+// process with a mount namespace of its own. The child's exit code: 0 when
+// the choice is `expected`, 1 when not, 2 when read-only could not be made.
+int ChooseOnReadOnlyFolder(const std::string& folder, const std::string& expected) {
+  const pid_t child = fork();
+  if (child == 0) {
+    if (geteuid() == 0) {
+      if (unshare(CLONE_NEWNS) != 0 ||
+          mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
+          mount(folder.c_str(), folder.c_str(), nullptr, MS_BIND | MS_REC, nullptr) != 0 ||
+          mount(nullptr, folder.c_str(), nullptr, MS_REMOUNT | MS_BIND | MS_RDONLY, nullptr) != 0)
+        _exit(2);
+    } else if (chmod(folder.c_str(), 0555) != 0 || chmod((folder + "/data").c_str(), 0555) != 0) {
+      _exit(2);
+    }
+    _exit(CQuilloryApp::ChooseProgramFolder(folder) == expected ? 0 : 1);
+  }
+  int status = 0;
+  waitpid(child, &status, 0);
+  chmod(folder.c_str(), 0755);
+  chmod((folder + "/data").c_str(), 0755);
+  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+TEST(UserDataFolder, TakesTheDataOfAReadOnlyProgramFolder) {
+  TestProgramFolder folder;  // a Windows program folder on a read-only disc
+  folder.WriteCollection({{"Les Voyages de Mirabelle", "La Cit\xE9 engloutie", 3}});
+  folder.WriteFile("data/Quillory.xsl", "<xsl disque/>");
+  TestProgramFolder scratch;
+  ScopedEnv xdg("XDG_DATA_HOME", scratch.File("xdg").c_str());
+  const int result = ChooseOnReadOnlyFolder(folder.Path(), scratch.File("xdg/quillory"));
+  if (result == 2) GTEST_SKIP() << "no read-only folder can be made here";
+  EXPECT_EQ(result, 0);
+  // The shipped files come along; the collection is the user's to move.
+  EXPECT_EQ(scratch.ReadFile("xdg/quillory/data/Quillory.xsl"), "<xsl disque/>");
+  EXPECT_EQ(scratch.ReadFile("xdg/quillory/data/AddPicture.bmp"), folder.ReadFile("data/AddPicture.bmp"));
+  EXPECT_EQ(scratch.ReadFile("xdg/quillory/data/quillory.db"), "");
 }
 
 struct StyleCase {
