@@ -2,6 +2,9 @@
 // window chosen by the style file.
 #include "AppTestSupport.h"
 #include "app/QuilloryApp.h"
+#include "collection/Album.h"
+#include "collection/DataPath.h"
+#include "collection/GestionBD.h"
 #include "platform/headless/Driver.h"
 #include "platform/headless/Session.h"
 #include "resources/Resource.h"
@@ -142,6 +145,29 @@ TEST(UserDataFolder, TakesTheDataOfAReadOnlyProgramFolder) {
   EXPECT_EQ(scratch.ReadFile("xdg/quillory/data/Quillory.xsl"), "<xsl disque/>");
   EXPECT_EQ(scratch.ReadFile("xdg/quillory/data/AddPicture.bmp"), folder.ReadFile("data/AddPicture.bmp"));
   EXPECT_EQ(scratch.ReadFile("xdg/quillory/data/quillory.db"), "");
+}
+
+// The demo collection scripts/run.sh lays out: it loads whole, and every
+// picture it names is there (a missing one would show the placeholder).
+TEST(DemoCollection, LoadsWithItsLoansAndEveryPicture) {
+  CGestionBD demo;
+  ASSERT_EQ(demo.Load(QUILLORY_DEMO_FOLDER), CGestionBD::LOAD_OK);
+  EXPECT_EQ(demo.GetAlbumCount(), 60);
+  EXPECT_EQ(demo.GetNbEuro(), 36);
+  EXPECT_EQ(demo.GetNbComic(), 12);
+  EXPECT_EQ(demo.GetNbManga(), 12);
+  int lent = 0, pictures = 0;
+  for (int i = 0; i < demo.GetAlbumCount(); ++i) {
+    const CAlbum& album = *demo.GetAlbum(i);
+    if (album.GetPretA() != "_") ++lent;
+    for (const std::string& picture : {album.GetPicture(), album.GetPicture2()}) {
+      if (picture == "_") continue;
+      ++pictures;
+      EXPECT_TRUE(fs::is_regular_file(DataPath(QUILLORY_DEMO_FOLDER, picture))) << picture;
+    }
+  }
+  EXPECT_EQ(lent, 6);
+  EXPECT_EQ(pictures, 8);
 }
 
 struct StyleCase {
