@@ -349,7 +349,7 @@ TEST(Program, GraphicStyleRecordsALoanModifiesAnAlbumAndSaves) {
   EXPECT_EQ(program.WaitExit(), 0) << program.Stderr();
 }
 
-// What `find` lists of a folder tree: every path with its size and time.
+// What `find` lists of a folder tree: every path with its size, time and mode.
 std::string TreeListing(const std::string& folder) {
   return Shell("find '" + folder + "' -printf '%p %s %T@ %m\\n' | sort");
 }
