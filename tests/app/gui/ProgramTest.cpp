@@ -141,20 +141,21 @@ unsigned long FindWindow(Program& program, std::chrono::seconds timeout = std::c
 
 struct Geometry { int x = 0, y = 0, width = 0, height = 0; };
 
+// The window's place on the screen, asked of the X server: a window manager
+// puts the window in a frame of its own, whose offset xdotool's geometry can
+// count twice.
 Geometry WindowGeometry(unsigned long window) {
   Geometry g;
-  std::istringstream in(Shell("xdotool getwindowgeometry --shell " + std::to_string(window)));
-  std::string line;
-  while (std::getline(in, line)) {
-    auto eq = line.find('=');
-    if (eq == std::string::npos) continue;
-    std::string key = line.substr(0, eq);
-    int value = std::atoi(line.c_str() + eq + 1);
-    if (key == "X") g.x = value;
-    if (key == "Y") g.y = value;
-    if (key == "WIDTH") g.width = value;
-    if (key == "HEIGHT") g.height = value;
+  Display* display = XOpenDisplay(nullptr);
+  if (!display) return g;
+  XWindowAttributes attributes{};
+  ::Window child = 0;
+  if (XGetWindowAttributes(display, window, &attributes) &&
+      XTranslateCoordinates(display, window, DefaultRootWindow(display), 0, 0, &g.x, &g.y, &child)) {
+    g.width = attributes.width;
+    g.height = attributes.height;
   }
+  XCloseDisplay(display);
   return g;
 }
 
@@ -198,6 +199,18 @@ bool WaitFor(const std::function<bool()>& cond, std::chrono::seconds timeout = s
   }
   return cond();
 }
+
+// A user's desktop: a window manager manages the display (closes, moves and
+// focus go through it), as scripts/desktop-run.sh provides.
+class DesktopEnvironment : public ::testing::Environment {
+ public:
+  void SetUp() override {
+    ASSERT_NE(Shell("xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null").find("window id"),
+              std::string::npos)
+        << "no window manager on the display: run the test through scripts/desktop-run.sh";
+  }
+};
+::testing::Environment* const kDesktop = ::testing::AddGlobalTestEnvironment(new DesktopEnvironment);
 
 std::vector<AlbumValues> FortyAlbums() {
   std::vector<AlbumValues> albums;
