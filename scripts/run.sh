@@ -17,6 +17,16 @@ if [[ "${1:-}" == "--screenshot" && -n "${2:-}" ]]; then screenshot="$2"; fi
 scripts/setup.sh
 program="$PWD/build/program/Quillory"
 
+# A program folder without a collection yet starts on the demo collection:
+# sixty invented albums with a few covers, loans and a note. A collection
+# already there, even an empty one, is never replaced.
+folder="$PWD/build/program"
+if [[ ! -e "$folder/data/quillory.db" ]]; then
+  cp -n resources/demo/data/* "$folder/data/"
+  cp -n resources/demo/images/* "$folder/images/"
+  echo "Demo collection laid out in $folder (remove data/quillory.db there to start again from it)"
+fi
+
 if [[ -n "${DISPLAY:-}" ]]; then
   exec "$program"
 fi

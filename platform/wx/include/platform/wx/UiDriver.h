@@ -17,6 +17,9 @@ namespace wxb {
 
 class UiDriver {
  public:
+  // Whether a window manager manages the display: the GUI tests refuse to run
+  // on a bare X server, where dialogs close and move as no user's do.
+  static bool WindowManagerRunning();
   // Runs step inside the next window's modal loop, once it is shown.
   static void WhenShown(std::function<void(Window&)> step);
   // Handles every pending event and paints every window that needs it.
