@@ -480,7 +480,7 @@ bool UiDriver::ClickWebLink(Control& webView, const std::string& url) {
   int x = 0, y = 0;
   wxWindow* native = NativeOf(webView);
   if (!native || std::sscanf(where.c_str(), "%d %d", &x, &y) != 2) return false;
-  ClickAt(native->ClientToScreen(wxPoint(x, y)));
+  ClickAt(native, wxPoint(x, y));
   Flush();
   return true;
 }
