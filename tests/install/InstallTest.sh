@@ -5,6 +5,7 @@
 #   InstallTest.sh install BUILD_DIR CXX_COMPILER   `cmake --install` into a fresh prefix, the
 #       desktop's validators, a program built against Tessaly with pkg-config and find_package
 #   InstallTest.sh package BUILD_DIR VERSION        the Debian packages: names, dependencies, contents
+# (No `cmd | grep -q` under pipefail: grep leaving early can fail the pipe.)
 set -euo pipefail
 mode=$1 build=$2
 here=$(cd "$(dirname "$0")" && pwd)
@@ -46,7 +47,7 @@ if [[ $mode == install ]]; then
   cmake -S "$here/consumer" -B "$work/consumer" -DCMAKE_PREFIX_PATH="$prefix" -DCMAKE_CXX_COMPILER="$cxx" >/dev/null &&
     cmake --build "$work/consumer" >/dev/null && out=$("$work/consumer/tessaly_user" "$work/b.xml") &&
     [[ $out == "Les Brumes de Kerlann 4" ]] || fail "the program built with find_package(Tessaly): '$out'"
-  ldd "$work/consumer/tessaly_user" | grep -q "libTessaly.so.1 => $libdir/" || fail "find_package gives another Tessaly"
+  grep -q "libTessaly.so.1 => $libdir/" <<<"$(ldd "$work/consumer/tessaly_user")" || fail "find_package gives another Tessaly"
 else
   version=$3
   cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work" >"$work/cpack.log" 2>&1 || { cat "$work/cpack.log" >&2; exit 1; }
@@ -65,7 +66,7 @@ else
     grep -qx "$file" <<<"$contents" || fail "quillory lacks $file"
   done
   grep -q include <<<"$contents" && fail "quillory carries development files"
-  dpkg-deb -c "$development" | grep -q '/usr/lib/pkgconfig/tessaly.pc$' || fail "libtessaly-dev lacks tessaly.pc"
+  grep -q '/usr/lib/pkgconfig/tessaly.pc$' <<<"$(dpkg-deb -c "$development")" || fail "libtessaly-dev lacks tessaly.pc"
   # Unpacked anywhere, the program finds Tessaly beside it and the rest on the system.
   dpkg-deb -x "$program" "$work/root"
   libs=$(ldd "$work/root/usr/bin/quillory")
