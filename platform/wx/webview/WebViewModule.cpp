@@ -6,7 +6,6 @@
 // runs no script of a page and opens no window; the only navigations let
 // through are the program's own loads; a link the user clicks is handed to
 // the program (which opens it in the user's browser), never followed here.
-#include <wx/log.h>
 #include <wx/webview.h>
 #include <wx/window.h>
 
@@ -25,8 +24,8 @@ WebKitWebView* EngineOf(wxWebView& web) {
 }
 
 // What a view lets through, kept with the view (deleted with it). The
-// engine asks before every navigation of the page or of a frame in it, and
-// before every new window.
+// engine asks before every navigation of the page or of a frame in it; a
+// new window is asked of the toolkit's view.
 class ViewPolicy : public wxClientData {
  public:
   explicit ViewPolicy(wxWebView& web) : m_engine(EngineOf(web)) {
@@ -93,7 +92,7 @@ class ViewPolicy : public wxClientData {
 
 // The engine's settings of every view: no script of a page runs (the
 // program's own inspection still can), no window opens by itself, no local
-// file reaches a page's requests, no plug-in, media or developer tool.
+// file reaches a page's requests, no media, WebGL or developer tool.
 void LockDown(wxWebView& web) {
   WebKitSettings* settings = webkit_web_view_get_settings(EngineOf(web));
   webkit_settings_set_enable_javascript_markup(settings, FALSE);
