@@ -27,9 +27,6 @@ constexpr const char* MSG_IMPORT_BAD_LINE =
 constexpr const char* MSG_IMPORT_NOT_READ = "\n\n %i ligne(s) du fichier n'ont pas \xE9t\xE9 import\xE9" "es.";
 constexpr const char* MSG_IMPORT_UNREADABLE =
     "Impossible de lire le fichier : %s\nAucune BD n'a \xE9t\xE9 import\xE9" "e.";
-constexpr const char* MSG_IMPORT_STORE_FULL =
-    "La base des BD est pleine (5000 BD) : l'importation s'est arr\xEAt\xE9" "e \xE0 la ligne : %s\n\n"
-    " Pour annuler la saisie, il vous suffit de quitter sans sauver";
 constexpr const char* MSG_STYLE_QUESTION =
     "Un changement de Style va necessitee un redemarrage du logiciel.\n Voulez vous continuer?";
 constexpr const char* MSG_STYLE_FAILED = "Erreur de changement de type. Contactez quillory";

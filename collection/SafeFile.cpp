@@ -51,28 +51,45 @@ std::filesystem::path FinalTarget(const std::filesystem::path& path) {
   return p;
 }
 
-// The new file gets the old one's permissions (a private file stays private).
-bool KeepMode(std::FILE* file, const std::filesystem::path& target) {
+// The temporary file, created with its final mode from the start: the old
+// file's (a private file stays private) or the one asked for. A file created
+// readable by all and restricted afterwards could be opened by another user
+// in between, who would then read what is written.
+std::FILE* CreateTemporary(const std::string& temporary, const std::filesystem::path& target,
+                           int forcedMode) {
 #ifndef _WIN32
+  int mode = forcedMode;
   struct stat old;
-  if (::stat(target.c_str(), &old) != 0) return true;  // a new file: the usual mode
-  return fchmod(fileno(file), old.st_mode & 07777) == 0;
+  if (mode < 0 && ::stat(target.c_str(), &old) == 0) mode = old.st_mode & 07777;
+  ::unlink(temporary.c_str());  // a leftover (or a link planted there) is not reused
+  const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC,
+                        mode < 0 ? 0666 : mode);  // a new file: the usual mode (umask)
+  if (fd < 0) return nullptr;
+  // The umask may have taken bits away: a mode that is kept is kept whole.
+  if (mode >= 0 && ::fchmod(fd, static_cast<mode_t>(mode)) != 0) {
+    ::close(fd);
+    ::unlink(temporary.c_str());
+    return nullptr;
+  }
+  std::FILE* file = ::fdopen(fd, "wb");
+  if (!file) {
+    ::close(fd);
+    ::unlink(temporary.c_str());
+  }
+  return file;
 #else
-  (void)file;
   (void)target;
-  return true;
+  (void)forcedMode;
+  return std::fopen(temporary.c_str(), "wb");
 #endif
 }
 
-}  // namespace
-
-bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
+bool WriteAtomically(const std::string& path, std::string_view bytes, int forcedMode) {
   const std::filesystem::path target = FinalTarget(path);
   const std::string temporary = target.string() + ".tmp~";
-  std::FILE* file = std::fopen(temporary.c_str(), "wb");
+  std::FILE* file = CreateTemporary(temporary, target, forcedMode);
   if (!file) return false;
-  bool written = KeepMode(file, target);
-  written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size() && written;
+  bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
   written = FlushToDisk(file) && written;
   written = std::fclose(file) == 0 && written;
   std::error_code error;
@@ -83,6 +100,16 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
   }
   FlushFolderOf(target);
   return true;
+}
+
+}  // namespace
+
+bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
+  return WriteAtomically(path, bytes, -1);
+}
+
+bool WritePrivateFileAtomically(const std::string& path, std::string_view bytes) {
+  return WriteAtomically(path, bytes, 0600);
 }
 
 bool ReadWholeFile(const std::string& path, std::string& bytes) {

@@ -10,6 +10,9 @@
 
 // Returns false (and leaves the target as it was) when anything fails.
 bool WriteFileAtomically(const std::string& path, std::string_view bytes);
+// The same for a file that holds a secret (a password): it is readable and
+// writable by its owner only, whatever mode it had, from its first byte on.
+bool WritePrivateFileAtomically(const std::string& path, std::string_view bytes);
 
 // The whole content of a file; false when it cannot be opened or read.
 bool ReadWholeFile(const std::string& path, std::string& bytes);

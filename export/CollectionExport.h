@@ -20,10 +20,15 @@ class CollectionExport {
 
   static constexpr const char* MSG_DONE = "Export Termin\xE9.";
   static constexpr const char* MSG_DOCUMENT_FAILED =
-      "L'export n'a pas pu \xEAtre \xE9" "crit :\n%s";
+      "L'export n'a pas pu \xEAtre \xE9" "crit : ExportXml\\Quillory.xml ne peut pas \xEAtre "
+      "cr\xE9\xE9. V\xE9rifiez que le dossier ExportXml n'est pas en lecture seule et que le "
+      "disque n'est pas plein.\nD\xE9tail : %s";
   static constexpr const char* MSG_PAGE_FAILED =
       "Quillory.xml a \xE9t\xE9 \xE9" "crit, mais la page Quillory.html n'a pas pu \xEAtre "
       "cr\xE9\xE9" "e :\n%s";
+  static constexpr const char* MSG_PAGE_UNWRITABLE =
+      "Elle ne peut pas \xEAtre \xE9" "crite dans le dossier ExportXml : v\xE9rifiez qu'il n'est "
+      "pas en lecture seule et que le disque n'est pas plein.";
 
   struct Result {
     bool documentWritten = false;

@@ -4,6 +4,7 @@
 
 #include <X11/Xlib.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
@@ -95,15 +96,32 @@ void InstallProgram(const TestProgramFolder& folder) {
   }
 }
 
-Program::Program(const TestProgramFolder& folder) {
-  const std::string exe = folder.File("Quillory");
-  m_errFile = folder.File("stderr.txt");
+Program::Program(const TestProgramFolder& folder)
+    : Program({folder.File("Quillory")}, Environment(), folder.File("stderr.txt")) {}
+
+Program::Program(const std::vector<std::string>& command, const std::vector<std::string>& environment,
+                 const std::string& errFile)
+    : m_errFile(errFile) {
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
   posix_spawn_file_actions_addopen(&actions, 2, m_errFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-  char* argv[] = {const_cast<char*>(exe.c_str()), nullptr};
-  EXPECT_EQ(posix_spawn(&m_pid, exe.c_str(), &actions, nullptr, argv, environ), 0);
+  std::vector<char*> argv, envp;
+  for (const std::string& arg : command) argv.push_back(const_cast<char*>(arg.c_str()));
+  for (const std::string& var : environment) envp.push_back(const_cast<char*>(var.c_str()));
+  argv.push_back(nullptr);
+  envp.push_back(nullptr);
+  EXPECT_EQ(posix_spawnp(&m_pid, argv[0], &actions, nullptr, argv.data(), envp.data()), 0);
   posix_spawn_file_actions_destroy(&actions);
+}
+
+std::vector<std::string> Program::Environment(const std::vector<std::string>& without) {
+  std::vector<std::string> vars;
+  for (char** var = environ; *var; ++var) {
+    const std::string text = *var;
+    const std::string name = text.substr(0, text.find('='));
+    if (std::find(without.begin(), without.end(), name) == without.end()) vars.push_back(text);
+  }
+  return vars;
 }
 
 Program::~Program() {

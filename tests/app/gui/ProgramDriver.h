@@ -31,6 +31,12 @@ void InstallProgram(const TestProgramFolder& folder);
 class Program {
  public:
   explicit Program(const TestProgramFolder& folder);
+  // The command (searched for in PATH) with that environment; its standard
+  // error goes to errFile.
+  Program(const std::vector<std::string>& command, const std::vector<std::string>& environment,
+          const std::string& errFile);
+  // This process's environment, without the variables named.
+  static std::vector<std::string> Environment(const std::vector<std::string>& without = {});
   ~Program();
   // Waits for the process to end; its exit code, or -1 after the timeout.
   int WaitExit(std::chrono::seconds timeout = std::chrono::seconds(15));

@@ -6,8 +6,13 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
+
+#include <unistd.h>
+
+namespace fs = std::filesystem;
 
 namespace {
 
@@ -142,6 +147,72 @@ TEST(Program, GraphicStyleRecordsALoanModifiesAnAlbumAndSaves) {
 
   CloseBox(window);
   EXPECT_EQ(program.WaitExit(), 0) << program.Stderr();
+}
+
+// What `find` lists of a folder tree: every path with its size, time and mode.
+std::string TreeListing(const std::string& folder) {
+  return Shell("find '" + folder + "' -printf '%p %s %T@ %m\\n' | sort");
+}
+
+TEST(Program, NewUserStartsTheInstalledProgramAndSavesInTheDataFolder) {
+  TestProgramFolder scratch;
+  const std::string prefix = scratch.File("prefix"), home = scratch.File("home");
+  ASSERT_EQ(Shell("'" QUILLORY_CMAKE "' --install '" QUILLORY_BUILD_DIR "' --prefix '" + prefix +
+                  "' >/dev/null 2>&1; echo $?"), "0");
+  fs::create_directories(home);
+  const std::string installed = TreeListing(prefix);
+
+  // The prefix as a system's: read-only (for root, whom permissions do not
+  // stop, a read-only mount of it in a mount namespace of the program's own).
+  std::vector<std::string> command = {prefix + "/bin/quillory"};
+  if (geteuid() == 0 && Shell("unshare -m true 2>/dev/null; echo $?") == "0")
+    command = {"unshare", "-m", "sh", "-c", "mount -o bind,ro \"$0\" \"$0\" && exec \"$1\"", prefix,
+               prefix + "/bin/quillory"};
+  else
+    Shell("chmod -R a-w '" + prefix + "'");
+  std::vector<std::string> environment =
+      Program::Environment({"HOME", "XDG_DATA_HOME", "XDG_CONFIG_HOME", "XDG_CACHE_HOME"});
+  environment.push_back("HOME=" + home);
+
+  Program program(command, environment, scratch.File("stderr.txt"));
+  // The window comes with an empty collection, without a word of a missing file.
+  const unsigned long window = program.FindWindow(kTitle);
+  ASSERT_NE(window, 0u) << program.Stderr();
+  EXPECT_TRUE(program.ShownWindows("Quillory").empty()) << "a message box at the first start";
+  const std::string user = home + "/.local/share/quillory";
+  for (const char* shipped : {"Quillory.xsl", "quilloryNews.xsl", "AddPicture.bmp"})
+    EXPECT_TRUE(fs::exists(user + "/data/" + shipped)) << shipped;
+
+  // "Nouvelle serie", the first item of the first menu (F10 opens it); the
+  // entry dialog opens on the series: series, title and volume, then Return adds.
+  Keys("F10 Down Return");
+  const unsigned long entry = program.FindWindow("Ajouter une BD", std::chrono::seconds(10));
+  ASSERT_NE(entry, 0u) << "no entry dialog";
+  ASSERT_TRUE(WaitFor([&] { return Shell("xdotool getactivewindow") == std::to_string(entry); }));
+  TypeText("Les Brumes de Kerlann");
+  Keys("Tab");
+  TypeText("Le Chant des go\xC3\xA9lands");
+  Keys("Tab");
+  TypeText("4");
+  Keys("Return");
+  ASSERT_TRUE(WaitFor([&] { return program.ShownWindows("Ajouter une BD").empty(); }));
+
+  // Ctrl+S: saved into the user's data folder.
+  ClickAt(TemplateWindow(window, kDialogQuillory).At(120, 70));
+  Keys("ctrl+s");
+  CGestionBD saved;
+  EXPECT_TRUE(WaitFor([&] { return saved.Load(user) == CGestionBD::LOAD_OK && saved.GetAlbumCount() == 1; }));
+  ASSERT_EQ(saved.GetAlbumCount(), 1);
+  EXPECT_EQ(saved.GetAlbum(0)->GetSerie(), "Les Brumes de Kerlann");
+  EXPECT_EQ(saved.GetAlbum(0)->GetTitre(), "Le Chant des go\xE9lands");
+  EXPECT_EQ(saved.GetAlbum(0)->GetTome(), 4);
+
+  CloseBox(window);
+  EXPECT_EQ(program.WaitExit(), 0) << program.Stderr();
+  EXPECT_TRUE(fs::is_directory(user + "/images"));
+  EXPECT_TRUE(fs::is_directory(user + "/ExportXml"));
+  Shell("chmod -R u+w '" + prefix + "'");
+  EXPECT_EQ(TreeListing(prefix), installed) << "the program wrote into its prefix";
 }
 
 }  // namespace
