@@ -104,7 +104,9 @@ TEST_F(GraphWindowTest, ACollectionExportedToCsvComesBackWholeIntoAnEmptyOne) {
 
 TEST_F(MainWindowTest, CsvImportInTheListWindowAndAFileThatCannotBeRead) {
   folder.WriteCollection(Start());
-  folder.WriteFile("data/un.csv", "Akira;Tetsuo;1;Otomo;Otomo K.;Glenat;_;0;Aventure;_;8;2\r\n");
+  // A comment far longer than an album takes: cut, and counted.
+  folder.WriteFile("data/un.csv", "Akira;Tetsuo;1;Otomo;Otomo K.;Glenat;" + std::string(100000, 'c') +
+                                      ";0;Aventure;_;8;2\r\n");
   Open();
   const std::string gone = folder.File("data/parti.csv");
   session.ExpectOpenFile().Choose(gone);
@@ -116,7 +118,8 @@ TEST_F(MainWindowTest, CsvImportInTheListWindowAndAFileThatCannotBeRead) {
   session.ExpectOpenFile().Choose(folder.File("data/un.csv"));
   session.ExpectMessageBox("Voulez vous vraiment importer le fichier : " + folder.File("data/un.csv") + " ?")
       .Answer(ui::IDYES);
-  session.ExpectMessageBox("Importation R\xE9ussie");
+  session.ExpectMessageBox("Importation R\xE9ussie\n\n 1 texte(s) trop long(s) pour la fiche d'une BD "
+                           "ont \xE9t\xE9 coup\xE9s.");
   Window().Menu(ID_IMPORTER_CSV);
   EXPECT_EQ(Window().Text(IDC_EDIT_NBBD), "2");
   EXPECT_THAT(Column(0), ElementsAre("Akira", "Blake et Mortimer"));
@@ -126,6 +129,7 @@ TEST_F(MainWindowTest, CsvImportInTheListWindowAndAFileThatCannotBeRead) {
   ASSERT_EQ(saved.Load(folder.Path()), CGestionBD::LOAD_OK);
   EXPECT_EQ(saved.GetAlbum(1)->GetDessinateur(), "Otomo");
   EXPECT_EQ(saved.GetAlbum(1)->GetType(), 2);
+  EXPECT_EQ(saved.GetAlbum(1)->GetCommentaire(), std::string(field_limits::COMMENTAIRE, 'c'));
 }
 
 // ---- Columns ----
