@@ -89,6 +89,34 @@ std::string ToUtf8(std::string_view text) {
   return out;
 }
 
+std::string ToUtf8ForDisplay(std::string_view text) {
+  std::string out;
+  out.reserve(text.size() + text.size() / 4);
+  for (char c : text) {
+    const unsigned char b = static_cast<unsigned char>(c);
+    char32_t u = (b >= 0x80 && b <= 0x9F) ? kHigh[b - 0x80] : char32_t(b);
+    if (u >= 0x80 && u <= 0x9F) u = 0xFFFD;  // the undefined bytes
+    AppendUtf8(out, u);
+  }
+  return out;
+}
+
+std::string FromUtf8ForDisplay(std::string_view utf8) {
+  std::string out, one;
+  std::size_t i = 0;
+  while (i < utf8.size()) {
+    const unsigned char lead = static_cast<unsigned char>(utf8[i]);
+    std::size_t length = lead < 0x80 ? 1 : (lead & 0xE0) == 0xC0 ? 2 : (lead & 0xF0) == 0xE0 ? 3
+                                         : (lead & 0xF8) == 0xF0 ? 4 : 1;
+    if (i + length > utf8.size()) length = 1;
+    for (std::size_t k = 1; k < length; ++k)
+      if ((static_cast<unsigned char>(utf8[i + k]) & 0xC0) != 0x80) length = 1;
+    out += FromUtf8(utf8.substr(i, length), one) ? one : std::string("?");
+    i += length;
+  }
+  return out;
+}
+
 bool FromUtf8(std::string_view utf8, std::string& text1252) {
   text1252.clear();
   std::size_t i = 0;

@@ -24,8 +24,15 @@ bool ContainsNoCase(std::string_view haystack, std::string_view needle);
 // the code page leaves undefined keep their own value, as the platform's
 // conversion does.
 std::string ToUtf8(std::string_view text);
+// Windows-1252 text as UTF-8 to show (a page): the five bytes the code page
+// leaves undefined become U+FFFD, the replacement character, instead of
+// control characters that would show nothing.
+std::string ToUtf8ForDisplay(std::string_view text);
 // UTF-8 text as Windows-1252; false when it is not valid UTF-8 or holds a
 // character the code page cannot hold (`text1252` is then unspecified).
 bool FromUtf8(std::string_view utf8, std::string& text1252);
+// UTF-8 text as Windows-1252 to show (a message): each character the code
+// page cannot hold, and each byte that is not UTF-8, becomes "?".
+std::string FromUtf8ForDisplay(std::string_view utf8);
 
 }  // namespace cp1252

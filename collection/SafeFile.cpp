@@ -13,6 +13,21 @@
 #include <unistd.h>
 #endif
 
+bool IsReadOnlyFile(const std::string& path) {
+#ifndef _WIN32
+  struct stat info;
+  if (::stat(path.c_str(), &info) != 0) return false;
+  // Root may write anything, so the marks themselves decide.
+  if ((info.st_mode & 0222) == 0) return true;
+  return ::access(path.c_str(), W_OK) != 0 && (errno == EACCES || errno == EROFS);
+#else
+  std::error_code error;
+  const auto perms = std::filesystem::status(path, error).permissions();
+  return !error && std::filesystem::exists(path, error) &&
+         (perms & std::filesystem::perms::owner_write) == std::filesystem::perms::none;
+#endif
+}
+
 namespace {
 
 bool FlushToDisk(std::FILE* file) {
@@ -52,37 +67,40 @@ std::filesystem::path FinalTarget(const std::filesystem::path& path) {
   return p;
 }
 
-// The new file gets the old one's permissions (a private file stays private).
-bool KeepMode(std::FILE* file, const std::filesystem::path& target) {
+// The temporary file, created with its final mode from the start: the old
+// file's (a private file stays private) or the one asked for. A file created
+// readable by all and restricted afterwards could be opened by another user
+// in between, who would then read what is written.
+std::FILE* CreateTemporary(const std::string& temporary, const std::filesystem::path& target,
+                           int forcedMode) {
 #ifndef _WIN32
+  int mode = forcedMode;
   struct stat old;
-  if (::stat(target.c_str(), &old) != 0) return true;  // a new file: the usual mode
-  return fchmod(fileno(file), old.st_mode & 07777) == 0;
+  if (mode < 0 && ::stat(target.c_str(), &old) == 0) mode = old.st_mode & 07777;
+  ::unlink(temporary.c_str());  // a leftover (or a link planted there) is not reused
+  const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC,
+                        mode < 0 ? 0666 : mode);  // a new file: the usual mode (umask)
+  if (fd < 0) return nullptr;
+  // The umask may have taken bits away: a mode that is kept is kept whole.
+  if (mode >= 0 && ::fchmod(fd, static_cast<mode_t>(mode)) != 0) {
+    ::close(fd);
+    ::unlink(temporary.c_str());
+    return nullptr;
+  }
+  std::FILE* file = ::fdopen(fd, "wb");
+  if (!file) {
+    ::close(fd);
+    ::unlink(temporary.c_str());
+  }
+  return file;
 #else
-  (void)file;
   (void)target;
-  return true;
+  (void)forcedMode;
+  return std::fopen(temporary.c_str(), "wb");
 #endif
 }
 
-}  // namespace
-
-bool IsReadOnlyFile(const std::string& path) {
-#ifndef _WIN32
-  struct stat info;
-  if (::stat(path.c_str(), &info) != 0) return false;
-  // Root may write anything, so the marks themselves decide.
-  if ((info.st_mode & 0222) == 0) return true;
-  return ::access(path.c_str(), W_OK) != 0 && (errno == EACCES || errno == EROFS);
-#else
-  std::error_code error;
-  const auto perms = std::filesystem::status(path, error).permissions();
-  return !error && std::filesystem::exists(path, error) &&
-         (perms & std::filesystem::perms::owner_write) == std::filesystem::perms::none;
-#endif
-}
-
-bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
+bool WriteAtomically(const std::string& path, std::string_view bytes, int forcedMode) {
   const std::filesystem::path target = FinalTarget(path);
   // The rename would replace a read-only file all the same: the mark is the
   // user's, and is kept.
@@ -93,10 +111,9 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
   if (!status && std::filesystem::exists(existing) && !std::filesystem::is_regular_file(existing))
     return false;
   const std::string temporary = target.string() + TEMPORARY_SUFFIX;
-  std::FILE* file = std::fopen(temporary.c_str(), "wb");
+  std::FILE* file = CreateTemporary(temporary, target, forcedMode);
   if (!file) return false;
-  bool written = KeepMode(file, target);
-  written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size() && written;
+  bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
   written = FlushToDisk(file) && written;
   written = std::fclose(file) == 0 && written;
   std::error_code error;
@@ -107,6 +124,16 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
   }
   FlushFolderOf(target);
   return true;
+}
+
+}  // namespace
+
+bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
+  return WriteAtomically(path, bytes, -1);
+}
+
+bool WritePrivateFileAtomically(const std::string& path, std::string_view bytes) {
+  return WriteAtomically(path, bytes, 0600);
 }
 
 ReadStatus ReadDataFile(const std::string& path, std::string& bytes, std::uint64_t maxBytes) {

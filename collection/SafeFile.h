@@ -20,6 +20,9 @@ constexpr const char* TEMPORARY_SUFFIX = ".tmp~";
 // read-only target (the user's own protection) is not replaced, nor one that
 // is no regular file (a device, a pipe: the rename would replace it).
 bool WriteFileAtomically(const std::string& path, std::string_view bytes);
+// The same for a file that holds a secret (a password): it is readable and
+// writable by its owner only, whatever mode it had, from its first byte on.
+bool WritePrivateFileAtomically(const std::string& path, std::string_view bytes);
 
 // Whether the file at `path` exists and is marked read-only: no write
 // permission, whoever runs the program.

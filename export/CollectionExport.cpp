@@ -1,6 +1,7 @@
 #include "export/CollectionExport.h"
 
 #include "collection/Album.h"
+#include "collection/Cp1252.h"
 #include "collection/DataPath.h"
 #include "collection/GestionBD.h"
 #include "collection/SafeFile.h"
@@ -125,7 +126,8 @@ CollectionExport::Result CollectionExport::ExportCollectionXml(const CGestionBD&
   document->SetFile(documentPath);
   if (!document->Write()) {
     const auto& messages = document->GetMessages();
-    result.problem = Replace(MSG_DOCUMENT_FAILED, messages.empty() ? documentPath : messages.front());
+    result.problem = Replace(MSG_DOCUMENT_FAILED,
+                             cp1252::FromUtf8ForDisplay(messages.empty() ? documentPath : messages.front()));
     return result;
   }
   result.documentWritten = true;
@@ -133,19 +135,27 @@ CollectionExport::Result CollectionExport::ExportCollectionXml(const CGestionBD&
 
   // The page: the document just written, read as the Windows-1252 bytes it
   // holds (its declaration names ISO-8859-1, which lacks the euro sign and
-  // the curly quotes), through the stylesheet beside it.
+  // the curly quotes), through the stylesheet beside it. The bytes are made
+  // UTF-8 here: the five the code page leaves undefined become replacement
+  // characters instead of stopping the page or shifting what follows.
   std::string bytes;
-  std::string stylesheet = DataPath(programFolder, STYLESHEET_COPY);
-  if (!Exists(stylesheet)) stylesheet = DataPath(programFolder, STYLESHEET_SOURCE);
+  std::string stylesheetName = STYLESHEET_COPY;
+  if (!Exists(DataPath(programFolder, stylesheetName))) stylesheetName = STYLESHEET_SOURCE;
   XslResult page;
   if (!ReadWholeFile(documentPath, bytes))
-    page.error = documentPath;
+    page.failure = XslFailure::Document;
   else
-    page = XslTransform::Apply(bytes, documentPath, stylesheet, "windows-1252");
-  const std::string pagePath = DataPath(programFolder, PAGE);
-  if (page.ok && !WriteFileAtomically(pagePath, page.html)) page = XslResult{false, "", pagePath};
+    page = XslTransform::Apply(cp1252::ToUtf8ForDisplay(bytes), documentPath,
+                               DataPath(programFolder, stylesheetName), "UTF-8");
+  std::string reason;
   if (!page.ok) {
-    result.problem = Replace(MSG_PAGE_FAILED, page.error);
+    reason = XslTransform::Explain(page, stylesheetName);
+    if (!page.detail.empty()) reason += "\nD\xE9tail : " + XslTransform::Detail(page);
+  } else if (!WriteFileAtomically(DataPath(programFolder, PAGE), page.html)) {
+    reason = MSG_PAGE_UNWRITABLE;
+  }
+  if (!reason.empty()) {
+    result.problem = Replace(MSG_PAGE_FAILED, reason);
     return result;
   }
   result.pageWritten = true;

@@ -24,10 +24,15 @@ class CollectionExport {
       "\n\n%i couverture(s) laiss\xE9" "e(s) de c\xF4t\xE9 : leur chemin m\xE8ne hors du dossier "
       "de Quillory. Les BD sont dans la page, sans leur image.";
   static constexpr const char* MSG_DOCUMENT_FAILED =
-      "L'export n'a pas pu \xEAtre \xE9" "crit :\n%s";
+      "L'export n'a pas pu \xEAtre \xE9" "crit : ExportXml\\Quillory.xml ne peut pas \xEAtre "
+      "cr\xE9\xE9. V\xE9rifiez que le dossier ExportXml n'est pas en lecture seule et que le "
+      "disque n'est pas plein.\nD\xE9tail : %s";
   static constexpr const char* MSG_PAGE_FAILED =
       "Quillory.xml a \xE9t\xE9 \xE9" "crit, mais la page Quillory.html n'a pas pu \xEAtre "
       "cr\xE9\xE9" "e :\n%s";
+  static constexpr const char* MSG_PAGE_UNWRITABLE =
+      "Elle ne peut pas \xEAtre \xE9" "crite dans le dossier ExportXml : v\xE9rifiez qu'il n'est "
+      "pas en lecture seule et que le disque n'est pas plein.";
 
   struct Result {
     bool documentWritten = false;

@@ -38,3 +38,5 @@ const char* LoadResourceString(int id);
 
 // The application icon (resource 128), 32 by 32 pixels.
 const ui::Image& ApplicationIcon();
+// The same icon drawn at `size` by `size` pixels (the desktop's icon files).
+ui::Image DrawApplicationIcon(int size);

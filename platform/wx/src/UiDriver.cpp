@@ -19,6 +19,7 @@
 #include <wx/menu.h>
 #include <wx/notebook.h>
 #include <wx/timer.h>
+#include <wx/toplevel.h>
 #include <wx/uiaction.h>
 #include <wx/utils.h>
 #include <wx/checkbox.h>
@@ -26,7 +27,11 @@
 #include <wx/display.h>
 #include <wx/dcclient.h>
 
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+
 #include <algorithm>
+#include <cstdio>
 #include <memory>
 
 namespace ui {
@@ -41,7 +46,22 @@ wxWindow* NativeOf(Control& control) {
 
 wxListCtrl* NativeList(ListView& list) { return dynamic_cast<wxListCtrl*>(NativeOf(list)); }
 
-void ClickAt(const wxPoint& screen) {
+// Whether keys typed now go to w: its window is the active one (a window
+// manager gives the focus to a new window some time after it is mapped) and
+// the keyboard focus is in w.
+bool HasKeyboardFocus(wxWindow* w) {
+  wxWindow* focus = wxWindow::FindFocus();
+  auto* top = dynamic_cast<wxTopLevelWindow*>(wxGetTopLevelParent(w));
+  return focus && (focus == w || w->IsDescendant(focus)) && top && top->IsActive();
+}
+
+// A click at a point of w (its client coordinates), once the window manager
+// has placed and activated w's window: it may move a window it has just
+// mapped, and a place computed before would miss.
+void ClickAt(wxWindow* w, const wxPoint& local) {
+  if (auto* top = dynamic_cast<wxTopLevelWindow*>(wxGetTopLevelParent(w)))
+    UiDriver::WaitUntil([top] { return top->IsShownOnScreen() && top->IsActive(); }, 3000);
+  const wxPoint screen = w->ClientToScreen(local);
   wxUIActionSimulator sim;
   sim.MouseMove(screen);
   UiDriver::WaitUntil([&] { return wxGetMousePosition() == screen; }, 1000);
@@ -49,6 +69,25 @@ void ClickAt(const wxPoint& screen) {
 }
 
 }  // namespace
+
+bool UiDriver::WindowManagerRunning() {
+  Display* display = XOpenDisplay(nullptr);
+  if (!display) return false;
+  bool running = false;
+  Atom check = XInternAtom(display, "_NET_SUPPORTING_WM_CHECK", True);
+  Atom type = None;
+  int format = 0;
+  unsigned long count = 0, after = 0;
+  unsigned char* data = nullptr;
+  if (check != None &&
+      XGetWindowProperty(display, DefaultRootWindow(display), check, 0, 1, False, XA_WINDOW, &type,
+                         &format, &count, &after, &data) == Success) {
+    running = type == XA_WINDOW && count == 1;
+    if (data) XFree(data);
+  }
+  XCloseDisplay(display);
+  return running;
+}
 
 void UiDriver::WhenShown(std::function<void(Window&)> step) {
   WxBackend* backend = WxBackend::Instance();
@@ -59,6 +98,11 @@ void UiDriver::WhenShown(std::function<void(Window&)> step) {
   auto shared = std::make_shared<std::function<void(Window&)>>(std::move(step));
   backend->onWindowShown = [backend, shared](Window& w) {
     backend->onWindowShown = nullptr;  // once
+    // As a user would: once the window manager has shown the window and given it the focus.
+    if (WindowHost* host = WindowHost::Of(&w); host && host->TopLevel()) {
+      wxTopLevelWindow* top = host->TopLevel();
+      WaitUntil([top] { return top->IsShownOnScreen() && top->IsActive(); }, 5000);
+    }
     (*shared)(w);
   };
 }
@@ -92,7 +136,7 @@ void UiDriver::Click(Control& control) {
   if (!w) return;
   WaitUntil([&] { return w->IsShownOnScreen(); }, 2000);
   wxSize size = w->GetSize();
-  ClickAt(w->ClientToScreen(wxPoint(size.x / 2, size.y / 2)));
+  ClickAt(w, wxPoint(size.x / 2, size.y / 2));
 }
 
 void UiDriver::ClickRow(ListView& list, int row) {
@@ -105,7 +149,7 @@ void UiDriver::ClickRow(ListView& list, int row) {
     // Below the last row.
     r = wxRect(0, native->GetClientSize().y - 12, 20, 8);
   }
-  ClickAt(native->ClientToScreen(wxPoint(r.x + 10, r.y + r.height / 2)));
+  ClickAt(native, wxPoint(r.x + 10, r.y + r.height / 2));
 }
 
 void UiDriver::ClickHeader(ListView& list, int column) {
@@ -118,11 +162,16 @@ void UiDriver::ClickHeader(ListView& list, int column) {
   for (wxWindow* child : native->GetChildren())
     if (!header || child->GetSize().y < header->GetSize().y) header = child;
   if (!header) return;
-  ClickAt(header->ClientToScreen(wxPoint(x, header->GetSize().y / 2)));
+  ClickAt(header, wxPoint(x, header->GetSize().y / 2));
 }
 
 void UiDriver::Type(Control& control, const std::string& ascii) {
-  Click(control);
+  wxWindow* w = NativeOf(control);
+  // A click the window manager took to activate the window is given again.
+  for (int attempt = 0; attempt < 3 && w && !HasKeyboardFocus(w); ++attempt) {
+    Click(control);
+    WaitUntil([&] { return HasKeyboardFocus(w); }, 1000);
+  }
   WaitUntil([&] { return control.HasFocus(); }, 2000);
   wxUIActionSimulator sim;
   sim.Text(ascii.c_str());
@@ -153,7 +202,7 @@ void UiDriver::ClickTab(TabCtrl& tab, int index) {
     for (int x = 2; x < size.x; x += 4) {
       long flags = 0;
       if (book->HitTest(wxPoint(x, y), &flags) == index) {
-        ClickAt(book->ClientToScreen(wxPoint(x + 6, y)));
+        ClickAt(book, wxPoint(x + 6, y));
         return;
       }
     }
@@ -336,7 +385,7 @@ void UiDriver::AnswerMessageBoxes(std::vector<int> answers, std::vector<std::str
     if (!button) return;
     WaitUntil([&] { return button->IsShownOnScreen(); }, 2000);
     wxSize size = button->GetSize();
-    ClickAt(button->ClientToScreen(wxPoint(size.x / 2, size.y / 2)));
+    ClickAt(button, wxPoint(size.x / 2, size.y / 2));
   };
 }
 
@@ -403,13 +452,46 @@ bool UiDriver::NativeWebBusy(Control& webView) {
 }
 
 std::string UiDriver::NativeWebText(Control& webView) {
+  return NativeWebScript(webView, "document.body ? document.body.innerText : ''");
+}
+
+std::string UiDriver::NativeWebScript(Control& webView, const std::string& script) {
   const WebEngine* engine = WebEngine::IsLoaded() ? WebEngine::Get() : nullptr;
   std::string text;
   if (!engine) return text;
-  engine->pageText(
-      NativeOf(webView),
+  engine->runScript(
+      NativeOf(webView), script.c_str(),
       [](const char* utf8, void* context) { *static_cast<std::string*>(context) = utf8; }, &text);
   return text;
+}
+
+bool UiDriver::ClickWebLink(Control& webView, const std::string& url) {
+  // The link's centre in the view, in pixels from its top left corner.
+  std::string quoted;
+  for (char c : url) {
+    if (c == '\\' || c == '\'') quoted += '\\';
+    quoted += c;
+  }
+  const std::string where = NativeWebScript(
+      webView, "(function () { for (const a of document.links) if (a.href === '" + quoted +
+                   "') { a.scrollIntoView(); const r = a.getBoundingClientRect();"
+                   " return Math.round(r.left + r.width / 2) + ' ' + Math.round(r.top + r.height / 2); }"
+                   " return ''; })()");
+  int x = 0, y = 0;
+  wxWindow* native = NativeOf(webView);
+  if (!native || std::sscanf(where.c_str(), "%d %d", &x, &y) != 2) return false;
+  ClickAt(native, wxPoint(x, y));
+  Flush();
+  return true;
+}
+
+void UiDriver::RecordBrowser(std::vector<std::string>* urls) {
+  WxBackend* backend = WxBackend::Instance();
+  if (!backend) backend = dynamic_cast<WxBackend*>(&CurrentBackend());
+  if (urls)
+    backend->onOpenUrl = [urls](const std::string& url) { urls->push_back(url); };
+  else
+    backend->onOpenUrl = nullptr;
 }
 
 }  // namespace wxb

@@ -177,6 +177,7 @@ void WindowHost::BindTopLevelEvents() {
   BindWhileAlive(wxEVT_SIZE, [](WindowHost& host, wxSizeEvent& e) {
     e.Skip();
     if (!host.m_model.IsCreated()) return;
+    host.ApplyMinSize();
     wxSize size = host.m_top->GetClientSize();
     host.m_client->SetSize(0, 0, size.x, size.y);
     Rect now = host.m_model.GetClientRect();
@@ -244,6 +245,18 @@ void WindowHost::Destroy() {
   delete this;
 }
 
+void WindowHost::ApplyMinSize() {
+  if (!m_top) return;
+  // The toolkit keeps the minimum as a size of the whole window, worked out
+  // from the frame it knows of at the time; the window manager's frame is
+  // known only once the window is shown, and the same minimum then left the
+  // client area a few pixels short of it. Given again as soon as it drifts.
+  const Size min = m_model.GetMinClientSize();
+  if (min.cx <= 0 && min.cy <= 0) return;
+  const wxSize wanted(min.cx, min.cy);
+  if (m_top->GetMinClientSize() != wanted) m_top->SetMinClientSize(wanted);
+}
+
 void WindowHost::Changed(WindowAspect aspect) {
   switch (aspect) {
     case WindowAspect::Caption:
@@ -260,12 +273,7 @@ void WindowHost::Changed(WindowAspect aspect) {
       break;
     }
     case WindowAspect::ZOrder: m_client->Raise(); break;
-    case WindowAspect::MinSize:
-      if (m_top) {
-        const Size min = m_model.GetMinClientSize();
-        m_top->SetMinClientSize(wxSize(min.cx, min.cy));
-      }
-      break;
+    case WindowAspect::MinSize: ApplyMinSize(); break;
     case WindowAspect::Redraw: m_client->Refresh(); break;
     case WindowAspect::Timers: SyncTimers(); break;
     case WindowAspect::Icon:

@@ -59,6 +59,7 @@ class WindowHost : public WindowPeer {
   template <class Event, class Handler>
   void BindWhileAlive(const wxEventTypeTag<Event>& type, Handler handler);
   void DetachTree();
+  void ApplyMinSize();
   void SyncTimers();
 
   Window& m_model;

@@ -317,7 +317,13 @@ void WxBackend::SetWaitCursor(bool wait) {
   else if (wxIsBusy()) wxEndBusyCursor();
 }
 
-bool WxBackend::OpenUrl(const std::string& url) { return wxLaunchDefaultBrowser(ToWx(url)); }
+bool WxBackend::OpenUrl(const std::string& url) {
+  if (onOpenUrl) {
+    onOpenUrl(url);
+    return true;
+  }
+  return wxLaunchDefaultBrowser(ToWx(url));
+}
 
 std::shared_ptr<Image> WxBackend::DecodeImage(const std::vector<unsigned char>& bytes) {
   if (auto bmp = DecodeBmp(bytes)) return bmp;

@@ -3,12 +3,14 @@
 // keys, the window manager's close request for the close box). A process of
 // its own: a toolkit running in the test process could hold the pointer.
 #include "../AppTestSupport.h"
+#include "collection/Album.h"
 #include "collection/GestionBD.h"
 
 #include <gtest/gtest.h>
 
 #include <X11/Xlib.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
@@ -60,15 +62,33 @@ void InstallProgram(const TestProgramFolder& folder) {
 
 class Program {
  public:
-  explicit Program(const TestProgramFolder& folder) {
-    const std::string exe = folder.File("Quillory");
-    m_errFile = folder.File("stderr.txt");
+  explicit Program(const TestProgramFolder& folder)
+      : Program({folder.File("Quillory")}, Environment(), folder.File("stderr.txt")) {}
+  // The command (searched for in PATH) with that environment; its standard
+  // error goes to `errFile`.
+  Program(const std::vector<std::string>& command, const std::vector<std::string>& environment,
+          const std::string& errFile)
+      : m_errFile(errFile) {
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, 2, m_errFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    char* argv[] = {const_cast<char*>(exe.c_str()), nullptr};
-    EXPECT_EQ(posix_spawn(&m_pid, exe.c_str(), &actions, nullptr, argv, environ), 0);
+    std::vector<char*> argv, envp;
+    for (const std::string& arg : command) argv.push_back(const_cast<char*>(arg.c_str()));
+    for (const std::string& var : environment) envp.push_back(const_cast<char*>(var.c_str()));
+    argv.push_back(nullptr);
+    envp.push_back(nullptr);
+    EXPECT_EQ(posix_spawnp(&m_pid, argv[0], &actions, nullptr, argv.data(), envp.data()), 0);
     posix_spawn_file_actions_destroy(&actions);
+  }
+  // This process's environment, without the variables named.
+  static std::vector<std::string> Environment(const std::vector<std::string>& without = {}) {
+    std::vector<std::string> vars;
+    for (char** var = environ; *var; ++var) {
+      const std::string text = *var;
+      const std::string name = text.substr(0, text.find('='));
+      if (std::find(without.begin(), without.end(), name) == without.end()) vars.push_back(text);
+    }
+    return vars;
   }
   ~Program() {
     if (m_pid > 0 && !m_exited) {
@@ -110,7 +130,8 @@ unsigned long FindWindow(Program& program, std::chrono::seconds timeout = std::c
                          const std::string& title = kTitle) {
   const auto end = std::chrono::steady_clock::now() + timeout;
   while (std::chrono::steady_clock::now() < end && program.Running()) {
-    std::string ids = Shell("xdotool search --onlyvisible --pid " + std::to_string(program.Pid()) +
+    // --all: the program's window AND that title (xdotool takes either by default).
+    std::string ids = Shell("xdotool search --all --onlyvisible --pid " + std::to_string(program.Pid()) +
                           " --name '^" + title + "$' 2>/dev/null");
     if (!ids.empty()) return std::stoul(ids.substr(0, ids.find('\n')));
     std::this_thread::sleep_for(kPoll);
@@ -120,20 +141,21 @@ unsigned long FindWindow(Program& program, std::chrono::seconds timeout = std::c
 
 struct Geometry { int x = 0, y = 0, width = 0, height = 0; };
 
+// The window's place on the screen, asked of the X server: a window manager
+// puts the window in a frame of its own, whose offset xdotool's geometry can
+// count twice.
 Geometry WindowGeometry(unsigned long window) {
   Geometry g;
-  std::istringstream in(Shell("xdotool getwindowgeometry --shell " + std::to_string(window)));
-  std::string line;
-  while (std::getline(in, line)) {
-    auto eq = line.find('=');
-    if (eq == std::string::npos) continue;
-    std::string key = line.substr(0, eq);
-    int value = std::atoi(line.c_str() + eq + 1);
-    if (key == "X") g.x = value;
-    if (key == "Y") g.y = value;
-    if (key == "WIDTH") g.width = value;
-    if (key == "HEIGHT") g.height = value;
+  Display* display = XOpenDisplay(nullptr);
+  if (!display) return g;
+  XWindowAttributes attributes{};
+  ::Window child = 0;
+  if (XGetWindowAttributes(display, window, &attributes) &&
+      XTranslateCoordinates(display, window, DefaultRootWindow(display), 0, 0, &g.x, &g.y, &child)) {
+    g.width = attributes.width;
+    g.height = attributes.height;
   }
+  XCloseDisplay(display);
   return g;
 }
 
@@ -177,6 +199,18 @@ bool WaitFor(const std::function<bool()>& cond, std::chrono::seconds timeout = s
   }
   return cond();
 }
+
+// A user's desktop: a window manager manages the display (closes, moves and
+// focus go through it), as scripts/desktop-run.sh provides.
+class DesktopEnvironment : public ::testing::Environment {
+ public:
+  void SetUp() override {
+    ASSERT_NE(Shell("xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null").find("window id"),
+              std::string::npos)
+        << "no window manager on the display: run the test through scripts/desktop-run.sh";
+  }
+};
+::testing::Environment* const kDesktop = ::testing::AddGlobalTestEnvironment(new DesktopEnvironment);
 
 std::vector<AlbumValues> FortyAlbums() {
   std::vector<AlbumValues> albums;
@@ -240,7 +274,7 @@ TEST(Program, StyleTwoEndsWithoutWindow) {
 // The program's windows shown now whose title matches the pattern.
 std::vector<unsigned long> ShownWindows(Program& program, const std::string& title) {
   std::vector<unsigned long> ids;
-  std::istringstream in(Shell("xdotool search --onlyvisible --pid " + std::to_string(program.Pid()) +
+  std::istringstream in(Shell("xdotool search --all --onlyvisible --pid " + std::to_string(program.Pid()) +
                               " --name '^" + title + "$' 2>/dev/null"));
   for (std::string line; std::getline(in, line);)
     if (!line.empty()) ids.push_back(std::stoul(line));
@@ -326,6 +360,76 @@ TEST(Program, GraphicStyleRecordsALoanModifiesAnAlbumAndSaves) {
 
   CloseBox(window);
   EXPECT_EQ(program.WaitExit(), 0) << program.Stderr();
+}
+
+// What `find` lists of a folder tree: every path with its size, time and mode.
+std::string TreeListing(const std::string& folder) {
+  return Shell("find '" + folder + "' -printf '%p %s %T@ %m\\n' | sort");
+}
+
+TEST(Program, NewUserStartsTheInstalledProgramAndSavesInTheDataFolder) {
+  TestProgramFolder scratch;
+  const std::string prefix = scratch.File("prefix"), home = scratch.File("home");
+  ASSERT_EQ(Shell("'" QUILLORY_CMAKE "' --install '" QUILLORY_BUILD_DIR "' --prefix '" + prefix +
+                  "' >/dev/null 2>&1; echo $?"), "0");
+  fs::create_directories(home);
+  const std::string installed = TreeListing(prefix);
+
+  // The prefix as a system's: read-only (for root, whom permissions do not
+  // stop, a read-only mount of it in a mount namespace of the program's own).
+  std::vector<std::string> command = {prefix + "/bin/quillory"};
+  if (geteuid() == 0 && Shell("unshare -m true 2>/dev/null; echo $?") == "0")
+    command = {"unshare", "-m", "sh", "-c", "mount -o bind,ro \"$0\" \"$0\" && exec \"$1\"", prefix,
+               prefix + "/bin/quillory"};
+  else
+    Shell("chmod -R a-w '" + prefix + "'");
+  std::vector<std::string> environment =
+      Program::Environment({"HOME", "XDG_DATA_HOME", "XDG_CONFIG_HOME", "XDG_CACHE_HOME"});
+  environment.push_back("HOME=" + home);
+
+  Program program(command, environment, scratch.File("stderr.txt"));
+  // The window comes with an empty collection, without a word of a missing file.
+  const unsigned long window = FindWindow(program);
+  ASSERT_NE(window, 0u) << program.Stderr();
+  for (unsigned long shown : ShownWindows(program, "Quillory"))
+    EXPECT_EQ(shown, window) << "a message box at the first start";
+  const std::string user = home + "/.local/share/quillory";
+  for (const char* shipped : {"Quillory.xsl", "quilloryNews.xsl", "AddPicture.bmp"})
+    EXPECT_TRUE(fs::exists(user + "/data/" + shipped)) << shipped;
+
+  // "Nouvelle serie", the first item of the first menu (F10 opens it); the
+  // entry dialog opens on the series: series, title and volume, then Return adds.
+  Shell("xdotool key F10");
+  Shell("xdotool key Down");
+  Shell("xdotool key Return");
+  const unsigned long entry = FindWindow(program, std::chrono::seconds(10), "Ajouter une BD");
+  ASSERT_NE(entry, 0u) << "no entry dialog";
+  ASSERT_TRUE(WaitFor([&] { return Shell("xdotool getactivewindow") == std::to_string(entry); }));
+  Shell("xdotool type --delay 60 'Les Brumes de Kerlann'");
+  Shell("xdotool key Tab");
+  Shell("xdotool type --delay 60 'Le Chant des go\xC3\xA9lands'");
+  Shell("xdotool key Tab");
+  Shell("xdotool type --delay 60 4");
+  Shell("xdotool key Return");
+  ASSERT_TRUE(WaitFor([&] { return !WindowShown(program, "Ajouter une BD"); }));
+
+  // Ctrl, then S: saved into the user's data folder.
+  ClickAt(FromBottomLeft(WindowGeometry(window), 120, 401 - 70));
+  Shell("xdotool key ctrl");
+  Shell("xdotool key s");
+  CGestionBD saved;
+  EXPECT_TRUE(WaitFor([&] { return saved.Load(user) == CGestionBD::LOAD_OK && saved.GetAlbumCount() == 1; }));
+  ASSERT_EQ(saved.GetAlbumCount(), 1);
+  EXPECT_EQ(saved.GetAlbum(0)->GetSerie(), "Les Brumes de Kerlann");
+  EXPECT_EQ(saved.GetAlbum(0)->GetTitre(), "Le Chant des go\xE9lands");
+  EXPECT_EQ(saved.GetAlbum(0)->GetTome(), 4);
+
+  CloseBox(window);
+  EXPECT_EQ(program.WaitExit(), 0) << program.Stderr();
+  EXPECT_TRUE(fs::is_directory(user + "/images"));
+  EXPECT_TRUE(fs::is_directory(user + "/ExportXml"));
+  Shell("chmod -R u+w '" + prefix + "'");
+  EXPECT_EQ(TreeListing(prefix), installed) << "the program wrote into its prefix";
 }
 
 }  // namespace

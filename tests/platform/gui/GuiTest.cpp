@@ -304,20 +304,3 @@ TEST(WxBackend, TheWebEngineIsLoadedOnlyWhenAWebViewIsCreatedAndShowsAPageGivenT
 }
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  ::testing::InitGoogleTest(&argc, argv);
-  ui::wxb::WxApplication app(argc, argv);
-  if (!app.IsOk()) {
-    std::fprintf(stderr, "platform_gui_tests: no display (run under xvfb-run)\n");
-    return 1;
-  }
-  int result = RUN_ALL_TESTS();
-  // The toolkit's own checks must all have held.
-  if (ui::wxb::WxApplication::CheckFailures() != 0) {
-    std::fprintf(stderr, "platform_gui_tests: %d toolkit checks failed\n",
-                 ui::wxb::WxApplication::CheckFailures());
-    return 1;
-  }
-  return result;
-}

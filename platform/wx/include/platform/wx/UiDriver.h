@@ -17,6 +17,9 @@ namespace wxb {
 
 class UiDriver {
  public:
+  // Whether a window manager manages the display: the GUI tests refuse to run
+  // on a bare X server, where dialogs close and move as no user's do.
+  static bool WindowManagerRunning();
   // Runs step inside the next window's modal loop, once it is shown.
   static void WhenShown(std::function<void(Window&)> step);
   // Handles every pending event and paints every window that needs it.
@@ -84,6 +87,15 @@ class UiDriver {
   static bool WebEngineLoaded();
   static bool NativeWebBusy(Control& webView);
   static std::string NativeWebText(Control& webView);
+  // What a script run on the view's page gives, as text (UTF-8); the page's
+  // own policy does not apply to it.
+  static std::string NativeWebScript(Control& webView, const std::string& script);
+  // A mouse click on the page's first link to `url` (as the page resolves
+  // it); false when the page has no such link.
+  static bool ClickWebLink(Control& webView, const std::string& url);
+  // From now on the addresses the program opens in the user's browser are
+  // recorded in `urls` instead (null: browsers open again).
+  static void RecordBrowser(std::vector<std::string>* urls);
 };
 
 }  // namespace wxb
