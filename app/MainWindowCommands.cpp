@@ -91,11 +91,6 @@ bool ImportCsv(ui::Window* owner, CGestionBD& gestion, const std::string& progra
       ui::AfxMessageBox(Format(MSG_IMPORT_BAD_LINE, ShownLine(result.line)) +
                         Format(MSG_IMPORT_NOT_READ, std::to_string(result.notRead)) + cut);
       return true;
-    case CsvImportResult::STORE_FULL:
-      ui::AfxMessageBox(Format(MSG_IMPORT_STORE_FULL, ShownLine(result.line)) +
-                            Format(MSG_IMPORT_NOT_READ, std::to_string(result.notRead)) + cut,
-                        ui::MB_OK | ui::MB_ICONSTOP);
-      return true;
     case CsvImportResult::CANNOT_OPEN:
       ui::AfxMessageBox(Format(MSG_IMPORT_UNREADABLE, path), ui::MB_OK | ui::MB_ICONSTOP);
       return false;
@@ -205,7 +200,7 @@ void AddAboutItemAndIcon(ui::Window& window) {
 
 void LoadCollection(CGestionBD& gestion, const std::string& programFolder) {
   const int result = gestion.Load(programFolder);
-  if (result != CGestionBD::LOAD_OK && result != CGestionBD::LOAD_STORE_FULL) {
+  if (result != CGestionBD::LOAD_OK) {
     ui::AfxMessageBox(CQuilloryDlg::MSG_CANNOT_OPEN);
     return;
   }

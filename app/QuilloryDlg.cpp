@@ -12,6 +12,7 @@
 #include "collection/GestionBD.h"
 #include "collection/SafeFile.h"
 #include "dialogs/QuilloryAjoutBD.h"
+#include "dialogs/QuilloryAlbumsManquants.h"
 #include "dialogs/QuilloryPret.h"
 #include "dialogs/SaveFailure.h"
 #include "dialogs/QuilloryStatPret.h"
@@ -96,6 +97,7 @@ CQuilloryDlg::CQuilloryDlg(ui::Window* parent, int style, std::string programFol
   MapCommand(ID_STAT_ACHAT, &CQuilloryDlg::OnStatAchat);
   MapCommand(ID_STAT_ASUIVRE, &CQuilloryDlg::OnSerieASuivre);
   MapCommand(ID_STAT_HISTORIQUECOMICS, &CQuilloryDlg::OnHistoriqueComics);
+  MapCommand(ID_STAT_MANQUANTS, &CQuilloryDlg::OnAlbumsManquants);
   MapCommand(ID_APROPOS, &CQuilloryDlg::OnAPropos);
   MapNotify(IDC_TAB, ui::Notification::TabSelChange, &CQuilloryDlg::OnSelchangeTab);
   MapNotify(IDC_TAB, ui::Notification::TabClick, &CQuilloryDlg::OnClickTab);
@@ -289,15 +291,15 @@ void CQuilloryDlg::OnRecherche() {
     page->Fill(filter);
     return;
   }
+  // Letter case and accents aside: "ecluses" finds "Les \xC9" "cluses du ciel".
+  cp1252::SearchFinder finder(text);
   std::vector<const CAlbum*> found;
   for (int i = 0; i < m_pGestion->GetAlbumCount(); ++i) {
     const CAlbum* a = m_pGestion->GetAlbum(i);
     if (!a || (filter != CQuilloryDlgList::FILTER_ALL && a->GetType() != filter)) continue;
-    if (cp1252::ContainsNoCase(a->GetTitre(), text) || cp1252::ContainsNoCase(a->GetSerie(), text) ||
-        cp1252::ContainsNoCase(a->GetScenariste(), text) ||
-        cp1252::ContainsNoCase(a->GetGenre(), text) ||
-        cp1252::ContainsNoCase(a->GetDessinateur(), text) ||
-        cp1252::ContainsNoCase(a->GetEditeur(), text))
+    if (finder.FoundIn(a->GetTitre()) || finder.FoundIn(a->GetSerie()) ||
+        finder.FoundIn(a->GetScenariste()) || finder.FoundIn(a->GetGenre()) ||
+        finder.FoundIn(a->GetDessinateur()) || finder.FoundIn(a->GetEditeur()))
       found.push_back(a);
   }
   page->ShowAlbums(std::move(found));
@@ -564,6 +566,12 @@ void CQuilloryDlg::OnSerieASuivre() {
 void CQuilloryDlg::OnHistoriqueComics() {
   m_bCtrl = false;
   CQuilloryComicLinkDlg dlg(this, m_pGestion.get(), m_szRepertoire);
+  dlg.DoModal();
+}
+
+void CQuilloryDlg::OnAlbumsManquants() {
+  m_bCtrl = false;
+  CQuilloryAlbumsManquants dlg(this, m_pGestion.get());
   dlg.DoModal();
 }
 

@@ -16,6 +16,7 @@
 #include "dialogs/QuilloryStatDlg.h"
 #include "dialogs/QuilloryStatEditDlg.h"
 #include "dialogs/QuilloryAjoutBD.h"
+#include "dialogs/QuilloryAlbumsManquants.h"
 #include "dialogs/QuilloryPret.h"
 #include "dialogs/SaveFailure.h"
 #include "dialogs/QuilloryRenameDlg.h"
@@ -113,6 +114,7 @@ CQuilloryDlgtypeGraph::CQuilloryDlgtypeGraph(ui::Window* parent, int style,
   MapCommand(ID_STAT_ACHAT, &CQuilloryDlgtypeGraph::OnStatAchat);
   MapCommand(ID_STAT_ASUIVRE, &CQuilloryDlgtypeGraph::OnSerieASuivre);
   MapCommand(ID_STAT_HISTORIQUECOMICS, &CQuilloryDlgtypeGraph::OnHistoriqueComics);
+  MapCommand(ID_STAT_MANQUANTS, &CQuilloryDlgtypeGraph::OnAlbumsManquants);
   MapCommand(ID_APROPOS, &CQuilloryDlgtypeGraph::OnAPropos);
   MapNotify(IDC_TAB, ui::Notification::TabSelChange, &CQuilloryDlgtypeGraph::OnSelchangeTab);
   MapNotify(IDC_TAB, ui::Notification::TabClick, &CQuilloryDlgtypeGraph::OnClickTab);
@@ -426,13 +428,14 @@ void CQuilloryDlgtypeGraph::OnRecherche() {
     page->Fill(filter);
     return;
   }
+  // Letter case and accents aside, as in the list style.
+  cp1252::SearchFinder finder(text);
   std::vector<const CAlbum*> found;
-  std::unordered_set<std::string> series;
+  std::unordered_set<std::string> seen;  // each series is looked at once
   for (int i = 0; i < m_pGestion->GetAlbumCount(); ++i) {
     const CAlbum* a = m_pGestion->GetAlbum(i);
     if (!a || (filter != CQuilloryDlgList::FILTER_ALL && a->GetType() != filter)) continue;
-    if (cp1252::ContainsNoCase(a->GetSerie(), text) && series.insert(a->GetSerie()).second)
-      found.push_back(a);
+    if (seen.insert(a->GetSerie()).second && finder.FoundIn(a->GetSerie())) found.push_back(a);
   }
   page->ShowAlbums(std::move(found));
 }
@@ -801,6 +804,12 @@ void CQuilloryDlgtypeGraph::OnSerieASuivre() {
 void CQuilloryDlgtypeGraph::OnHistoriqueComics() {
   m_bCtrl = false;
   CQuilloryComicLinkDlg dlg(this, m_pGestion.get(), m_szRepertoire);
+  dlg.DoModal();
+}
+
+void CQuilloryDlgtypeGraph::OnAlbumsManquants() {
+  m_bCtrl = false;
+  CQuilloryAlbumsManquants dlg(this, m_pGestion.get());
   dlg.DoModal();
 }
 

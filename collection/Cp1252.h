@@ -20,6 +20,23 @@ bool EqualsNoCase(std::string_view a, std::string_view b);
 // Whether `needle` occurs in `haystack`, without regard to case.
 bool ContainsNoCase(std::string_view haystack, std::string_view needle);
 
+// Text as a search compares it: lower case and without accents ("\xC9" and
+// "\xE9" are "e"), with the ligatures and the sharp s written out ("\x9C"
+// is "oe"). "ECLUSES", "ecluses" and "\xE9" "cluses" all become "ecluses".
+std::string SearchFold(std::string_view text);
+
+// Finds a search text in many texts: whether `text`, folded, contains the
+// folded search text. One finder serves a whole search (it keeps its buffer).
+class SearchFinder {
+ public:
+  explicit SearchFinder(std::string_view searched) : m_folded(SearchFold(searched)) {}
+  bool FoundIn(std::string_view text);
+
+ private:
+  std::string m_folded;
+  std::string m_buffer;
+};
+
 // Windows-1252 text as UTF-8 (the file system's names here). The five bytes
 // the code page leaves undefined keep their own value, as the platform's
 // conversion does.

@@ -251,9 +251,7 @@ std::string AlbumKey(const std::string& serie, const std::string& titre, int tom
 
 }  // namespace
 
-CGestionBD::CGestionBD() {
-  m_albums.reserve(MAX_ALBUMS);
-}
+CGestionBD::CGestionBD() = default;
 
 CGestionBD::~CGestionBD() = default;
 
@@ -277,13 +275,11 @@ int CGestionBD::Load(const std::string& repertoire) {
   std::string bytes;
   if (!ReadWholeFile(DataPath(m_repertoire, DATABASE_FILE), bytes)) return LOAD_CANNOT_OPEN;
 
-  int result = LOAD_OK;
   DatabaseFields f;
   ForEachDatabaseLine(bytes, [&](std::string_view raw, std::string_view line) {
     if (raw.empty()) return;
     int n = ScanDatabaseLine(line, f);
-    if (n < 14 || IsFull()) {
-      if (n >= 14) result = LOAD_STORE_FULL;
+    if (n < 14) {
       m_unread.emplace_back(raw);
       return;
     }
@@ -295,7 +291,7 @@ int CGestionBD::Load(const std::string& repertoire) {
         n >= 17 ? f.serieFinie : 0, n >= 18 ? f.nbPrets : 0,
         n >= 19 ? f.picture2.c_str() : kNoValue));
   });
-  return result;
+  return LOAD_OK;
 }
 
 DatabaseSummary CGestionBD::Inspect(std::string_view bytes) {
@@ -337,16 +333,14 @@ bool CGestionBD::SaveAs(const std::string& path) const {
   return WriteFileAtomically(path, FormatDatabase());
 }
 
-bool CGestionBD::AddAlbum(const char* serie, const char* titre, int tome, const char* dessinateur,
+void CGestionBD::AddAlbum(const char* serie, const char* titre, int tome, const char* dessinateur,
                           const char* scenariste, const char* editeur, const char* commentaire,
                           bool eo, const char* genre, double dateAchat, int type,
                           const char* collection, int note, int serieFinie, int nbPrets) {
-  if (IsFull()) return false;
   AppendAlbum(std::make_unique<CAlbum>(serie, titre, tome, dessinateur, scenariste, editeur,
                                        commentaire, eo ? 1 : 0, genre, kNoValue, kNoValue,
                                        kNoValue, dateAchat, type, collection, note, serieFinie,
                                        nbPrets, kNoValue));
-  return true;
 }
 
 int CGestionBD::FindAlbum(const std::string& serie, const std::string& titre, int tome) const {
@@ -400,9 +394,6 @@ void CGestionBD::UpdateSeries(const CAlbum& album) {
     }
     return;
   }
-  // A full series table takes no new series; a rebuild makes room again, since
-  // there are never more series than albums.
-  if (GetSeriesCount() >= MAX_SERIES) return;
   m_seriesByName.emplace(std::move(key), GetSeriesCount());
   m_series.push_back(
       std::make_unique<CSerie>(album.GetSerie(), album.GetTome(), album.GetSerieFinie()));
@@ -514,13 +505,6 @@ CsvImportResult CGestionBD::ImportCsv(const std::string& path) {
     if (found != firstByKey.end() && n > kCsvColumns && found->second >= albumsBefore)
       found = firstByKey.end();
     if (found == firstByKey.end()) {
-      if (IsFull()) {
-        result.status = CsvImportResult::STORE_FULL;
-        result.line.assign(line);
-        result.notRead = 1;
-        stopped = true;
-        return true;
-      }
       firstByKey.emplace(std::move(key), GetAlbumCount());
       AppendAlbum(std::move(imported));
     } else {

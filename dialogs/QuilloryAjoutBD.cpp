@@ -220,13 +220,15 @@ void CQuilloryAjoutBD::OnOK() {
       ui::AfxMessageBox(TooLongMessage(candidate), ui::MB_OK | ui::MB_ICONEXCLAMATION);
       return;
     }
-    if (!m_pGestion->AddAlbum(serie.c_str(), titre.c_str(), tome, dessinateur.c_str(),
-                              scenariste.c_str(), editeur.c_str(), commentaire.c_str(), m_bEO == 1,
-                              genre.c_str(), dateAchat, type, collection.c_str(), note,
-                              serieFinie, 0)) {
-      ui::AfxMessageBox(MSG_STORE_FULL, ui::MB_OK | ui::MB_ICONEXCLAMATION);
+    // The same series, title and volume (as the CSV import matches them):
+    // most likely typed twice. No, the default, goes back to what was typed.
+    if (m_pGestion->FindAlbum(serie, titre, tome) >= 0 &&
+        ui::AfxMessageBox(MSG_DUPLICATE, ui::MB_YESNO | ui::MB_ICONEXCLAMATION |
+                                             ui::MB_DEFBUTTON2) != ui::IDYES)
       return;
-    }
+    m_pGestion->AddAlbum(serie.c_str(), titre.c_str(), tome, dessinateur.c_str(),
+                         scenariste.c_str(), editeur.c_str(), commentaire.c_str(), m_bEO == 1,
+                         genre.c_str(), dateAchat, type, collection.c_str(), note, serieFinie, 0);
   } else {
     CAlbum* album = m_pGestion->GetAlbum(m_nMode);
     if (!album) {

@@ -32,6 +32,7 @@ extern const ui::DialogTemplate kDialogComicLink;  // 156, comics by release dat
 extern const ui::DialogTemplate kDialogListSimple; // 157, one year's page of 156
 extern const ui::DialogTemplate kDialogBlocNote;   // 159, notepad
 extern const ui::DialogTemplate kDialogStatAchat;  // 161, purchases per month
+extern const ui::DialogTemplate kDialogAlbumsManquants;  // 171, volumes missing from the series
 
 // String table entries by id; an empty text for an unknown id.
 const char* LoadResourceString(int id);

@@ -261,8 +261,8 @@ TEST_F(CloseTest, RestoreRefusesAFileWithoutAlbumsAndAsksAgainForUnreadableLines
   session.ExpectMessageBox(kRestoreQuestion).Answer(ui::IDYES);
   session.ExpectMessageBox(second).Answer(ui::IDYES);
   session.ExpectMessageBox(
-      "1 ligne(s) du fichier de base des BD ne sont pas affich\xE9" "es (illisibles, ou au-del\xE0 "
-      "de 5000 BD).\nElles sont conserv\xE9" "es telles quelles dans le fichier \xE0 chaque "
+      "1 ligne(s) du fichier de base des BD ne sont pas affich\xE9" "es (illisibles).\n"
+      "Elles sont conserv\xE9" "es telles quelles dans le fichier \xE0 chaque "
       "enregistrement.\nPremi\xE8re de ces lignes : \"Akira\" \"Kaneda\" 2 \"Otomo\"");
   session.ExpectMessageBox(
       "L'ancienne base des BD est conserv\xE9" "e dans le fichier data\\quillory-avant-restauration-2.db.\n"
@@ -341,28 +341,27 @@ TEST_F(CloseTest, FailedRestoreCopyIsReportedAndKeepsEverything) {
   EXPECT_TRUE(dlg->IsModified());
 }
 
-// ---- A collection file beyond the album table ----
+// ---- A collection of more than 5000 albums ----
 
-TEST_F(MainWindowTest, LinesBeyondTheTableOrUnreadableAreShownAsKeptAndSavedBack) {
+TEST_F(MainWindowTest, EveryAlbumOfALargeFileIsShownAndOnlyUnreadableLinesAreReported) {
   std::vector<AlbumValues> many;
-  for (int i = 0; i <= CGestionBD::MAX_ALBUMS; ++i) many.push_back({"Serie", "Album", i});
+  for (int i = 0; i <= 5000; ++i) many.push_back({"Serie", "Album", i});
   const std::string junk = std::string("\x01\x02" "binaire\0\xFF", 12);
   const std::string bytes = "\"Court\" \"Trop\" 1\r\n" + TestProgramFolder::DatabaseBytes(many) + junk + "\r\n";
   folder.WriteFile("data/quillory.db", bytes);
   session.ExpectMessageBox(
-      "3 ligne(s) du fichier de base des BD ne sont pas affich\xE9" "es (illisibles, ou au-del\xE0 "
-      "de 5000 BD).\nElles sont conserv\xE9" "es telles quelles dans le fichier \xE0 chaque "
+      "2 ligne(s) du fichier de base des BD ne sont pas affich\xE9" "es (illisibles).\n"
+      "Elles sont conserv\xE9" "es telles quelles dans le fichier \xE0 chaque "
       "enregistrement.\nPremi\xE8re de ces lignes : \"Court\" \"Trop\" 1")
       .Type(ui::MB_OK | ui::MB_ICONEXCLAMATION);
   Open();
-  EXPECT_EQ(Window().Text(IDC_EDIT_NBBD), "5000");
+  EXPECT_EQ(Window().Text(IDC_EDIT_NBBD), "5001");
+  EXPECT_EQ(Page().GetList().GetItemCount(), 5001);
 
-  // A plain save keeps every line: the albums, then the lines not shown.
+  // A plain save keeps every line: the albums, then the unreadable ones.
   Window().Menu(ID_GESTION_ENREGISTRER);
-  const std::vector<AlbumValues> shown(many.begin(), many.end() - 1);
   EXPECT_EQ(folder.ReadFile("data/quillory.db"),
-            TestProgramFolder::DatabaseBytes(shown) + "\"Court\" \"Trop\" 1\r\n" +
-                TestProgramFolder::DatabaseBytes({many.back()}) + junk + "\r\n");
+            TestProgramFolder::DatabaseBytes(many) + "\"Court\" \"Trop\" 1\r\n" + junk + "\r\n");
 }
 
 }  // namespace

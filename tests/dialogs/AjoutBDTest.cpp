@@ -239,15 +239,32 @@ TEST_F(AjoutBDTest, AStoredPlaceholderIsAnEmptyBoxAndAnEmptyBoxIsStoredAsIt) {
   D().Click(ui::IDCANCEL);
 }
 
-TEST_F(AjoutBDTest, AFullStoreSaysSoAndKeepsWhatWasTyped) {
-  for (int i = 0; i < CGestionBD::MAX_ALBUMS; ++i)
-    store.AddAlbum("S", "T", i, "_", "_", "_", "_", false, "_", 0.0, 0, "_", 0, 0, 0);
-  Open(CQuilloryAjoutBD::MODE_NOUVELLE_SERIE);
-  session.ExpectMessageBox(CQuilloryAjoutBD::MSG_STORE_FULL);
-  D().Type(IDC_AJOUT_SERIE, "Lanfeust").Click(ui::IDOK);
+TEST_F(AjoutBDTest, AnAlbumAlreadyHeldIsAddedOnlyAfterYesAndNoKeepsWhatWasTyped) {
+  Append(store, LentAlbum("Blake et Mortimer", "La Marque jaune", 7));
+  Open(CQuilloryAjoutBD::MODE_SUITE, "La Marque jaune", "Blake et Mortimer", 7);
+  // Volume 7 again, its title in other capitals.
+  D().SetText(IDC_AJOUT_TOME, "7").Type(IDC_AJOUT_TITRE, "LA MARQUE JAUNE");
+  const unsigned question = ui::MB_YESNO | ui::MB_ICONEXCLAMATION | ui::MB_DEFBUTTON2;
+  session.ExpectMessageBox(
+      "Cette BD existe d\xE9j\xE0 dans la collection. Voulez-vous l'ajouter quand m\xEAme ?")
+      .Type(question).Answer(ui::IDNO);
+  D().Click(ui::IDOK);
   EXPECT_FALSE(dlg->IsEnded());
-  EXPECT_EQ(D().Text(IDC_AJOUT_SERIE), "Lanfeust");
-  EXPECT_EQ(store.GetAlbumCount(), CGestionBD::MAX_ALBUMS);
+  EXPECT_EQ(D().Text(IDC_AJOUT_TITRE), "LA MARQUE JAUNE");
+  EXPECT_EQ(D().Text(IDC_AJOUT_TOME), "7");
+  EXPECT_EQ(store.GetAlbumCount(), 1);
+  session.ExpectMessageBox(CQuilloryAjoutBD::MSG_DUPLICATE).Type(question).Answer(ui::IDYES);
+  D().Click(ui::IDOK);
+  EXPECT_TRUE(dlg->IsEnded());
+  ASSERT_EQ(store.GetAlbumCount(), 2);
+  EXPECT_EQ(store.GetAlbum(1)->GetTitre(), "LA MARQUE JAUNE");
+
+  // A new series whose volume is not held yet asks nothing.
+  Open(CQuilloryAjoutBD::MODE_NOUVELLE_SERIE);
+  D().Type(IDC_AJOUT_SERIE, "Blake et Mortimer").Type(IDC_AJOUT_TITRE, "La Marque jaune");
+  D().Type(IDC_AJOUT_TOME, "8").Click(ui::IDOK);
+  EXPECT_TRUE(dlg->IsEnded());
+  EXPECT_EQ(store.GetAlbumCount(), 3);
 }
 
 TEST_F(AjoutBDTest, AnAlbumNoLongerInTheCollectionIsReportedAndNothingChanges) {

@@ -367,7 +367,7 @@ void UiDriver::AnswerMessageBoxes(std::vector<int> answers, std::vector<std::str
     int answer = queue->front();
     queue->erase(queue->begin());
     if (queue->empty()) backend->onMessageBox = nullptr;
-    if (answer == kEscape || answer == kCloseBox) {
+    if (answer == kEscape || answer == kCloseBox || answer == kReturn) {
       WaitUntil([&] { return box.IsShownOnScreen(); }, 2000);
       if (answer == kCloseBox) {
         box.Close();
@@ -377,7 +377,7 @@ void UiDriver::AnswerMessageBoxes(std::vector<int> answers, std::vector<std::str
       box.SetFocus();
       WaitUntil([&] { return wxWindow::FindFocus() && wxGetTopLevelParent(wxWindow::FindFocus()) == &box; }, 2000);
       wxUIActionSimulator sim;
-      sim.Char(WXK_ESCAPE);
+      sim.Char(answer == kReturn ? WXK_RETURN : WXK_ESCAPE);
       return;
     }
     int id = answer == IDYES ? wxID_YES : answer == IDNO ? wxID_NO : answer == IDCANCEL ? wxID_CANCEL : wxID_OK;

@@ -103,6 +103,8 @@ int WxBackend::MessageBox(Window* owner, const std::string& text, const std::str
   long style = 0;
   unsigned buttons = type & MB_BUTTONMASK;
   style |= buttons == MB_YESNO ? wxYES_NO : (buttons == MB_OKCANCEL ? wxOK | wxCANCEL : wxOK);
+  if ((type & MB_DEFMASK) == MB_DEFBUTTON2)
+    style |= buttons == MB_YESNO ? wxNO_DEFAULT : (buttons == MB_OKCANCEL ? wxCANCEL_DEFAULT : 0);
   switch (type & MB_ICONMASK) {
     case MB_ICONSTOP: style |= wxICON_ERROR; break;
     case MB_ICONQUESTION: style |= wxICON_QUESTION; break;

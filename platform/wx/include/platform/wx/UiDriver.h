@@ -42,9 +42,11 @@ class UiDriver {
   static void CloseWindow(Window& window);
   // Every next message box: its text is recorded and the button given is
   // clicked (IDOK, IDYES, IDNO), in order; then boxes are left alone.
-  // kEscape presses Escape in the box, kCloseBox asks it to close.
+  // kEscape presses Escape in the box, kCloseBox asks it to close, kReturn
+  // presses Return (the box's default button).
   static constexpr int kEscape = -1;
   static constexpr int kCloseBox = -2;
+  static constexpr int kReturn = -3;
   // buttons, when given, receives the labels of each box's buttons, joined
   // with "|" ("Oui|Non").
   static void AnswerMessageBoxes(std::vector<int> answers, std::vector<std::string>* texts,
