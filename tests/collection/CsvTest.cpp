@@ -183,8 +183,8 @@ TEST_F(Csv, AMatchingLineMergesIntoTheAlbumItFinds) {
 }
 
 TEST_F(Csv, AMatchingLineChangesOnlyTheColumnsItCarries) {
-  ASSERT_TRUE(store.AddAlbum("Monster", "Herr Doktor Tenma", 1, "Urasawa", "Nagasaki", "Kana",
-                             "Int\xE9grale", true, "Policier", 0.0, 2, "Big Kana", 8, 0, 0));
+  store.AddAlbum("Monster", "Herr Doktor Tenma", 1, "Urasawa", "Nagasaki", "Kana", "Int\xE9grale",
+                 true, "Policier", 0.0, 2, "Big Kana", 8, 0, 0);
   const CAlbum& a = *store.GetAlbum(0);
   // Six columns: the writer, artist and publisher of the line; no genre,
   // collection or type in it, so those stay.
