@@ -3,6 +3,7 @@
 #include "AlbumFixtures.h"
 
 #include "dialogs/QuilloryAjoutBD.h"
+#include "dialogs/QuilloryRenameDlg.h"
 #include "platform/Button.h"
 #include "platform/ComboBox.h"
 #include "platform/DateTimePicker.h"
@@ -237,6 +238,10 @@ TEST_F(AjoutBDTest, AStoredPlaceholderIsAnEmptyBoxAndAnEmptyBoxIsStoredAsIt) {
   EXPECT_EQ(D().Text(IDC_AJOUT_DESSIN), "");
   EXPECT_EQ(D().Text(IDC_AJOUT_EDITEUR), "Kana");
   D().Click(ui::IDCANCEL);
+  // Renaming that series shows its current name as an empty box too.
+  CQuilloryRenameDlg rename(nullptr, &store, "_", nullptr);
+  session.Open(rename);
+  EXPECT_EQ(Driver(rename).Text(IDC_RENAME_ANCIEN), "");
 }
 
 TEST_F(AjoutBDTest, AnAlbumAlreadyHeldIsAddedOnlyAfterYesAndNoKeepsWhatWasTyped) {
