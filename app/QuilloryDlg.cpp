@@ -12,7 +12,9 @@
 #include "collection/GestionBD.h"
 #include "collection/SafeFile.h"
 #include "dialogs/QuilloryAjoutBD.h"
+#include "dialogs/QuilloryAlbumsManquants.h"
 #include "dialogs/QuilloryPret.h"
+#include "dialogs/SaveFailure.h"
 #include "dialogs/QuilloryStatPret.h"
 #include "dialogs/AboutDlg.h"
 #include "dialogs/QuilloryBlocNote.h"
@@ -95,6 +97,7 @@ CQuilloryDlg::CQuilloryDlg(ui::Window* parent, int style, std::string programFol
   MapCommand(ID_STAT_ACHAT, &CQuilloryDlg::OnStatAchat);
   MapCommand(ID_STAT_ASUIVRE, &CQuilloryDlg::OnSerieASuivre);
   MapCommand(ID_STAT_HISTORIQUECOMICS, &CQuilloryDlg::OnHistoriqueComics);
+  MapCommand(ID_STAT_MANQUANTS, &CQuilloryDlg::OnAlbumsManquants);
   MapCommand(ID_APROPOS, &CQuilloryDlg::OnAPropos);
   MapNotify(IDC_TAB, ui::Notification::TabSelChange, &CQuilloryDlg::OnSelchangeTab);
   MapNotify(IDC_TAB, ui::Notification::TabClick, &CQuilloryDlg::OnClickTab);
@@ -270,7 +273,7 @@ void CQuilloryDlg::OnClose() {
       ui::AfxMessageBox(MSG_SAVE_QUESTION, ui::MB_YESNO | ui::MB_ICONEXCLAMATION) == ui::IDYES) {
     if (!m_pGestion->Save()) {
       // Closing now would lose the changes: the window stays open.
-      ui::AfxMessageBox(MSG_SAVE_FAILED, ui::MB_OK | ui::MB_ICONSTOP);
+      ReportSaveFailure(*m_pGestion);
       m_bFermeture = false;
       return;
     }
@@ -294,15 +297,15 @@ void CQuilloryDlg::OnRecherche() {
     page->Fill(filter);
     return;
   }
+  // Letter case and accents aside: "ecluses" finds "Les \xC9" "cluses du ciel".
+  cp1252::SearchFinder finder(text);
   std::vector<const CAlbum*> found;
   for (int i = 0; i < m_pGestion->GetAlbumCount(); ++i) {
     const CAlbum* a = m_pGestion->GetAlbum(i);
     if (!a || (filter != CQuilloryDlgList::FILTER_ALL && a->GetType() != filter)) continue;
-    if (cp1252::ContainsNoCase(a->GetTitre(), text) || cp1252::ContainsNoCase(a->GetSerie(), text) ||
-        cp1252::ContainsNoCase(a->GetScenariste(), text) ||
-        cp1252::ContainsNoCase(a->GetGenre(), text) ||
-        cp1252::ContainsNoCase(a->GetDessinateur(), text) ||
-        cp1252::ContainsNoCase(a->GetEditeur(), text))
+    if (finder.FoundIn(a->GetTitre()) || finder.FoundIn(a->GetSerie()) ||
+        finder.FoundIn(a->GetScenariste()) || finder.FoundIn(a->GetGenre()) ||
+        finder.FoundIn(a->GetDessinateur()) || finder.FoundIn(a->GetEditeur()))
       found.push_back(a);
   }
   page->ShowAlbums(std::move(found));
@@ -315,7 +318,7 @@ void CQuilloryDlg::OnEnregistrer() {
 
 bool CQuilloryDlg::SaveCollection() {
   if (m_pGestion->Save()) return true;
-  ui::AfxMessageBox(MSG_SAVE_FAILED, ui::MB_OK | ui::MB_ICONSTOP);
+  ReportSaveFailure(*m_pGestion);
   m_bModifie = true;
   return false;
 }
@@ -569,6 +572,12 @@ void CQuilloryDlg::OnSerieASuivre() {
 void CQuilloryDlg::OnHistoriqueComics() {
   m_bCtrl = false;
   CQuilloryComicLinkDlg dlg(this, m_pGestion.get(), m_szRepertoire);
+  dlg.DoModal();
+}
+
+void CQuilloryDlg::OnAlbumsManquants() {
+  m_bCtrl = false;
+  CQuilloryAlbumsManquants dlg(this, m_pGestion.get());
   dlg.DoModal();
 }
 

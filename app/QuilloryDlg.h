@@ -63,6 +63,7 @@ class CQuilloryDlg : public ui::Dialog {
   void OnStatAchat();
   void OnSerieASuivre();
   void OnHistoriqueComics();
+  void OnAlbumsManquants();
   void OnAPropos();
 
   // What the pages and the commands share with the window.
@@ -115,12 +116,11 @@ class CQuilloryDlg : public ui::Dialog {
       "Voulez vous vraiment restorer votre base de donn\xE9" "e ?\n"
       " Si oui Quillory va devoir se fermer pour se reinitialiser.";
   static constexpr const char* MSG_RESTORE_DONE = "Cliquer sur OK pour fermer Quillory";
-  static constexpr const char* MSG_SAVE_FAILED = "Impossible d'enregistrer le fichier de base des BD";
-  // Lines of the database that give no album (unreadable, or past the 5000th
-  // album): %i their count, %s the first of them.
+  // Lines of the database that give no album because they cannot be read:
+  // %i their count, %s the first of them.
   static constexpr const char* MSG_UNREAD_LINES =
-      "%i ligne(s) du fichier de base des BD ne sont pas affich\xE9" "es (illisibles, ou au-del\xE0 "
-      "de 5000 BD).\nElles sont conserv\xE9" "es telles quelles dans le fichier \xE0 chaque "
+      "%i ligne(s) du fichier de base des BD ne sont pas affich\xE9" "es (illisibles).\n"
+      "Elles sont conserv\xE9" "es telles quelles dans le fichier \xE0 chaque "
       "enregistrement.\nPremi\xE8re de ces lignes : %s";
   static constexpr const char* MSG_RESTORE_NOT_A_DATABASE =
       "Le fichier %s ne contient aucune BD lisible : ce n'est pas une sauvegarde de Quillory.\n"

@@ -16,7 +16,9 @@
 #include "dialogs/QuilloryStatDlg.h"
 #include "dialogs/QuilloryStatEditDlg.h"
 #include "dialogs/QuilloryAjoutBD.h"
+#include "dialogs/QuilloryAlbumsManquants.h"
 #include "dialogs/QuilloryPret.h"
+#include "dialogs/SaveFailure.h"
 #include "dialogs/QuilloryRenameDlg.h"
 #include "dialogs/QuillorySeconPicDlg.h"
 #include "dialogs/QuilloryStatPret.h"
@@ -118,6 +120,7 @@ CQuilloryDlgtypeGraph::CQuilloryDlgtypeGraph(ui::Window* parent, int style,
   MapCommand(ID_STAT_ACHAT, &CQuilloryDlgtypeGraph::OnStatAchat);
   MapCommand(ID_STAT_ASUIVRE, &CQuilloryDlgtypeGraph::OnSerieASuivre);
   MapCommand(ID_STAT_HISTORIQUECOMICS, &CQuilloryDlgtypeGraph::OnHistoriqueComics);
+  MapCommand(ID_STAT_MANQUANTS, &CQuilloryDlgtypeGraph::OnAlbumsManquants);
   MapCommand(ID_APROPOS, &CQuilloryDlgtypeGraph::OnAPropos);
   MapNotify(IDC_TAB, ui::Notification::TabSelChange, &CQuilloryDlgtypeGraph::OnSelchangeTab);
   MapNotify(IDC_TAB, ui::Notification::TabClick, &CQuilloryDlgtypeGraph::OnClickTab);
@@ -139,6 +142,10 @@ bool CQuilloryDlgtypeGraph::OnInitDialog() {
 
   m_picture.SubclassDlgItem(IDC_PICTURE, *this);
   ShowLoanControls(false);
+  // The same room as the list window gives: a longer loan would make the
+  // album's database line too long to be read back.
+  GetDlgItem(IDC_EDIT_PRETA)->SetLimitText(field_limits::PRET_A);
+  GetDlgItem(IDC_EDIT_DATEPRET)->SetLimitText(field_limits::DATE_PRET);
 
   m_pGestion = std::make_unique<CGestionBD>();
   LoadCollection();
@@ -422,7 +429,7 @@ void CQuilloryDlgtypeGraph::OnClose() {
                                       ui::MB_YESNO | ui::MB_ICONEXCLAMATION) == ui::IDYES) {
     if (!m_pGestion->Save()) {
       // Closing now would lose the changes: the window stays open.
-      ui::AfxMessageBox(CQuilloryDlg::MSG_SAVE_FAILED, ui::MB_OK | ui::MB_ICONSTOP);
+      ReportSaveFailure(*m_pGestion);
       m_bFermeture = false;
       return;
     }
@@ -446,13 +453,14 @@ void CQuilloryDlgtypeGraph::OnRecherche() {
     page->Fill(filter);
     return;
   }
+  // Letter case and accents aside, as in the list style.
+  cp1252::SearchFinder finder(text);
   std::vector<const CAlbum*> found;
-  std::unordered_set<std::string> series;
+  std::unordered_set<std::string> seen;  // each series is looked at once
   for (int i = 0; i < m_pGestion->GetAlbumCount(); ++i) {
     const CAlbum* a = m_pGestion->GetAlbum(i);
     if (!a || (filter != CQuilloryDlgList::FILTER_ALL && a->GetType() != filter)) continue;
-    if (cp1252::ContainsNoCase(a->GetSerie(), text) && series.insert(a->GetSerie()).second)
-      found.push_back(a);
+    if (seen.insert(a->GetSerie()).second && finder.FoundIn(a->GetSerie())) found.push_back(a);
   }
   page->ShowAlbums(std::move(found));
 }
@@ -721,7 +729,8 @@ void CQuilloryDlgtypeGraph::OnImporterCsv() {
 void CQuilloryDlgtypeGraph::OnEnregistrer() {
   m_bCtrl = false;
   if (!m_pGestion->Save()) {
-    ui::AfxMessageBox(CQuilloryDlg::MSG_SAVE_FAILED, ui::MB_OK | ui::MB_ICONSTOP);
+    ReportSaveFailure(*m_pGestion);
+    m_bModifie = true;
     return;
   }
   m_bModifie = false;
@@ -827,6 +836,12 @@ void CQuilloryDlgtypeGraph::OnSerieASuivre() {
 void CQuilloryDlgtypeGraph::OnHistoriqueComics() {
   m_bCtrl = false;
   CQuilloryComicLinkDlg dlg(this, m_pGestion.get(), m_szRepertoire);
+  dlg.DoModal();
+}
+
+void CQuilloryDlgtypeGraph::OnAlbumsManquants() {
+  m_bCtrl = false;
+  CQuilloryAlbumsManquants dlg(this, m_pGestion.get());
   dlg.DoModal();
 }
 

@@ -77,6 +77,7 @@ class CQuilloryDlgtypeGraph : public ui::Dialog {
   void OnStatAchat();
   void OnSerieASuivre();
   void OnHistoriqueComics();
+  void OnAlbumsManquants();
   void OnAPropos();
 
   // Every album of the current series takes the new name (the rename

@@ -22,6 +22,47 @@ constexpr std::array<unsigned char, 256> MakeLowerTable() {
 
 constexpr std::array<unsigned char, 256> kLower = MakeLowerTable();
 
+// What a search sees of each byte: one or two bytes (the second 0 when one).
+struct SearchFolding {
+  std::array<char, 256> first{};
+  std::array<char, 256> second{};
+};
+
+constexpr SearchFolding MakeSearchFolding() {
+  SearchFolding f;
+  for (int i = 0; i < 256; ++i) f.first[i] = static_cast<char>(kLower[i]);
+  // The base letters of 0xE0..0xFF, the lower-case accented letters ('-': none).
+  const char* bases = "aaaaaa-ceeeeiiiidnooooo-ouuuuy-y";
+  for (int i = 0; i < 32; ++i) {
+    if (bases[i] == '-') continue;
+    f.first[0xE0 + i] = bases[i];
+    f.first[0xC0 + i] = bases[i];
+  }
+  f.first[0xFF] = f.first[0x9F] = 'y';
+  f.first[0x8A] = f.first[0x9A] = 's';
+  f.first[0x8E] = f.first[0x9E] = 'z';
+  auto pair = [&f](int c, char a, char b) {
+    f.first[c] = a;
+    f.second[c] = b;
+  };
+  pair(0xC6, 'a', 'e');
+  pair(0xE6, 'a', 'e');
+  pair(0x8C, 'o', 'e');
+  pair(0x9C, 'o', 'e');
+  pair(0xDF, 's', 's');
+  return f;
+}
+
+constexpr SearchFolding kSearch = MakeSearchFolding();
+
+void AppendSearchFold(std::string& out, std::string_view text) {
+  for (char c : text) {
+    const unsigned char b = static_cast<unsigned char>(c);
+    out += kSearch.first[b];
+    if (kSearch.second[b]) out += kSearch.second[b];
+  }
+}
+
 // Code points of bytes 0x80..0x9F.
 constexpr char32_t kHigh[32] = {
     0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
@@ -79,12 +120,54 @@ bool ContainsNoCase(std::string_view haystack, std::string_view needle) {
   return false;
 }
 
+std::string SearchFold(std::string_view text) {
+  std::string folded;
+  folded.reserve(text.size());
+  AppendSearchFold(folded, text);
+  return folded;
+}
+
+bool SearchFinder::FoundIn(std::string_view text) {
+  if (m_folded.empty()) return true;
+  m_buffer.clear();
+  AppendSearchFold(m_buffer, text);
+  return m_buffer.find(m_folded) != std::string::npos;
+}
+
 std::string ToUtf8(std::string_view text) {
   std::string out;
   out.reserve(text.size() + text.size() / 4);
   for (char c : text) {
     const unsigned char b = static_cast<unsigned char>(c);
     AppendUtf8(out, (b >= 0x80 && b <= 0x9F) ? kHigh[b - 0x80] : char32_t(b));
+  }
+  return out;
+}
+
+std::string ToUtf8ForDisplay(std::string_view text) {
+  std::string out;
+  out.reserve(text.size() + text.size() / 4);
+  for (char c : text) {
+    const unsigned char b = static_cast<unsigned char>(c);
+    char32_t u = (b >= 0x80 && b <= 0x9F) ? kHigh[b - 0x80] : char32_t(b);
+    if (u >= 0x80 && u <= 0x9F) u = 0xFFFD;  // the undefined bytes
+    AppendUtf8(out, u);
+  }
+  return out;
+}
+
+std::string FromUtf8ForDisplay(std::string_view utf8) {
+  std::string out, one;
+  std::size_t i = 0;
+  while (i < utf8.size()) {
+    const unsigned char lead = static_cast<unsigned char>(utf8[i]);
+    std::size_t length = lead < 0x80 ? 1 : (lead & 0xE0) == 0xC0 ? 2 : (lead & 0xF0) == 0xE0 ? 3
+                                         : (lead & 0xF8) == 0xF0 ? 4 : 1;
+    if (i + length > utf8.size()) length = 1;
+    for (std::size_t k = 1; k < length; ++k)
+      if ((static_cast<unsigned char>(utf8[i + k]) & 0xC0) != 0x80) length = 1;
+    out += FromUtf8(utf8.substr(i, length), one) ? one : std::string("?");
+    i += length;
   }
   return out;
 }

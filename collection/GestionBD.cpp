@@ -11,6 +11,11 @@ namespace {
 
 constexpr const char* kCsvHeader =
     "Serie;Titre;Tome;Dessinateur;Scenariste;Editeur;Commentaire;EO;Genre;Collection;Note;Type";
+// The export's columns after the twelve: what they do not carry.
+constexpr const char* kCsvHeaderMore = ";DateAchat;SerieFinie;Image;Image2;PreteA;DatePret;NbPrets";
+// The twelve columns, and the nineteen of the export.
+constexpr int kCsvColumns = 12;
+constexpr int kCsvAllColumns = 19;
 constexpr const char* kLineEnd = "\r\n";
 constexpr const char* kDefaultGenre = "Aventure";
 
@@ -149,10 +154,13 @@ void ForEachDatabaseLine(std::string_view bytes, OnLine onLine) {
   }
 }
 
-// The import's twelve columns, as far as they convert.
+// The import's columns, as far as they convert: the twelve, then the export's seven.
 struct CsvColumns {
   std::string serie, titre, dessinateur, scenariste, editeur, commentaire, genre, collection;
   int tome = 0, eo = 0, note = 0, type = 0;
+  std::string picture, picture2, pretA, datePret;
+  double dateAchat = 0;
+  int serieFinie = 0, nbPrets = 0;
 };
 
 int ScanCsvLine(std::string_view line, CsvColumns& c) {
@@ -169,31 +177,64 @@ int ScanCsvLine(std::string_view line, CsvColumns& c) {
     ++count;
     return true;
   };
+  auto decimal = [&](double& out) {
+    if (!separator() || !in.Decimal(out)) return false;
+    ++count;
+    return true;
+  };
   (void)(text(c.serie) && text(c.titre) && integer(c.tome) && text(c.dessinateur) &&
          text(c.scenariste) && text(c.editeur) && text(c.commentaire) && integer(c.eo) &&
-         text(c.genre) && text(c.collection) && integer(c.note) && integer(c.type));
+         text(c.genre) && text(c.collection) && integer(c.note) && integer(c.type) &&
+         decimal(c.dateAchat) && integer(c.serieFinie) && text(c.picture) &&
+         text(c.picture2) && text(c.pretA) && text(c.datePret) && integer(c.nbPrets));
   return count;
 }
 
-// The album an import line describes, given how many columns converted (6 to 12).
+// Whether a line is the export's header: a file written by "Exporter en CSV"
+// imports from its second line on.
+bool IsCsvHeader(std::string_view line) {
+  const std::string_view header = kCsvHeader;
+  return line.substr(0, header.size()) == header &&
+         (line.size() == header.size() || line[header.size()] == ';');
+}
+
+// The album an import line describes, given how many columns converted (6 to
+// 19). A line of the export (more than twelve columns) was written by this
+// program and keeps its genre as written; on a line of twelve columns a genre
+// the import does not know becomes "Aventure".
 std::unique_ptr<CAlbum> AlbumFromCsv(const CsvColumns& c, int n) {
   const char* commentaire = n >= 7 ? c.commentaire.c_str() : kNoValue;
   int eo = n >= 8 ? c.eo : 0;
   const char* genre = kDefaultGenre;
   const char* collection = kNoValue;
   int note = 0, type = 0;
-  if (n == 12) {
-    if (CGestionBD::IsKnownGenre(c.genre)) genre = c.genre.c_str();
+  if (n >= kCsvColumns) {
+    if (n > kCsvColumns || CGestionBD::IsKnownGenre(c.genre)) genre = c.genre.c_str();
     collection = c.collection.c_str();
     note = c.note;
     type = c.type;
   } else if (n >= 10) {
     collection = c.collection.c_str();
   }
-  return std::make_unique<CAlbum>(c.serie.c_str(), c.titre.c_str(), c.tome, c.dessinateur.c_str(),
-                                  c.scenariste.c_str(), c.editeur.c_str(), commentaire, eo, genre,
-                                  kNoValue, kNoValue, kNoValue, 0.0, type, collection, note, 0, 0,
-                                  kNoValue);
+  return std::make_unique<CAlbum>(
+      c.serie.c_str(), c.titre.c_str(), c.tome, c.dessinateur.c_str(), c.scenariste.c_str(),
+      c.editeur.c_str(), commentaire, eo, genre, n >= 15 ? c.picture.c_str() : kNoValue,
+      n >= 17 ? c.pretA.c_str() : kNoValue, n >= 18 ? c.datePret.c_str() : kNoValue,
+      n >= 13 ? c.dateAchat : 0.0, type, collection, note, n >= 14 ? c.serieFinie : 0,
+      n >= 19 ? c.nbPrets : 0, n >= 16 ? c.picture2.c_str() : kNoValue);
+}
+
+// What a line gives an album it matches: only the columns it carries. The
+// merge takes a text only when it is not empty and the type only when it is
+// not negative, so a column the line lacks is left empty (or -1) here and
+// changes nothing. A genre the import does not know leaves the album's own.
+CAlbum MergeSourceFromCsv(const CAlbum& imported, const CsvColumns& c, int n) {
+  CAlbum source = imported;
+  if (n < 10) source.SetCollection(std::string());
+  if (n < kCsvColumns || (n == kCsvColumns && !CGestionBD::IsKnownGenre(c.genre)))
+    source.SetGenre(std::string());
+  if (n < kCsvColumns) source.SetType(-1);
+  return source;
 }
 
 // The key under which FindAlbum would match an album: serie and titre without
@@ -210,9 +251,7 @@ std::string AlbumKey(const std::string& serie, const std::string& titre, int tom
 
 }  // namespace
 
-CGestionBD::CGestionBD() {
-  m_albums.reserve(MAX_ALBUMS);
-}
+CGestionBD::CGestionBD() = default;
 
 CGestionBD::~CGestionBD() = default;
 
@@ -236,13 +275,11 @@ int CGestionBD::Load(const std::string& repertoire) {
   std::string bytes;
   if (!ReadWholeFile(DataPath(m_repertoire, DATABASE_FILE), bytes)) return LOAD_CANNOT_OPEN;
 
-  int result = LOAD_OK;
   DatabaseFields f;
   ForEachDatabaseLine(bytes, [&](std::string_view raw, std::string_view line) {
     if (raw.empty()) return;
     int n = ScanDatabaseLine(line, f);
-    if (n < 14 || IsFull()) {
-      if (n >= 14) result = LOAD_STORE_FULL;
+    if (n < 14) {
       m_unread.emplace_back(raw);
       return;
     }
@@ -254,7 +291,7 @@ int CGestionBD::Load(const std::string& repertoire) {
         n >= 17 ? f.serieFinie : 0, n >= 18 ? f.nbPrets : 0,
         n >= 19 ? f.picture2.c_str() : kNoValue));
   });
-  return result;
+  return LOAD_OK;
 }
 
 DatabaseSummary CGestionBD::Inspect(std::string_view bytes) {
@@ -296,16 +333,14 @@ bool CGestionBD::SaveAs(const std::string& path) const {
   return WriteFileAtomically(path, FormatDatabase());
 }
 
-bool CGestionBD::AddAlbum(const char* serie, const char* titre, int tome, const char* dessinateur,
+void CGestionBD::AddAlbum(const char* serie, const char* titre, int tome, const char* dessinateur,
                           const char* scenariste, const char* editeur, const char* commentaire,
                           bool eo, const char* genre, double dateAchat, int type,
                           const char* collection, int note, int serieFinie, int nbPrets) {
-  if (IsFull()) return false;
   AppendAlbum(std::make_unique<CAlbum>(serie, titre, tome, dessinateur, scenariste, editeur,
                                        commentaire, eo ? 1 : 0, genre, kNoValue, kNoValue,
                                        kNoValue, dateAchat, type, collection, note, serieFinie,
                                        nbPrets, kNoValue));
-  return true;
 }
 
 int CGestionBD::FindAlbum(const std::string& serie, const std::string& titre, int tome) const {
@@ -359,9 +394,6 @@ void CGestionBD::UpdateSeries(const CAlbum& album) {
     }
     return;
   }
-  // A full series table takes no new series; a rebuild makes room again, since
-  // there are never more series than albums.
-  if (GetSeriesCount() >= MAX_SERIES) return;
   m_seriesByName.emplace(std::move(key), GetSeriesCount());
   m_series.push_back(
       std::make_unique<CSerie>(album.GetSerie(), album.GetTome(), album.GetSerieFinie()));
@@ -383,6 +415,7 @@ bool CGestionBD::ExportCsv(const std::string& repertoire) const {
   if (!m_albums.empty()) {
     out.reserve(m_albums.size() * 120);
     out += kCsvHeader;
+    out += kCsvHeaderMore;
     out += kLineEnd;
   }
   for (const auto& album : m_albums) {
@@ -406,7 +439,15 @@ bool CGestionBD::ExportCsv(const std::string& repertoire) const {
     text(a.GetGenre());
     text(a.GetCollection());
     integer(a.GetNote());
-    AppendInteger(out, a.GetType());
+    integer(a.GetType());
+    AppendDecimal(out, a.GetDateAchat());
+    out += ';';
+    integer(a.GetSerieFinie());
+    text(a.GetPicture());
+    text(a.GetPicture2());
+    text(a.GetPretA());
+    text(a.GetDatePret());
+    AppendInteger(out, a.GetNbPrets());
     out += kLineEnd;
   }
   return WriteFileAtomically(DataPath(repertoire, CSV_FILE), out);
@@ -415,9 +456,14 @@ bool CGestionBD::ExportCsv(const std::string& repertoire) const {
 CsvImportResult CGestionBD::ImportCsv(const std::string& path) {
   CsvImportResult result;
   std::string bytes;
-  if (!ReadWholeFile(path, bytes)) {
-    result.status = CsvImportResult::CANNOT_OPEN;
-    return result;
+  switch (ReadDataFile(path, bytes, MAX_FILE_BYTES)) {
+    case ReadStatus::OK: break;
+    case ReadStatus::CANNOT_OPEN: result.status = CsvImportResult::CANNOT_OPEN; return result;
+    case ReadStatus::NOT_A_FILE: result.status = CsvImportResult::NOT_A_FILE; return result;
+    case ReadStatus::TOO_LARGE:
+      result.status = CsvImportResult::TOO_LARGE;
+      result.fileBytes = FileSize(path);
+      return result;
   }
   // Where FindAlbum would find each key: the first album holding it. Merging
   // keeps an album's key (it changes only the titre, to a text equal without
@@ -428,6 +474,7 @@ CsvImportResult CGestionBD::ImportCsv(const std::string& path) {
     const CAlbum& a = *m_albums[i];
     firstByKey.emplace(AlbumKey(a.GetSerie(), a.GetTitre(), a.GetTome()), static_cast<int>(i));
   }
+  const int albumsBefore = GetAlbumCount();
 
   CsvColumns columns;
   bool stopped = false;
@@ -437,6 +484,7 @@ CsvImportResult CGestionBD::ImportCsv(const std::string& path) {
       ++result.notRead;
       return true;
     }
+    if (IsCsvHeader(line)) return true;
     int n = ScanCsvLine(line, columns);
     if (n <= 5) {
       result.status = CsvImportResult::BAD_LINE;
@@ -446,22 +494,23 @@ CsvImportResult CGestionBD::ImportCsv(const std::string& path) {
       return true;
     }
     std::unique_ptr<CAlbum> imported = AlbumFromCsv(columns, n);
+    // Any longer and the album's database line would pass the 1023 bytes
+    // the program reads back.
+    result.textsCut += field_limits::CutToLimits(*imported);
     std::string key = AlbumKey(imported->GetSerie(), imported->GetTitre(), imported->GetTome());
     auto found = firstByKey.find(key);
+    // An export holds each album once: two lines of it with the same key are
+    // two albums of the collection (two printings of one volume), and the
+    // second is no update of the first.
+    if (found != firstByKey.end() && n > kCsvColumns && found->second >= albumsBefore)
+      found = firstByKey.end();
     if (found == firstByKey.end()) {
-      if (IsFull()) {
-        result.status = CsvImportResult::STORE_FULL;
-        result.line.assign(line);
-        result.notRead = 1;
-        stopped = true;
-        return true;
-      }
       firstByKey.emplace(std::move(key), GetAlbumCount());
       AppendAlbum(std::move(imported));
     } else {
       CAlbum& existing = *m_albums[found->second];
       DecTypeCount(existing.GetType());
-      existing.MergeFrom(*imported);
+      existing.MergeFrom(MergeSourceFromCsv(*imported, columns, n));
       IncTypeCount(existing.GetType());
       UpdateSeries(*imported);
     }

@@ -4,6 +4,7 @@
 // file lies. The store owns every album and series; others borrow pointers for
 // the length of one operation.
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -18,11 +19,15 @@ struct CsvImportResult {
   enum Status {
     IMPORTED,     // every line was used
     BAD_LINE,     // `line` has five or fewer usable columns; the lines before it were imported
-    STORE_FULL,   // `line` would need a new album and the album table is full
     CANNOT_OPEN,  // the file could not be read; nothing was imported
+    NOT_A_FILE,   // a pipe, a device or a folder: not read
+    TOO_LARGE,    // far larger than any collection (`fileBytes`): not read
   };
   Status status = IMPORTED;
   std::string line;
+  std::uint64_t fileBytes = 0;
+  // Texts longer than an album's fields may be, cut to their limit.
+  int textsCut = 0;
   // Lines not read: the stopping line and the non-empty ones after it.
   int notRead = 0;
 };
@@ -36,18 +41,15 @@ struct DatabaseSummary {
 
 class CGestionBD {
  public:
-  static constexpr int MAX_ALBUMS = 5000;
-  static constexpr int MAX_SERIES = 5000;
-
   // Results of Load.
   static constexpr int LOAD_OK = 10;
   static constexpr int LOAD_CANNOT_OPEN = 8;
-  // The file holds more albums than the table: the first MAX_ALBUMS are
-  // loaded, the lines of the others are kept aside like unreadable ones.
-  static constexpr int LOAD_STORE_FULL = 9;
 
   static constexpr const char* DATABASE_FILE = "data\\quillory.db";
   static constexpr const char* CSV_FILE = "Quillory.csv";
+  // Far more than any collection's database or CSV file: a file chosen for a
+  // restore or an import that is larger is not read.
+  static constexpr std::uint64_t MAX_FILE_BYTES = std::uint64_t(64) << 20;
 
   CGestionBD();
   ~CGestionBD();
@@ -60,21 +62,21 @@ class CGestionBD {
   bool Save() const;
   bool SaveAs(const std::string& path) const;
   // The bytes Save writes: one line per album, in table order, then the
-  // lines the last Load could not show, as they were.
+  // lines the last Load could not read, as they were.
   std::string FormatDatabase() const;
   // One album's line, its CR LF included.
   static std::string FormatDatabaseLine(const CAlbum& album);
   // The longest line, line end excluded, that the Windows program reads back.
   static constexpr int MAX_LINE = 1023;
-  // Lines of the last Load that gave no album (fewer than fourteen fields,
-  // or past the table's end), byte for byte without their line end. They are
-  // written back after the albums, so no save ever loses them.
+  // Lines of the last Load that gave no album (fewer than fourteen fields),
+  // byte for byte without their line end. They are written back after the
+  // albums, so no save ever loses them.
   const std::vector<std::string>& GetUnreadLines() const { return m_unread; }
   // Reads a database file's bytes without loading them.
   static DatabaseSummary Inspect(std::string_view bytes);
 
-  // Appends a new album; false (and nothing added) when the album table is full.
-  bool AddAlbum(const char* serie, const char* titre, int tome, const char* dessinateur,
+  // Appends a new album. The collection holds any number of albums.
+  void AddAlbum(const char* serie, const char* titre, int tome, const char* dessinateur,
                 const char* scenariste, const char* editeur, const char* commentaire, bool eo,
                 const char* genre, double dateAchat, int type, const char* collection,
                 int note, int serieFinie, int nbPrets);
@@ -88,7 +90,6 @@ class CGestionBD {
   int GetAlbumCount() const { return static_cast<int>(m_albums.size()); }
   // The album in a slot, or null outside 0..GetAlbumCount()-1.
   CAlbum* GetAlbum(int index) const;
-  bool IsFull() const { return GetAlbumCount() >= MAX_ALBUMS; }
 
   int GetNbEuro() const { return m_nbEuro; }
   int GetNbComic() const { return m_nbComic; }
@@ -103,9 +104,14 @@ class CGestionBD {
 
   const std::string& GetRepertoire() const { return m_repertoire; }
 
-  // "Quillory.csv" in `repertoire`: a header line, then twelve fields of every
-  // album. An empty store gives an empty file. False when it could not be written.
+  // "Quillory.csv" in `repertoire`: a header line, then the twelve columns of
+  // every album, followed by the seven fields they do not carry (purchase
+  // date, finished flag, cover, second picture, borrower, loan date, loan
+  // count), so that an import gives the collection back whole. An empty store
+  // gives an empty file. False when it could not be written.
   bool ExportCsv(const std::string& repertoire) const;
+  // Adds the albums of a CSV file of six to twelve columns, or of the export's
+  // nineteen; an album already held takes only the columns the line carries.
   CsvImportResult ImportCsv(const std::string& path);
 
   static bool IsKnownGenre(const std::string& genre);

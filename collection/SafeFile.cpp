@@ -1,5 +1,6 @@
 #include "collection/SafeFile.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <filesystem>
 #include <system_error>
@@ -11,6 +12,21 @@
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
+
+bool IsReadOnlyFile(const std::string& path) {
+#ifndef _WIN32
+  struct stat info;
+  if (::stat(path.c_str(), &info) != 0) return false;
+  // Root may write anything, so the marks themselves decide.
+  if ((info.st_mode & 0222) == 0) return true;
+  return ::access(path.c_str(), W_OK) != 0 && (errno == EACCES || errno == EROFS);
+#else
+  std::error_code error;
+  const auto perms = std::filesystem::status(path, error).permissions();
+  return !error && std::filesystem::exists(path, error) &&
+         (perms & std::filesystem::perms::owner_write) == std::filesystem::perms::none;
+#endif
+}
 
 namespace {
 
@@ -51,28 +67,53 @@ std::filesystem::path FinalTarget(const std::filesystem::path& path) {
   return p;
 }
 
-// The new file gets the old one's permissions (a private file stays private).
-bool KeepMode(std::FILE* file, const std::filesystem::path& target) {
+// The temporary file, created with its final mode from the start: the old
+// file's (a private file stays private) or the one asked for. A file created
+// readable by all and restricted afterwards could be opened by another user
+// in between, who would then read what is written.
+std::FILE* CreateTemporary(const std::string& temporary, const std::filesystem::path& target,
+                           int forcedMode) {
 #ifndef _WIN32
+  int mode = forcedMode;
   struct stat old;
-  if (::stat(target.c_str(), &old) != 0) return true;  // a new file: the usual mode
-  return fchmod(fileno(file), old.st_mode & 07777) == 0;
+  if (mode < 0 && ::stat(target.c_str(), &old) == 0) mode = old.st_mode & 07777;
+  ::unlink(temporary.c_str());  // a leftover (or a link planted there) is not reused
+  const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC,
+                        mode < 0 ? 0666 : mode);  // a new file: the usual mode (umask)
+  if (fd < 0) return nullptr;
+  // The umask may have taken bits away: a mode that is kept is kept whole.
+  if (mode >= 0 && ::fchmod(fd, static_cast<mode_t>(mode)) != 0) {
+    ::close(fd);
+    ::unlink(temporary.c_str());
+    return nullptr;
+  }
+  std::FILE* file = ::fdopen(fd, "wb");
+  if (!file) {
+    ::close(fd);
+    ::unlink(temporary.c_str());
+  }
+  return file;
 #else
-  (void)file;
   (void)target;
-  return true;
+  (void)forcedMode;
+  return std::fopen(temporary.c_str(), "wb");
 #endif
 }
 
-}  // namespace
-
-bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
+bool WriteAtomically(const std::string& path, std::string_view bytes, int forcedMode) {
   const std::filesystem::path target = FinalTarget(path);
-  const std::string temporary = target.string() + ".tmp~";
-  std::FILE* file = std::fopen(temporary.c_str(), "wb");
+  // The rename would replace a read-only file all the same: the mark is the
+  // user's, and is kept.
+  if (IsReadOnlyFile(target.string())) return false;
+  // Renaming over a device or a pipe would replace it: only files are written.
+  std::error_code status;
+  const auto existing = std::filesystem::status(target, status);
+  if (!status && std::filesystem::exists(existing) && !std::filesystem::is_regular_file(existing))
+    return false;
+  const std::string temporary = target.string() + TEMPORARY_SUFFIX;
+  std::FILE* file = CreateTemporary(temporary, target, forcedMode);
   if (!file) return false;
-  bool written = KeepMode(file, target);
-  written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size() && written;
+  bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
   written = FlushToDisk(file) && written;
   written = std::fclose(file) == 0 && written;
   std::error_code error;
@@ -85,19 +126,96 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
   return true;
 }
 
-bool ReadWholeFile(const std::string& path, std::string& bytes) {
-  std::FILE* file = std::fopen(path.c_str(), "rb");
-  if (!file) return false;
+}  // namespace
+
+bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
+  return WriteAtomically(path, bytes, -1);
+}
+
+bool WritePrivateFileAtomically(const std::string& path, std::string_view bytes) {
+  return WriteAtomically(path, bytes, 0600);
+}
+
+ReadStatus ReadDataFile(const std::string& path, std::string& bytes, std::uint64_t maxBytes) {
   bytes.clear();
+#ifndef _WIN32
+  // Opened without waiting: a named pipe with no writer would block here.
+  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) return ReadStatus::CANNOT_OPEN;
+  struct stat info;
+  if (::fstat(fd, &info) != 0) {
+    ::close(fd);
+    return ReadStatus::CANNOT_OPEN;
+  }
+  if (!S_ISREG(info.st_mode)) {
+    ::close(fd);
+    return ReadStatus::NOT_A_FILE;
+  }
+  if (static_cast<std::uint64_t>(info.st_size) > maxBytes) {
+    ::close(fd);
+    return ReadStatus::TOO_LARGE;
+  }
+  ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+  std::FILE* file = ::fdopen(fd, "rb");
+  if (!file) {
+    ::close(fd);
+    return ReadStatus::CANNOT_OPEN;
+  }
+#else
+  std::error_code error;
+  const auto status = std::filesystem::status(path, error);
+  if (error || !std::filesystem::exists(status)) return ReadStatus::CANNOT_OPEN;
+  if (!std::filesystem::is_regular_file(status)) return ReadStatus::NOT_A_FILE;
+  if (std::filesystem::file_size(path, error) > maxBytes) return ReadStatus::TOO_LARGE;
+  std::FILE* file = std::fopen(path.c_str(), "rb");
+  if (!file) return ReadStatus::CANNOT_OPEN;
+#endif
   char buffer[64 * 1024];
   std::size_t count;
-  while ((count = std::fread(buffer, 1, sizeof buffer, file)) > 0) bytes.append(buffer, count);
-  bool ok = !std::ferror(file);
+  ReadStatus status = ReadStatus::OK;
+  while ((count = std::fread(buffer, 1, sizeof buffer, file)) > 0) {
+    bytes.append(buffer, count);
+    // A file that grows while it is read stops at the limit all the same.
+    if (bytes.size() > maxBytes) {
+      status = ReadStatus::TOO_LARGE;
+      break;
+    }
+  }
+  if (status == ReadStatus::OK && std::ferror(file)) status = ReadStatus::CANNOT_OPEN;
   std::fclose(file);
-  return ok;
+  if (status != ReadStatus::OK) bytes.clear();
+  return status;
+}
+
+bool ReadWholeFile(const std::string& path, std::string& bytes) {
+  return ReadDataFile(path, bytes) == ReadStatus::OK;
+}
+
+std::uint64_t FileSize(const std::string& path) {
+  std::error_code error;
+  const std::uintmax_t size = std::filesystem::file_size(path, error);
+  return error ? 0 : size;
 }
 
 bool FileExists(const std::string& path) {
   std::error_code error;
   return std::filesystem::exists(std::filesystem::symlink_status(path, error));
+}
+
+int RemoveLeftoverTemporaries(const std::string& folder) {
+  const std::string suffix = TEMPORARY_SUFFIX;
+  int removed = 0;
+  std::error_code error;
+  std::filesystem::directory_iterator entries(folder, error);
+  if (error) return 0;
+  for (const auto& entry : entries) {
+    const std::string name = entry.path().filename().string();
+    if (name.size() <= suffix.size() ||
+        name.compare(name.size() - suffix.size(), suffix.size(), suffix) != 0)
+      continue;
+    // Only plain files: a link or a folder of that name is not ours.
+    if (!entry.is_regular_file(error) || entry.is_symlink(error)) continue;
+    if (std::filesystem::remove(entry.path(), error)) ++removed;
+  }
+  return removed;
 }

@@ -40,13 +40,16 @@ class CQuilloryAjoutBD : public ui::Dialog {
 
   static constexpr const char* MSG_FORBIDDEN_CHAR = "Ce caract\xE8re est interdit, d\xE9sol\xE9.";
   static constexpr const char* MSG_NOTE_RANGE = "La note doit \xEAtre entre 0 et 10";
-  static constexpr const char* MSG_STORE_FULL =
-      "La collection est pleine : Quillory ne peut pas garder plus de 5000 BD.\n"
-      "Supprimez une BD avant d'en ajouter une autre.";
+  static constexpr const char* MSG_DUPLICATE =
+      "Cette BD existe d\xE9j\xE0 dans la collection. Voulez-vous l'ajouter quand m\xEAme ?";
   static constexpr const char* MSG_ALBUM_GONE = "Cette BD ne se trouve plus dans la collection.";
+  // %s the field's label, then its length and its limit.
   static constexpr const char* MSG_TOO_LONG =
-      "Les textes de cette BD sont trop longs pour le fichier de base des BD : "
-      "raccourcissez le commentaire.";
+      "Le champ \xAB %s \xBB de cette BD est trop long pour le fichier de base des BD "
+      "(%i caract\xE8res, %i au plus) : raccourcissez-le.";
+  // The refusal of an album whose database line would be too long, naming
+  // the field that is.
+  static std::string TooLongMessage(const CAlbum& album);
 
  private:
   void FillDistinctValues();

@@ -1,5 +1,6 @@
 #include "dialogs/QuilloryRenameDlg.h"
 
+#include "collection/Album.h"
 #include "platform/Services.h"
 #include "resources/Templates.h"
 
@@ -14,7 +15,10 @@ CQuilloryRenameDlg::CQuilloryRenameDlg(ui::Window* parent, CGestionBD* gestion,
 }
 
 bool CQuilloryRenameDlg::OnInitDialog() {
-  SetDlgItemText(IDC_RENAME_ANCIEN, m_strAncienNom);
+  // A series without a name is stored as "_": its box shows it empty.
+  SetDlgItemText(IDC_RENAME_ANCIEN, m_strAncienNom == kNoValue ? std::string() : m_strAncienNom);
+  // The same room as the entry dialog gives a series name.
+  GetDlgItem(IDC_RENAME_NOUVEAU)->SetLimitText(field_limits::SERIE);
   // The user comes to type the new name, not to read the old one.
   GetDlgItem(IDC_RENAME_NOUVEAU)->SetFocus();
   return false;

@@ -1,6 +1,7 @@
 #include "export/CollectionExport.h"
 
 #include "collection/Album.h"
+#include "collection/Cp1252.h"
 #include "collection/DataPath.h"
 #include "collection/GestionBD.h"
 #include "collection/SafeFile.h"
@@ -28,11 +29,15 @@ bool CopyFile(const std::string& from, const std::string& to) {
   return ReadWholeFile(from, bytes) && WriteFileAtomically(to, bytes);
 }
 
-std::string Replace(const char* pattern, const std::string& value) {
+std::string Replace(const char* pattern, const char* marker, const std::string& value) {
   std::string text(pattern);
-  std::size_t at = text.find("%s");
+  std::size_t at = text.find(marker);
   if (at != std::string::npos) text.replace(at, 2, value);
   return text;
+}
+
+std::string Replace(const char* pattern, const std::string& value) {
+  return Replace(pattern, "%s", value);
 }
 
 }  // namespace
@@ -44,7 +49,7 @@ const char* CollectionExport::TypeElement(int type) {
 }
 
 std::string CollectionExport::PictureFileName(const std::string& picture) {
-  std::size_t slash = picture.find_last_of('\\');
+  std::size_t slash = picture.find_last_of("\\/");
   return slash == std::string::npos ? picture : picture.substr(slash + 1);
 }
 
@@ -94,11 +99,21 @@ CollectionExport::Result CollectionExport::ExportCollectionXml(const CGestionBD&
     document->AddElement(element, "Serie", EscapeText(album->GetSerie()));
     document->AddElement(element, "Comment", EscapeText(album->GetCommentaire()));
     std::string picture = PictureFileName(album->GetPicture());
-    if (picture != "_") picture = "images/" + picture;
+    std::string source;
+    if (picture != kNoValue) {
+      // Read only below the program folder, written only into the picture
+      // folder: anything else is left out of the page, the album stays.
+      source = DataPath(programFolder, album->GetPicture());
+      if (source.empty() || picture.empty() || picture == "." || picture == "..") {
+        ++result.coversLeftOut;
+        picture = kNoValue;
+      } else {
+        picture = "images/" + picture;
+      }
+    }
     document->AddElement(element, "Picture", EscapeText(picture));
-    if (picture != "_")
-      CopyFile(DataPath(programFolder, album->GetPicture()),
-               DataPath(programFolder, std::string("ExportXml\\") + picture));
+    if (picture != kNoValue)
+      CopyFile(source, DataPath(programFolder, std::string("ExportXml\\") + picture));
   }
   document->AddElement(root, "NbEuro", nbEuro);
   document->AddElement(root, "NbManga", nbManga);
@@ -111,7 +126,8 @@ CollectionExport::Result CollectionExport::ExportCollectionXml(const CGestionBD&
   document->SetFile(documentPath);
   if (!document->Write()) {
     const auto& messages = document->GetMessages();
-    result.problem = Replace(MSG_DOCUMENT_FAILED, messages.empty() ? documentPath : messages.front());
+    result.problem = Replace(MSG_DOCUMENT_FAILED,
+                             cp1252::FromUtf8ForDisplay(messages.empty() ? documentPath : messages.front()));
     return result;
   }
   result.documentWritten = true;
@@ -119,19 +135,27 @@ CollectionExport::Result CollectionExport::ExportCollectionXml(const CGestionBD&
 
   // The page: the document just written, read as the Windows-1252 bytes it
   // holds (its declaration names ISO-8859-1, which lacks the euro sign and
-  // the curly quotes), through the stylesheet beside it.
+  // the curly quotes), through the stylesheet beside it. The bytes are made
+  // UTF-8 here: the five the code page leaves undefined become replacement
+  // characters instead of stopping the page or shifting what follows.
   std::string bytes;
-  std::string stylesheet = DataPath(programFolder, STYLESHEET_COPY);
-  if (!Exists(stylesheet)) stylesheet = DataPath(programFolder, STYLESHEET_SOURCE);
+  std::string stylesheetName = STYLESHEET_COPY;
+  if (!Exists(DataPath(programFolder, stylesheetName))) stylesheetName = STYLESHEET_SOURCE;
   XslResult page;
   if (!ReadWholeFile(documentPath, bytes))
-    page.error = documentPath;
+    page.failure = XslFailure::Document;
   else
-    page = XslTransform::Apply(bytes, documentPath, stylesheet, "windows-1252");
-  const std::string pagePath = DataPath(programFolder, PAGE);
-  if (page.ok && !WriteFileAtomically(pagePath, page.html)) page = XslResult{false, "", pagePath};
+    page = XslTransform::Apply(cp1252::ToUtf8ForDisplay(bytes), documentPath,
+                               DataPath(programFolder, stylesheetName), "UTF-8");
+  std::string reason;
   if (!page.ok) {
-    result.problem = Replace(MSG_PAGE_FAILED, page.error);
+    reason = XslTransform::Explain(page, stylesheetName);
+    if (!page.detail.empty()) reason += "\nD\xE9tail : " + XslTransform::Detail(page);
+  } else if (!WriteFileAtomically(DataPath(programFolder, PAGE), page.html)) {
+    reason = MSG_PAGE_UNWRITABLE;
+  }
+  if (!reason.empty()) {
+    result.problem = Replace(MSG_PAGE_FAILED, reason);
     return result;
   }
   result.pageWritten = true;
@@ -144,8 +168,12 @@ void CollectionExport::OnExportHtml(const CGestionBD& gestion, const std::string
     ui::WaitCursor wait;
     result = ExportCollectionXml(gestion, programFolder);
   }
-  if (result.problem.empty())
-    ui::AfxMessageBox(MSG_DONE);
+  std::string message = result.problem.empty() ? std::string(MSG_DONE) : result.problem;
+  if (result.coversLeftOut > 0)
+    message += Replace(MSG_COVERS_LEFT_OUT, "%i", std::to_string(result.coversLeftOut));
+  if (result.problem.empty() && result.coversLeftOut == 0)
+    ui::AfxMessageBox(message);
   else
-    ui::AfxMessageBox(result.problem, ui::MB_OK | ui::MB_ICONSTOP);
+    ui::AfxMessageBox(message, ui::MB_OK | (result.problem.empty() ? ui::MB_ICONEXCLAMATION
+                                                                   : ui::MB_ICONSTOP));
 }

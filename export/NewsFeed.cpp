@@ -38,11 +38,21 @@ void NewsFeed::OnSortieBD(ui::Window& owner, const ProxySettings& proxy,
     return;
   }
 
+  // The shipped stylesheet, put back first when it is missing: the page is
+  // made with the download.
+  if (access(stylesheet.c_str(), F_OK) != 0) {
+    std::string bytes;
+    if (ReadWholeFile(NewsDocument::STYLESHEET_FALLBACK, bytes))
+      WriteFileAtomically(stylesheet, bytes);
+  }
+
   NewsRequest request;
   request.url = FeedUrl();
   request.proxy = proxy;
   request.connectTimeoutMs = CONNECT_TIMEOUT_MS;
   request.totalTimeoutMs = TOTAL_TIMEOUT_MS;
+  request.documentPath = document;
+  request.stylesheetPath = stylesheet;
   CNewsDownload download;
   download.Start(request);
   CNewsProgress progress(&owner, download);
@@ -50,16 +60,11 @@ void NewsFeed::OnSortieBD(ui::Window& owner, const ProxySettings& proxy,
   const NewsResult& result = download.Result();
   if (result.cancelled) return;
 
-  if (!WriteFileAtomically(document, NewsDocument::Compose(stylesheet, result))) {
+  if (!WriteFileAtomically(document, result.document)) {
     ui::AfxMessageBox(MSG_CANNOT_CREATE);
     return;
   }
-  if (access(stylesheet.c_str(), F_OK) != 0) {
-    std::string bytes;
-    if (ReadWholeFile(NewsDocument::STYLESHEET_FALLBACK, bytes))
-      WriteFileAtomically(stylesheet, bytes);
-  }
-  CQuilloryAffNews news(&owner, document);
+  CQuilloryAffNews news(&owner, document, result.page);
   news.DoModal();
 }
 

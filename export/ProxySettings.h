@@ -15,12 +15,13 @@ struct ProxySettings {
   std::string m_strProxyLogin;
   std::string m_strProxyPassword;
 
-  // Reads the file below the program folder. A missing file gives both flags
-  // 0 and empty texts. Reading stops at the first field that does not match,
-  // so an empty quoted field leaves it and every later text empty.
+  // Reads the file below the program folder, however long its texts. A
+  // missing file gives both flags 0 and empty texts. Reading stops at the
+  // first field that does not match, so an empty quoted field leaves it and
+  // every later text empty.
   static ProxySettings Load(const std::string& programFolder);
-  // Writes the file below the program folder (the password in plain text,
-  // as the user's other settings); false when it cannot be written.
+  // Writes the file below the program folder, readable by its owner only
+  // (the password is in plain text); false when it cannot be written.
   bool Save(const std::string& programFolder) const;
   // The line the file holds.
   std::string FileLine() const;

@@ -1,7 +1,7 @@
 #include "export/WebBrowser2.h"
 
+#include "collection/Cp1252.h"
 #include "collection/SafeFile.h"
-#include "export/XslTransform.h"
 #include "platform/WebView.h"
 #include "platform/Window.h"
 
@@ -27,47 +27,67 @@ std::string Html(const std::string& text) {
   return out;
 }
 
-bool IsWebAddress(const std::string& url) {
-  return url.rfind("http://", 0) == 0 || url.rfind("https://", 0) == 0;
+bool EndsWith(const std::string& text, const char* end) {
+  const std::string tail(end);
+  return text.size() >= tail.size() && text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
 }
 
 }  // namespace
 
 void CWebBrowser2::SubclassDlgItem(int id, ui::Window& parent) { m_view = parent.GetWebView(id); }
 
-std::string CWebBrowser2::ErrorPage(const std::string& path, const std::string& reason) {
-  return "<!DOCTYPE html>\n<html lang=\"fr\"><head><meta charset=\"UTF-8\">"
-         "<title>Page indisponible</title></head>"
-         "<body style=\"font-family: sans-serif; margin: 24px;\">"
-         "<h2>Cette page ne peut pas \xC3\xAA" "tre affich\xC3\xA9" "e</h2>"
-         "<p>" + Html(path) + "</p><p style=\"color: #a3301a;\">" + Html(reason) +
-         "</p></body></html>\n";
+std::string CWebBrowser2::ErrorPage(const std::string& path, const std::string& reason,
+                                    const std::string& detail) {
+  std::string page =
+      "<!DOCTYPE html>\n<html lang=\"fr\"><head><meta charset=\"UTF-8\">"
+      "<meta http-equiv=\"Content-Security-Policy\" content=\"default-src 'none'; style-src 'unsafe-inline'\">"
+      "<title>Page indisponible</title></head>"
+      "<body style=\"font-family: sans-serif; margin: 24px;\">"
+      "<h2>Cette page ne peut pas \xC3\xAA" "tre affich\xC3\xA9" "e</h2>"
+      "<p>" + Html(cp1252::ToUtf8ForDisplay(cp1252::FromUtf8ForDisplay(path))) +
+      "</p><p style=\"color: #a3301a;\">" + Html(cp1252::ToUtf8ForDisplay(reason)) + "</p>";
+  if (!detail.empty())
+    page += "<p style=\"color: #777;\">D\xC3\xA9tail : " + Html(cp1252::ToUtf8ForDisplay(detail)) + "</p>";
+  return page + "</body></html>\n";
 }
 
 void CWebBrowser2::Navigate(const std::string& url) {
   if (!m_view) return;
-  if (IsWebAddress(url)) {
+  if (ui::WebView::IsWebAddress(url)) {
     m_view->Navigate(url);
     return;
   }
   const std::string path = url.rfind("file://", 0) == 0 ? url.substr(7) : url;
   std::string bytes;
   if (!ReadWholeFile(path, bytes)) {
-    m_view->SetPage(ErrorPage(path, "Le fichier n'existe pas ou ne peut pas \xC3\xAA" "tre lu."),
-                    FolderUrl(path));
+    m_view->SetPage(ErrorPage(path, MSG_UNREADABLE), FolderUrl(path));
     return;
   }
   std::string error;
   const std::string stylesheet = XslTransform::StylesheetOf(bytes, path, &error);
   if (stylesheet.empty()) {
     // Not XML, or XML without a stylesheet: the engine shows it itself.
-    if (error.empty() || path.size() < 4 || path.compare(path.size() - 4, 4, ".xml") != 0) {
+    if (error.empty() || !EndsWith(path, ".xml")) {
       m_view->Navigate(path);
       return;
     }
-    m_view->SetPage(ErrorPage(path, error), FolderUrl(path));
+    XslResult unreadable;
+    unreadable.failure = XslFailure::Document;
+    unreadable.detail = error;
+    ShowTransformed(path, unreadable);
     return;
   }
   XslResult page = XslTransform::Apply(bytes, path, stylesheet);
-  m_view->SetPage(page.ok ? page.html : ErrorPage(path, page.error), FolderUrl(path));
+  ShowTransformed(path, page);
+}
+
+void CWebBrowser2::ShowTransformed(const std::string& path, const XslResult& page) {
+  if (!m_view) return;
+  if (page.ok) {
+    m_view->SetPage(page.html, FolderUrl(path));
+    return;
+  }
+  m_view->SetPage(ErrorPage(path, XslTransform::Explain(page, cp1252::FromUtf8ForDisplay(path)),
+                            XslTransform::Detail(page)),
+                  FolderUrl(path));
 }

@@ -6,6 +6,8 @@
 // folder as base so that relative pictures load; a file that cannot be read
 // or transformed gives an error page in the view.
 
+#include "export/XslTransform.h"
+
 #include <string>
 
 namespace ui {
@@ -22,9 +24,16 @@ class CWebBrowser2 {
   // An http(s) address goes to the view as it is; anything else is a local
   // file (a path or a file:// address).
   void Navigate(const std::string& url);
+  // Shows the page already made of the local file `path` (or the error page
+  // saying why it could not be made), as Navigate would have.
+  void ShowTransformed(const std::string& path, const XslResult& page);
 
-  // The error page shown for a local file that cannot be shown (UTF-8).
-  static std::string ErrorPage(const std::string& path, const std::string& reason);
+  // The error page shown for a local file that cannot be shown (UTF-8);
+  // reason and detail are Windows-1252 texts, detail the library's own.
+  static std::string ErrorPage(const std::string& path, const std::string& reason,
+                               const std::string& detail = std::string());
+
+  static constexpr const char* MSG_UNREADABLE = "Le fichier n'existe pas ou ne peut pas \xEAtre lu.";
 
  private:
   ui::WebView* m_view = nullptr;

@@ -19,6 +19,7 @@ const WebTools* Load() {
   void* module = ui::OpenProgramModule("libQuilloryWebTools.so", buildFolder);
   if (module && Find(module, "QuilloryXslWellFormed", tools.wellFormed) &&
       Find(module, "QuilloryXslStylesheetOf", tools.stylesheetOf) &&
+      Find(module, "QuilloryXslWithStylesheet", tools.withStylesheet) &&
       Find(module, "QuilloryXslApply", tools.apply) &&
       Find(module, "QuilloryDownload", tools.download))
     return &tools;

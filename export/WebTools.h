@@ -12,12 +12,9 @@ class WebTools {
   // be loaded.
   static const WebTools* Get();
 
-  // What the user is told when the module is missing.
-  static constexpr const char* MISSING =
-      "le module libQuilloryWebTools.so est introuvable a cote du programme";
-
   QuilloryXslWellFormedFn wellFormed = nullptr;
   QuilloryXslStylesheetOfFn stylesheetOf = nullptr;
+  QuilloryXslWithStylesheetFn withStylesheet = nullptr;
   QuilloryXslApplyFn apply = nullptr;
   QuilloryDownloadFn download = nullptr;
 };

@@ -38,6 +38,7 @@ const ui::MenuTemplate kMenuQuillory{
              {"BD \xE0 suivre", ID_STAT_ASUIVRE},
              {"Historique Comics", ID_STAT_HISTORIQUECOMICS},
              Separator(),
+             {"Albums manquants", ID_STAT_MANQUANTS},
          }},
         {"Configuration",
          {

@@ -31,6 +31,7 @@ enum : int {
   IDD_QUILLORY_AFFNEWS = 146,   // "Sortie BD": the news page
   IDD_QUILLORY_PROXY = 148,     // "Configuration connexion internet"
   IDD_QUILLORY_NEWSPROGRESS = 170,  // progress box of the news download
+  IDD_ALBUMS_MANQUANTS = 171,   // the volumes missing from each series
 };
 
 // Controls of the album entry dialog (135)
@@ -83,6 +84,7 @@ enum : int {
   IDC_EDIT_BLOCNOTE = 1097,     // 159
   IDC_COMBO_ANNEE = 1101,       // 161
   IDC_LIST_ACHAT = 1102,
+  IDC_LIST_MANQUANTS = 1110,    // 171
   IDC_ABOUT_ICON = 1150,        // 100 and 153
   IDC_ABOUT_VERSION = 1151,
 };
@@ -214,6 +216,7 @@ enum : int {
   ID_OUTILS_BLOCNOTE = 32805,
   ID_IMPORTER_CSV = 32806,
   ID_STAT_ACHAT = 32807,
+  ID_STAT_MANQUANTS = 32810,
 };
 
 // Commands of the album list page's context menu

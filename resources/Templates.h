@@ -32,9 +32,12 @@ extern const ui::DialogTemplate kDialogComicLink;  // 156, comics by release dat
 extern const ui::DialogTemplate kDialogListSimple; // 157, one year's page of 156
 extern const ui::DialogTemplate kDialogBlocNote;   // 159, notepad
 extern const ui::DialogTemplate kDialogStatAchat;  // 161, purchases per month
+extern const ui::DialogTemplate kDialogAlbumsManquants;  // 171, volumes missing from the series
 
 // String table entries by id; an empty text for an unknown id.
 const char* LoadResourceString(int id);
 
 // The application icon (resource 128), 32 by 32 pixels.
 const ui::Image& ApplicationIcon();
+// The same icon drawn at `size` by `size` pixels (the desktop's icon files).
+ui::Image DrawApplicationIcon(int size);

@@ -12,9 +12,10 @@ cd "$(dirname "$0")/.."
 packages=(
   cmake ninja-build g++ clang libclang-rt-14-dev pkg-config
   googletest libgtest-dev libgmock-dev libbenchmark-dev
-  libwxgtk3.2-dev libwxgtk-webview3.2-dev wx3.2-i18n
+  libwxgtk3.2-dev libwxgtk-webview3.2-dev libwebkit2gtk-4.0-dev wx3.2-i18n
   libcurl4-openssl-dev libxml2-dev libxslt1-dev libjpeg-dev
   libx11-dev xvfb xauth xdotool openbox x11-utils fonts-dejavu-core locales poppler-utils
+  zlib1g-dev desktop-file-utils appstream dpkg-dev
 )
 
 missing=()

@@ -24,7 +24,7 @@ class SeriesCollection {
               ("quillory_graph_bench_" + std::to_string(getpid()))).string();
     std::filesystem::create_directories(m_path + "/data");
     CGestionBD store;
-    for (int i = 0; i < CGestionBD::MAX_ALBUMS; ++i) {
+    for (int i = 0; i < 5000; ++i) {
       const std::string serie = "S\xE9rie " + std::to_string(i % 50);
       const std::string titre = "Album " + std::to_string(i);
       store.AddAlbum(serie.c_str(), titre.c_str(), i / 50 + 1, "Dessin", "Sc\xE9nario", "Dargaud",

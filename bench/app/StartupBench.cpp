@@ -47,7 +47,7 @@ class ProgramFolder {
     fs::copy(program.parent_path() / "data" / "AddPicture.bmp", m_path / "data" / "AddPicture.bmp");
     CGestionBD store;
     const char* series[] = {"Blake et Mortimer", "Ast\xE9rix", "Tintin", "Thorgal", "Largo Winch"};
-    for (int i = 0; i < CGestionBD::MAX_ALBUMS; ++i) {
+    for (int i = 0; i < 5000; ++i) {
       const std::string titre = "Album " + std::to_string(i);
       store.AddAlbum(series[i % 5], titre.c_str(), i / 5 + 1, "Dessin", "Sc\xE9nario", "Dargaud",
                      "Un commentaire", i % 2 == 0, "Aventure", 0.0, i % 3, "_", i % 11, 0, 0);

@@ -20,7 +20,7 @@ CGestionBD& FullCollection() {
   static CGestionBD store;
   if (store.GetAlbumCount() == 0) {
     const char* genres[] = {"Aventure", "Humour", "Policier", "Science fiction", "Roman Graphique"};
-    for (int i = 0; i < CGestionBD::MAX_ALBUMS; ++i) {
+    for (int i = 0; i < 5000; ++i) {
       const std::string serie = "Serie " + std::to_string(i % 1000);
       const std::string titre = "Album " + std::to_string(i);
       const std::string editeur = (i % 2 ? "Editeur " : "EDITEUR ") + std::to_string(i % 250);

@@ -13,7 +13,7 @@
 
 namespace {
 
-constexpr int kAlbums = CGestionBD::MAX_ALBUMS;
+constexpr int kAlbums = 5000;
 
 // Every album with its own writer, artist, publisher and collection: the
 // longest lists the dialog can be asked to show. One album in five is lent.

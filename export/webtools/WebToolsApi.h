@@ -18,6 +18,8 @@ extern "C" {
 using QuilloryXslWellFormedFn = bool (*)(const std::string* bytes, std::string* error);
 using QuilloryXslStylesheetOfFn = void (*)(const std::string* bytes, const std::string* path,
                                            std::string* href, std::string* error);
+using QuilloryXslWithStylesheetFn = void (*)(const std::string* bytes, const std::string* href,
+                                             XslResult* result);
 using QuilloryXslApplyFn = void (*)(const std::string* bytes, const std::string* path,
                                     const std::string* stylesheet, const std::string* encoding,
                                     XslResult* result);

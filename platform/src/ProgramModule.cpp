@@ -33,6 +33,8 @@ void* OpenProgramModule(const char* fileName, const char* buildFolder) {
   const std::string folder = ExecutableFolder();
   if (!folder.empty()) {
     if (void* module = OpenIfPresent(folder + "/" + fileName)) return module;
+    // An installed program: PREFIX/bin/quillory, its modules in PREFIX/lib/quillory.
+    if (void* module = OpenIfPresent(folder + "/../lib/quillory/" + fileName)) return module;
   }
   if (buildFolder) return OpenIfPresent(std::string(buildFolder) + "/" + fileName);
   return nullptr;

@@ -2,7 +2,8 @@
 <!-- The page of an exported collection (ExportXml/Quillory.xml): the albums
      grouped by series, in alphabetical order, each with its cover, and the
      number of albums of each type. XSLT 1.0. -->
-<xsl:stylesheet version="1.0" xmlns:xsl="http://www.w3.org/1999/XSL/Transform">
+<xsl:stylesheet version="1.0" xmlns:xsl="http://www.w3.org/1999/XSL/Transform"
+                xmlns:str="http://exslt.org/strings" exclude-result-prefixes="str">
   <xsl:output method="html" encoding="UTF-8" indent="yes"
               doctype-public="-//W3C//DTD HTML 4.01//EN"
               doctype-system="http://www.w3.org/TR/html4/strict.dtd"/>
@@ -76,7 +77,17 @@
     <div class="album">
       <xsl:choose>
         <xsl:when test="Picture != '_' and Picture != '-'">
-          <img src="{Picture}" alt="{Titre}"/>
+          <!-- The file name as an address: "#", "?", "%", spaces, quotes and
+               accents are written as %XX (where the processor can). -->
+          <xsl:variable name="adresse">
+            <xsl:choose>
+              <xsl:when test="function-available('str:encode-uri') and starts-with(Picture, 'images/')">
+                <xsl:value-of select="concat('images/', str:encode-uri(substring-after(Picture, 'images/'), true()))"/>
+              </xsl:when>
+              <xsl:otherwise><xsl:value-of select="Picture"/></xsl:otherwise>
+            </xsl:choose>
+          </xsl:variable>
+          <img src="{$adresse}" alt="{Titre}"/>
         </xsl:when>
         <xsl:otherwise>
           <div class="sans">Pas de couverture</div>

@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <atomic>
 #include <filesystem>
 #include <fstream>
@@ -38,14 +37,7 @@ std::string TestProgramFolder::File(const std::string& relative) const {
 }
 
 std::string TestProgramFolder::DatabaseBytes(const std::vector<AlbumValues>& albums) {
-  // In stores of at most a full table each, so that files beyond it can be made.
-  std::string bytes;
-  for (std::size_t first = 0; first < albums.size(); first += CGestionBD::MAX_ALBUMS) {
-    std::vector<AlbumValues> part(albums.begin() + first,
-                                albums.begin() + std::min(albums.size(), first + CGestionBD::MAX_ALBUMS));
-    bytes += FormatStore(part);
-  }
-  return bytes;
+  return FormatStore(albums);
 }
 
 std::string TestProgramFolder::FormatStore(const std::vector<AlbumValues>& albums) {

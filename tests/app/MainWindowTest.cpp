@@ -132,7 +132,8 @@ TEST_F(MainWindowTest, MenuHoldsEveryItemAndEveryCommandIsAvailable) {
   EXPECT_EQ(menu->FindItem(ID_GESTION_NOUVELLESERIE)->text, "Nouvelle s\xE9rie             Ctrl+A");
   EXPECT_EQ(menu->FindItem(ID_GESTION_ENREGISTRER)->text, "Enregistrer                  Ctrl+S");
   EXPECT_EQ(menu->FindItem(ID_WEB_SITE)->text, "Site de Quillory ");
-  EXPECT_EQ(menu->GetSubMenu(2)->GetMenuItemCount(), 8);  // two separators
+  EXPECT_EQ(menu->GetSubMenu(2)->GetMenuItemCount(), 9);  // two separators
+  EXPECT_EQ(menu->GetSubMenu(2)->ItemAt(8)->text, "Albums manquants");
   EXPECT_EQ(menu->ItemAt(5)->text, "A propos");
   EXPECT_EQ(menu->ItemAt(5)->id, ID_APROPOS);
   for (int id : {ID_GESTION_RESTORER, ID_GESTION_ENREGISTRER, ID_GESTION_ENREGISTRERSOUS,
@@ -140,7 +141,7 @@ TEST_F(MainWindowTest, MenuHoldsEveryItemAndEveryCommandIsAvailable) {
                  ID_STAT_PRETEES, ID_IMPORTER_CSV, ID_CONFIG_LISTES, ID_STYLE_LISTE,
                  ID_STYLE_GRAPHIQUE, ID_EXPORTER_HTML, ID_CONFIG_WEB, ID_WEB_SORTIEBD, ID_WEB_SITE,
                  ID_GESTION_IMPRIMER, ID_OUTILS_BLOCNOTE, ID_STAT_GENERALES, ID_STAT_EDITEURS,
-                 ID_STAT_ACHAT, ID_STAT_ASUIVRE, ID_STAT_HISTORIQUECOMICS,
+                 ID_STAT_ACHAT, ID_STAT_ASUIVRE, ID_STAT_HISTORIQUECOMICS, ID_STAT_MANQUANTS,
                  ID_APROPOS})
     EXPECT_TRUE(menu->IsEnabled(id)) << id;
   EXPECT_TRUE(menu->IsChecked(ID_STYLE_LISTE));
@@ -221,6 +222,26 @@ TEST_F(SearchTest, IgnoresLetterCaseAndLooksInsideEveryTextColumn) {
 TEST_F(SearchTest, FoldsAccentedCapitals) {
   Search("\xE9" "CHO");
   EXPECT_THAT(Column(0), ElementsAre("\xC9" "cho des cavernes"));
+}
+
+TEST_F(MainWindowTest, SearchIgnoresAccentsAsWellAsLetterCase) {
+  AlbumValues ecluses{"Les \xC9" "cluses du ciel", "Rodric", 1};
+  AlbumValues asterix{"Ast\xE9rix", "Le Tour de Gaule", 5};
+  AlbumValues coeur{"Jour J", "C\x9Cur de lion", 3};
+  coeur.editeur = "Delcourt";
+  folder.WriteCollection({ecluses, asterix, coeur, {"Tintin", "Objectif Lune", 16}});
+  Open();
+  for (const char* text : {"ECLUSES", "ecluses", "\xE9" "cluses", "\xC9" "CLUSES"}) {
+    Window().SetText(IDC_EDIT_RECHERCHE, text).Click(IDC_BUTTON_RECHERCHE);
+    EXPECT_THAT(Column(0), ElementsAre("Les \xC9" "cluses du ciel")) << text;
+  }
+  Window().SetText(IDC_EDIT_RECHERCHE, "asterix").Click(IDC_BUTTON_RECHERCHE);
+  EXPECT_THAT(Column(0), ElementsAre("Ast\xE9rix"));
+  Window().SetText(IDC_EDIT_RECHERCHE, "coeur").Click(IDC_BUTTON_RECHERCHE);
+  EXPECT_THAT(Column(1), ElementsAre("C\x9Cur de lion"));
+  // An accent typed where the text has none still finds it.
+  Window().SetText(IDC_EDIT_RECHERCHE, "tint\xEEn").Click(IDC_BUTTON_RECHERCHE);
+  EXPECT_THAT(Column(0), ElementsAre("Tintin"));
 }
 
 TEST_F(SearchTest, EmptyTextRestoresTheTabsList) {

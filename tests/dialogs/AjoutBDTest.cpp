@@ -3,6 +3,7 @@
 #include "AlbumFixtures.h"
 
 #include "dialogs/QuilloryAjoutBD.h"
+#include "dialogs/QuilloryRenameDlg.h"
 #include "platform/Button.h"
 #include "platform/ComboBox.h"
 #include "platform/DateTimePicker.h"
@@ -212,15 +213,63 @@ TEST_F(AjoutBDTest, LongPastesAreCutSoThatTheLineStillLoads) {
   EXPECT_LE(CGestionBD::FormatDatabaseLine(a).size(), std::size_t(CGestionBD::MAX_LINE) + 2);
 }
 
-TEST_F(AjoutBDTest, AFullStoreSaysSoAndKeepsWhatWasTyped) {
-  for (int i = 0; i < CGestionBD::MAX_ALBUMS; ++i)
-    store.AddAlbum("S", "T", i, "_", "_", "_", "_", false, "_", 0.0, 0, "_", 0, 0, 0);
-  Open(CQuilloryAjoutBD::MODE_NOUVELLE_SERIE);
-  session.ExpectMessageBox(CQuilloryAjoutBD::MSG_STORE_FULL);
-  D().Type(IDC_AJOUT_SERIE, "Lanfeust").Click(ui::IDOK);
+TEST_F(AjoutBDTest, AStoredPlaceholderIsAnEmptyBoxAndAnEmptyBoxIsStoredAsIt) {
+  const CAlbum bare("_", "_", 4, "_", "_", "_", "_", 0, "_", "images\\nu.jpg", "_", "_", kAchat2010,
+                    ALBUM_MANGA, "_", 6, 1, 2, "_");
+  Append(store, bare);
+  const std::string before = CGestionBD::FormatDatabaseLine(*store.GetAlbum(0));
+  Open(0, "_", "_", 4);
+  for (int id : {IDC_AJOUT_SERIE, IDC_AJOUT_TITRE, IDC_AJOUT_SCENARIO, IDC_AJOUT_DESSIN,
+                 IDC_AJOUT_EDITEUR, IDC_AJOUT_COMMENTAIRE, IDC_AJOUT_GENRE, IDC_AJOUT_COLLECTION})
+    EXPECT_EQ(D().Text(id), "") << id;
+  // Accepted untouched, the album's line stays byte for byte the same.
+  D().Click(ui::IDOK);
+  EXPECT_EQ(CGestionBD::FormatDatabaseLine(*store.GetAlbum(0)), before);
+
+  Open(0, "_", "_", 4);
+  D().Type(IDC_AJOUT_COMMENTAIRE, "Bon \xE9tat").Type(IDC_AJOUT_EDITEUR, "Kana").Click(ui::IDOK);
+  EXPECT_EQ(store.GetAlbum(0)->GetCommentaire(), "Bon \xE9tat");
+  EXPECT_EQ(store.GetAlbum(0)->GetEditeur(), "Kana");
+  EXPECT_EQ(store.GetAlbum(0)->GetGenre(), "_");
+
+  // The next volume of a series without a name starts from empty boxes too.
+  Open(CQuilloryAjoutBD::MODE_SUITE, "_", "_", 4);
+  EXPECT_EQ(D().Text(IDC_AJOUT_SERIE), "");
+  EXPECT_EQ(D().Text(IDC_AJOUT_DESSIN), "");
+  EXPECT_EQ(D().Text(IDC_AJOUT_EDITEUR), "Kana");
+  D().Click(ui::IDCANCEL);
+  // Renaming that series shows its current name as an empty box too.
+  CQuilloryRenameDlg rename(nullptr, &store, "_", nullptr);
+  session.Open(rename);
+  EXPECT_EQ(Driver(rename).Text(IDC_RENAME_ANCIEN), "");
+}
+
+TEST_F(AjoutBDTest, AnAlbumAlreadyHeldIsAddedOnlyAfterYesAndNoKeepsWhatWasTyped) {
+  Append(store, LentAlbum("Blake et Mortimer", "La Marque jaune", 7));
+  Open(CQuilloryAjoutBD::MODE_SUITE, "La Marque jaune", "Blake et Mortimer", 7);
+  // Volume 7 again, its title in other capitals.
+  D().SetText(IDC_AJOUT_TOME, "7").Type(IDC_AJOUT_TITRE, "LA MARQUE JAUNE");
+  const unsigned question = ui::MB_YESNO | ui::MB_ICONEXCLAMATION | ui::MB_DEFBUTTON2;
+  session.ExpectMessageBox(
+      "Cette BD existe d\xE9j\xE0 dans la collection. Voulez-vous l'ajouter quand m\xEAme ?")
+      .Type(question).Answer(ui::IDNO);
+  D().Click(ui::IDOK);
   EXPECT_FALSE(dlg->IsEnded());
-  EXPECT_EQ(D().Text(IDC_AJOUT_SERIE), "Lanfeust");
-  EXPECT_EQ(store.GetAlbumCount(), CGestionBD::MAX_ALBUMS);
+  EXPECT_EQ(D().Text(IDC_AJOUT_TITRE), "LA MARQUE JAUNE");
+  EXPECT_EQ(D().Text(IDC_AJOUT_TOME), "7");
+  EXPECT_EQ(store.GetAlbumCount(), 1);
+  session.ExpectMessageBox(CQuilloryAjoutBD::MSG_DUPLICATE).Type(question).Answer(ui::IDYES);
+  D().Click(ui::IDOK);
+  EXPECT_TRUE(dlg->IsEnded());
+  ASSERT_EQ(store.GetAlbumCount(), 2);
+  EXPECT_EQ(store.GetAlbum(1)->GetTitre(), "LA MARQUE JAUNE");
+
+  // A new series whose volume is not held yet asks nothing.
+  Open(CQuilloryAjoutBD::MODE_NOUVELLE_SERIE);
+  D().Type(IDC_AJOUT_SERIE, "Blake et Mortimer").Type(IDC_AJOUT_TITRE, "La Marque jaune");
+  D().Type(IDC_AJOUT_TOME, "8").Click(ui::IDOK);
+  EXPECT_TRUE(dlg->IsEnded());
+  EXPECT_EQ(store.GetAlbumCount(), 3);
 }
 
 TEST_F(AjoutBDTest, AnAlbumNoLongerInTheCollectionIsReportedAndNothingChanges) {

@@ -1,6 +1,7 @@
 // "Exporter en Html": the document's bytes, the copies beside it and the
 // transformed page, for small collections that hold every odd case.
 #include "AppTestSupport.h"
+#include "collection/Cp1252.h"
 #include "collection/GestionBD.h"
 #include "export/CollectionExport.h"
 #include "export/XslTransform.h"
@@ -11,8 +12,11 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <vector>
 
 namespace {
+
+using namespace std::string_literals;
 
 struct Album {
   std::string serie, titre, commentaire, picture;
@@ -129,20 +133,87 @@ TEST_F(ExportTest, TheStylesheetCopyIsKeptOnceThePictureFolderExists) {
   EXPECT_EQ(folder.ReadFile("ExportXml/Quillory.xsl"), ReadSource("Quillory.xsl"));
 }
 
-TEST_F(ExportTest, ADocumentThatCannotBeWrittenIsReportedAndSoIsAMissingStylesheet) {
+TEST_F(ExportTest, WhatCouldNotBeWrittenIsSaidInFrenchWithTheLibrarysTextAsDetail) {
   folder.WriteFile("ExportXml", "a file where the folder should be");
   Add({"Blake", "Le Secret", "_", "_", 0});
   CollectionExport::Result failed = Export();
   EXPECT_FALSE(failed.documentWritten);
-  EXPECT_EQ(failed.problem.rfind("L'export n'a pas pu \xEAtre \xE9" "crit :\nError: cannot open '", 0), 0u)
-      << failed.problem;
+  EXPECT_EQ(failed.problem,
+            "L'export n'a pas pu \xEAtre \xE9" "crit : ExportXml\\Quillory.xml ne peut pas \xEAtre "
+            "cr\xE9\xE9. V\xE9rifiez que le dossier ExportXml n'est pas en lecture seule et que le "
+            "disque n'est pas plein.\nD\xE9tail : Error: cannot open '" +
+                folder.File("ExportXml/Quillory.xml") + "' for writing.");
 
   folder.Remove("ExportXml");
   folder.Remove("data/Quillory.xsl");
   CollectionExport::Result noPage = Export();
   EXPECT_TRUE(noPage.documentWritten);
   EXPECT_FALSE(noPage.pageWritten);
-  EXPECT_EQ(noPage.problem.rfind("Quillory.xml a \xE9t\xE9 \xE9" "crit, mais la page", 0), 0u);
+  EXPECT_EQ(noPage.problem,
+            "Quillory.xml a \xE9t\xE9 \xE9" "crit, mais la page Quillory.html n'a pas pu \xEAtre "
+            "cr\xE9\xE9" "e :\nLa feuille de style data\\Quillory.xsl est introuvable ou illisible : "
+            "r\xE9installez Quillory pour la retrouver.");
+
+  folder.WriteFile("ExportXml/Quillory.xsl", "<pas-une-feuille/>");
+  EXPECT_EQ(Export().problem.find("La feuille de style ExportXml\\Quillory.xsl n'est pas une feuille "
+                                  "XSL valide : corrigez-la ou remplacez-la par celle de Quillory."),
+            "Quillory.xml a \xE9t\xE9 \xE9" "crit, mais la page Quillory.html n'a pas pu \xEAtre "
+            "cr\xE9\xE9" "e :\n"s.size());
+}
+
+TEST_F(ExportTest, EveryBytesTextReachesThePageAndOddCoverNamesKeepTheirAddress) {
+  // "Ártico" read from UTF-8 as Windows-1252 holds 0x81; the other undefined
+  // bytes follow, then characters that must stay right after them.
+  Add({"\xC3\x81rtico \x8D\x8F\x90\x9D", "Tome \x80 \x9C" "uvre \x92", "_", "_", 0});
+  for (const char* name : {"a#1.jpg", "b?2.jpg", "c%3.jpg", "d e.jpg", "f\"g'h.jpg", "\xC9t\xE9.jpg"}) {
+    folder.WriteFile(std::string("images/") + cp1252::ToUtf8(name), "couverture");
+    Add({"Couvertures", name, "_", std::string("images\\") + name, 1});
+  }
+  ASSERT_TRUE(Export().problem.empty());
+  const std::string page = folder.ReadFile("ExportXml/Quillory.html");
+  const std::string replacement = "\xEF\xBF\xBD";
+  EXPECT_NE(page.find("\xC3\x83" + replacement + "rtico " + replacement + replacement + replacement +
+                      replacement),
+            std::string::npos);
+  EXPECT_NE(page.find("Tome \xE2\x82\xAC \xC5\x93uvre \xE2\x80\x99"), std::string::npos);
+  for (const char* src : {"images/a%231.jpg", "images/b%3F2.jpg", "images/c%253.jpg",
+                          "images/d%20e.jpg", "images/f%22g'h.jpg", "images/%C3%89t%C3%A9.jpg"})
+    EXPECT_NE(page.find(std::string("src=\"") + src + "\""), std::string::npos) << src;
+}
+
+TEST_F(ExportTest, ACoverThatLeadsOutOfTheProgramFolderIsLeftOutAndNothingOutsideIsTouched) {
+  // The program in prog/Quillory: two folders up from its ExportXml/images
+  // is its own folder, two folders up from the program is the test folder.
+  const std::string program = folder.File("prog/Quillory");
+  folder.WriteFile("prog/Quillory/data/quillory.db", "la collection");
+  folder.WriteFile("prog/Quillory/data/Quillory.xsl", ReadSource("Quillory.xsl"));
+  folder.WritePicture("prog/Quillory/images/cover.jpg");
+  folder.WriteFile("data/quillory.db", "un autre fichier");
+  // What a shared, hand-edited or restored database may hold as covers.
+  Add({"Thorgal", "Aaricia", "_", "../../data/quillory.db", 0});
+  Add({"Thorgal", "Alinoe", "_", "images/../../data/quillory.db", 0});
+  Add({"Thorgal", "Le Pays Qa", "_", folder.File("data/quillory.db"), 0});
+  Add({"Thorgal", "Les Archers", "_", "images\\cover.jpg", 0});
+
+  ui::headless::Session session;
+  session.ExpectMessageBox(
+      "Export Termin\xE9.\n\n3 couverture(s) laiss\xE9" "e(s) de c\xF4t\xE9 : leur chemin m\xE8ne hors du "
+      "dossier de Quillory. Les BD sont dans la page, sans leur image.");
+  CollectionExport::OnExportHtml(gestion, program);
+
+  EXPECT_EQ(folder.ReadFile("prog/Quillory/data/quillory.db"), "la collection");
+  EXPECT_EQ(folder.ReadFile("data/quillory.db"), "un autre fichier");
+  const std::string xml = folder.ReadFile("prog/Quillory/ExportXml/Quillory.xml");
+  for (const char* titre : {"Aaricia", "Alinoe", "Le Pays Qa"})
+    EXPECT_NE(xml.find(std::string("<Titre>") + titre + "</Titre>\r\n  <Serie>Thorgal</Serie>"
+                       "\r\n  <Comment>_</Comment>\r\n  <Picture>_</Picture>"),
+              std::string::npos)
+        << titre;
+  EXPECT_NE(xml.find("<Picture>images/cover.jpg</Picture>"), std::string::npos);
+  std::vector<std::string> copied;
+  for (const auto& entry : std::filesystem::directory_iterator(program + "/ExportXml/images"))
+    copied.push_back(entry.path().filename().string());
+  EXPECT_EQ(copied, std::vector<std::string>{"cover.jpg"});
 }
 
 TEST_F(ExportTest, TheCommandSaysExportTermineOrWhatFailed) {
@@ -154,7 +225,9 @@ TEST_F(ExportTest, TheCommandSaysExportTermineOrWhatFailed) {
   folder.Remove("ExportXml");
   folder.WriteFile("ExportXml", "not a folder");
   session.ExpectMessageBox(
-      "L'export n'a pas pu \xEAtre \xE9" "crit :\nError: cannot open '" +
+      "L'export n'a pas pu \xEAtre \xE9" "crit : ExportXml\\Quillory.xml ne peut pas \xEAtre "
+      "cr\xE9\xE9. V\xE9rifiez que le dossier ExportXml n'est pas en lecture seule et que le "
+      "disque n'est pas plein.\nD\xE9tail : Error: cannot open '" +
       folder.File("ExportXml/Quillory.xml") + "' for writing.");
   CollectionExport::OnExportHtml(gestion, folder.Path());
 }

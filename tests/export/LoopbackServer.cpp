@@ -43,18 +43,30 @@ std::string Base64(const std::string& text) {
   return out;
 }
 
-void SendAll(int fd, const std::string& bytes) {
+bool SendAll(int fd, const std::string& bytes) {
   std::size_t sent = 0;
   while (sent < bytes.size()) {
     ssize_t n = send(fd, bytes.data() + sent, bytes.size() - sent, MSG_NOSIGNAL);
-    if (n <= 0) return;
+    if (n <= 0) return false;
     sent += static_cast<std::size_t>(n);
   }
+  return true;
 }
 
-std::string Response(const std::string& status, const std::string& extra, const std::string& body) {
-  return "HTTP/1.1 " + status + "\r\nContent-Type: application/rss+xml\r\nContent-Length: " +
-         std::to_string(body.size()) + "\r\nConnection: close\r\n" + extra + "\r\n" + body;
+// The head of the answer; the body follows, `repeat` times.
+std::string Head(const LoopbackServer::Reply& reply) {
+  std::string head = "HTTP/1.1 " + reply.status + "\r\nContent-Type: " + reply.contentType + "\r\n";
+  if (reply.withLength)
+    head += "Content-Length: " + std::to_string(reply.body.size() * reply.repeat) + "\r\n";
+  return head + "Connection: close\r\n" + reply.headers + "\r\n";
+}
+
+// "GET /path?query HTTP/1.1" gives "/path?query".
+std::string TargetOf(const std::string& request) {
+  std::size_t start = request.find(' ');
+  if (start == std::string::npos) return std::string();
+  std::size_t end = request.find(' ', start + 1);
+  return request.substr(start + 1, end == std::string::npos ? std::string::npos : end - start - 1);
 }
 
 }  // namespace
@@ -77,6 +89,23 @@ std::string LoopbackServer::Url(const std::string& path) const {
   return "http://127.0.0.1:" + std::to_string(m_port) + path;
 }
 
+void LoopbackServer::Route(const std::string& target, Reply reply) {
+  std::lock_guard<std::mutex> lock(m_mutex);
+  m_routes[target] = std::move(reply);
+}
+
+void LoopbackServer::Route(const std::string& target, std::string body) {
+  Reply reply;
+  reply.body = std::move(body);
+  Route(target, std::move(reply));
+}
+
+std::vector<std::string> LoopbackServer::Targets() const {
+  std::vector<std::string> targets;
+  for (const std::string& request : Requests()) targets.push_back(TargetOf(request));
+  return targets;
+}
+
 std::vector<std::string> LoopbackServer::Requests() const {
   std::lock_guard<std::mutex> lock(m_mutex);
   return m_requests;
@@ -95,8 +124,10 @@ void LoopbackServer::Loop() {
     if (poll(&p, 1, 20) <= 0) continue;
     int client = accept(m_listener, nullptr, nullptr);
     if (client < 0) continue;
-    Answer(client);
+    // One thread per connection: a browser opens some it sends nothing on.
+    m_clients.emplace_back([this, client] { Answer(client); });
   }
+  for (std::thread& t : m_clients) t.join();
 }
 
 void LoopbackServer::Answer(int client) {
@@ -111,27 +142,42 @@ void LoopbackServer::Answer(int client) {
     if (n <= 0) break;
     request.append(buffer, static_cast<std::size_t>(n));
   }
+  if (request.empty()) {  // a connection opened ahead of need, never used
+    close(client);
+    return;
+  }
+  Reply reply;
   {
     std::lock_guard<std::mutex> lock(m_mutex);
     m_requests.push_back(request);
-  }
-  if (m_mode == Mode::Silent) {
-    m_silentClients.push_back(client);  // kept open, never answered
-    return;
-  }
-  if (m_mode == Mode::Proxy) {
-    const std::string expected = "Proxy-Authorization: Basic " + Base64(m_credentials) + "\r\n";
-    if (request.rfind("GET http://", 0) != 0) {
-      SendAll(client, Response("400 Bad Request", "", ""));
-    } else if (request.find(expected) == std::string::npos) {
-      SendAll(client, Response("407 Proxy Authentication Required",
-                               "Proxy-Authenticate: Basic realm=\"test\"\r\n", ""));
-    } else {
-      SendAll(client, Response("200 OK", "", m_body));
+    if (m_mode == Mode::Silent) {
+      m_silentClients.push_back(client);  // kept open, never answered
+      return;
     }
-  } else {
-    SendAll(client, Response("200 OK", "", m_body));
+    const auto answer = [&reply](const std::string& status, const std::string& extra,
+                                 const std::string& body) {
+      reply.status = status;
+      reply.headers = extra;
+      reply.body = body;
+    };
+    if (m_mode == Mode::Proxy) {
+      const std::string expected = "Proxy-Authorization: Basic " + Base64(m_credentials) + "\r\n";
+      if (request.rfind("GET http://", 0) != 0)
+        answer("400 Bad Request", "", "");
+      else if (request.find(expected) == std::string::npos)
+        answer("407 Proxy Authentication Required", "Proxy-Authenticate: Basic realm=\"test\"\r\n", "");
+      else
+        answer("200 OK", "", m_body);
+    } else {
+      auto route = m_routes.find(TargetOf(request));
+      if (route != m_routes.end()) reply = route->second;
+      else if (m_routes.empty()) answer("200 OK", "", m_body);
+      else answer("404 Not Found", "", "");
+    }
   }
+  // A client that stops reading ends the answer (the send fails).
+  bool open = SendAll(client, Head(reply));
+  for (std::size_t i = 0; open && i < reply.repeat; ++i) open = SendAll(client, reply.body);
   shutdown(client, SHUT_WR);
   close(client);
 }

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 namespace {
 
 class ProxyTest : public MainWindowTest {
@@ -74,6 +76,31 @@ TEST_F(ProxyTest, TickingTheBoxesEnablesTheirFieldsAndCancelChangesNothing) {
   const ProxySettings read = ProxySettings::Load(folder.Path());
   EXPECT_EQ(read.m_nProxy, 1);
   EXPECT_EQ(read.m_strProxyPort, "8080");
+}
+
+TEST_F(ProxyTest, TheFileKeepsThePasswordFromOtherUsersAndALongOneWhole) {
+  // Written by an older version, readable by all.
+  folder.WriteFile("data/quilloryProxy.cfg", "1 1 \"relais\" \"3128\" \"lecteur\" \"ancien\"");
+  chmod(folder.File("data/quilloryProxy.cfg").c_str(), 0644);
+  const std::string password = std::string(1500, 'x') + "fin";
+  Open();
+  session.ExpectDialog(IDD_QUILLORY_PROXY, [&](ui::headless::Driver& d) {
+    d.SetText(IDC_EDIT_PROXYPASSWORD, password).Click(ui::IDOK);
+  });
+  Window().Menu(ID_CONFIG_WEB);
+  struct stat info {};
+  ASSERT_EQ(stat(folder.File("data/quilloryProxy.cfg").c_str(), &info), 0);
+  EXPECT_EQ(info.st_mode & 0777, 0600u);
+  const ProxySettings read = ProxySettings::Load(folder.Path());
+  EXPECT_EQ(read.m_strProxyPassword, password);
+  EXPECT_EQ(read.m_strProxyLogin, "lecteur");
+
+  folder.Remove("data/quilloryProxy.cfg");
+  ProxySettings fresh;
+  fresh.m_strProxyPassword = "neuf";
+  ASSERT_TRUE(fresh.Save(folder.Path()));
+  ASSERT_EQ(stat(folder.File("data/quilloryProxy.cfg").c_str(), &info), 0);
+  EXPECT_EQ(info.st_mode & 0777, 0600u);
 }
 
 }  // namespace

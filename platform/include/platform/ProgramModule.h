@@ -5,7 +5,8 @@
 
 namespace ui {
 
-// Opens `fileName` beside the executable, or else in `buildFolder` (test
+// Opens `fileName` beside the executable, or else in lib/quillory/ beside the
+// executable's folder (an installed program), or else in `buildFolder` (test
 // programs live elsewhere in the build and find the module in the build's
 // program folder; may be null). The module is never closed: the libraries
 // behind it keep threads and global state. Each candidate that exists but

@@ -72,6 +72,9 @@ enum : unsigned {
   MB_ICONWARNING = MB_ICONEXCLAMATION,
   MB_ICONINFORMATION = 0x40,
   MB_ICONMASK = 0xF0,
+  MB_DEFBUTTON1 = 0x000,  // Return presses the first button (the usual)
+  MB_DEFBUTTON2 = 0x100,  // Return presses the second one (No, Cancel)
+  MB_DEFMASK = 0xF00,
 };
 
 // Virtual key codes seen in key-down messages; letters and digits are their

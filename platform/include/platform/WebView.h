@@ -1,5 +1,7 @@
 // An embedded web view that shows a page, a local file, or an HTML document
-// handed to it.
+// handed to it. It shows only what the program gives it: a link the user
+// clicks opens in the user's browser (http and https addresses; any other is
+// ignored), never inside the view.
 #pragma once
 
 #include "platform/Control.h"
@@ -18,6 +20,10 @@ class WebView : public Control {
   // relative links and pictures are resolved against baseUrl (a "file://"
   // folder address ending with "/" for local pictures).
   void SetPage(const std::string& html, const std::string& baseUrl);
+
+  // A link the user clicked in the page (its address as the page resolved it).
+  void FollowLink(const std::string& url);
+  static bool IsWebAddress(const std::string& url);
 
   // The address last navigated to, or the base of the page last set.
   std::string GetLocationURL() const { return m_url; }

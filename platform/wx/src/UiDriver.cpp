@@ -32,6 +32,7 @@
 #include <X11/Xlib.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <memory>
 
 namespace ui {
@@ -423,7 +424,7 @@ void UiDriver::AnswerMessageBoxes(std::vector<int> answers, std::vector<std::str
     int answer = queue->front();
     queue->erase(queue->begin());
     if (queue->empty()) backend->onMessageBox = nullptr;
-    if (answer == kEscape || answer == kCloseBox) {
+    if (answer == kEscape || answer == kCloseBox || answer == kReturn) {
       WaitUntil([&] { return box.IsShownOnScreen(); }, 2000);
       if (answer == kCloseBox) {
         box.Close();
@@ -433,7 +434,7 @@ void UiDriver::AnswerMessageBoxes(std::vector<int> answers, std::vector<std::str
       box.SetFocus();
       WaitUntil([&] { return wxWindow::FindFocus() && wxGetTopLevelParent(wxWindow::FindFocus()) == &box; }, 2000);
       wxUIActionSimulator sim;
-      sim.Char(WXK_ESCAPE);
+      sim.Char(answer == kReturn ? WXK_RETURN : WXK_ESCAPE);
       return;
     }
     int id = answer == IDYES ? wxID_YES : answer == IDNO ? wxID_NO : answer == IDCANCEL ? wxID_CANCEL : wxID_OK;
@@ -508,13 +509,46 @@ bool UiDriver::NativeWebBusy(Control& webView) {
 }
 
 std::string UiDriver::NativeWebText(Control& webView) {
+  return NativeWebScript(webView, "document.body ? document.body.innerText : ''");
+}
+
+std::string UiDriver::NativeWebScript(Control& webView, const std::string& script) {
   const WebEngine* engine = WebEngine::IsLoaded() ? WebEngine::Get() : nullptr;
   std::string text;
   if (!engine) return text;
-  engine->pageText(
-      NativeOf(webView),
+  engine->runScript(
+      NativeOf(webView), script.c_str(),
       [](const char* utf8, void* context) { *static_cast<std::string*>(context) = utf8; }, &text);
   return text;
+}
+
+bool UiDriver::ClickWebLink(Control& webView, const std::string& url) {
+  // The link's centre in the view, in pixels from its top left corner.
+  std::string quoted;
+  for (char c : url) {
+    if (c == '\\' || c == '\'') quoted += '\\';
+    quoted += c;
+  }
+  const std::string where = NativeWebScript(
+      webView, "(function () { for (const a of document.links) if (a.href === '" + quoted +
+                   "') { a.scrollIntoView(); const r = a.getBoundingClientRect();"
+                   " return Math.round(r.left + r.width / 2) + ' ' + Math.round(r.top + r.height / 2); }"
+                   " return ''; })()");
+  int x = 0, y = 0;
+  wxWindow* native = NativeOf(webView);
+  if (!native || std::sscanf(where.c_str(), "%d %d", &x, &y) != 2) return false;
+  ClickAt(native, wxPoint(x, y));
+  Flush();
+  return true;
+}
+
+void UiDriver::RecordBrowser(std::vector<std::string>* urls) {
+  WxBackend* backend = WxBackend::Instance();
+  if (!backend) backend = dynamic_cast<WxBackend*>(&CurrentBackend());
+  if (urls)
+    backend->onOpenUrl = [urls](const std::string& url) { urls->push_back(url); };
+  else
+    backend->onOpenUrl = nullptr;
 }
 
 }  // namespace wxb

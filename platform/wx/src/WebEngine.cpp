@@ -29,10 +29,12 @@ const WebEngine* WebEngine::Get() {
   g_engine.create = reinterpret_cast<WebViewCreateFn>(symbol("QuilloryWebViewCreate"));
   g_engine.loadUrl = reinterpret_cast<WebViewLoadUrlFn>(symbol("QuilloryWebViewLoadUrl"));
   g_engine.setPage = reinterpret_cast<WebViewSetPageFn>(symbol("QuilloryWebViewSetPage"));
+  g_engine.setLinkHandler =
+      reinterpret_cast<WebViewSetLinkHandlerFn>(symbol("QuilloryWebViewSetLinkHandler"));
   g_engine.isBusy = reinterpret_cast<WebViewIsBusyFn>(symbol("QuilloryWebViewIsBusy"));
-  g_engine.pageText = reinterpret_cast<WebViewPageTextFn>(symbol("QuilloryWebViewPageText"));
-  if (g_engine.create && g_engine.loadUrl && g_engine.setPage && g_engine.isBusy &&
-      g_engine.pageText)
+  g_engine.runScript = reinterpret_cast<WebViewRunScriptFn>(symbol("QuilloryWebViewRunScript"));
+  if (g_engine.create && g_engine.loadUrl && g_engine.setPage && g_engine.setLinkHandler &&
+      g_engine.isBusy && g_engine.runScript)
     g_loaded = &g_engine;
   return g_loaded;
 }

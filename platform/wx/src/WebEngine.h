@@ -16,8 +16,11 @@ extern "C" {
 using WebViewCreateFn = wxWindow* (*)(wxWindow* parent);
 using WebViewLoadUrlFn = void (*)(wxWindow* view, const char* url);
 using WebViewSetPageFn = void (*)(wxWindow* view, const char* html, const char* baseUrl);
+using WebViewLinkHandler = void (*)(const char* url, void* context);
+using WebViewSetLinkHandlerFn = void (*)(wxWindow* view, WebViewLinkHandler handler, void* context);
 using WebViewIsBusyFn = int (*)(wxWindow* view);
-using WebViewPageTextFn = void (*)(wxWindow* view, void (*take)(const char*, void*), void* context);
+using WebViewRunScriptFn = void (*)(wxWindow* view, const char* script,
+                                    void (*take)(const char*, void*), void* context);
 }
 
 class WebEngine {
@@ -31,8 +34,9 @@ class WebEngine {
   WebViewCreateFn create = nullptr;
   WebViewLoadUrlFn loadUrl = nullptr;
   WebViewSetPageFn setPage = nullptr;
+  WebViewSetLinkHandlerFn setLinkHandler = nullptr;
   WebViewIsBusyFn isBusy = nullptr;
-  WebViewPageTextFn pageText = nullptr;
+  WebViewRunScriptFn runScript = nullptr;
 };
 
 }  // namespace wxb

@@ -16,6 +16,24 @@ std::string UrlOf(const std::string& target) {
   if (!target.empty() && target[0] == '/') return "file://" + target;
   return target;
 }
+
+// A clicked link's address for the model, whose texts are Windows-1252: the
+// engine gives ASCII, but any other byte is written as %XX to be sure.
+std::string AsciiUrl(const char* utf8) {
+  static const char* digits = "0123456789ABCDEF";
+  std::string url;
+  for (const char* p = utf8; *p; ++p) {
+    const auto byte = static_cast<unsigned char>(*p);
+    if (byte > 0x20 && byte < 0x7F) {
+      url += *p;
+    } else {
+      url += '%';
+      url += digits[byte >> 4];
+      url += digits[byte & 15];
+    }
+  }
+  return url;
+}
 }  // namespace
 
 class WebPeer : public NativeControl {
@@ -23,6 +41,9 @@ class WebPeer : public NativeControl {
   WebPeer(WebView& model, const WebEngine* engine, wxWindow* native)
       : NativeControl(model, native), m_web(model), m_engine(engine) {
     BindCommonEvents();
+    // The native view goes before its peer (the panel destroys its
+    // children first), so no click comes to a peer gone.
+    if (m_engine) m_engine->setLinkHandler(m_native, &WebPeer::OnLink, this);
     Update(Aspect::Text, -1);
   }
   static std::unique_ptr<NativeControl> Make(WebView& model, wxWindow* parent) {
@@ -48,6 +69,11 @@ class WebPeer : public NativeControl {
   }
 
  private:
+  static void OnLink(const char* url, void* context) {
+    auto* peer = static_cast<WebPeer*>(context);
+    if (peer->Model()) peer->m_web.FollowLink(AsciiUrl(url));
+  }
+
   WebView& m_web;
   const WebEngine* m_engine;
 };

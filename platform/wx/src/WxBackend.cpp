@@ -34,9 +34,12 @@ wxWindow* NativeOf(Window* window) {
   return host->TopLevel() ? static_cast<wxWindow*>(host->TopLevel()) : host->Client();
 }
 
-// The native window to own a dialog: the owner's, else the active one.
+// The native window to own a dialog: the owner's, else the window whose
+// modal loop runs (the active window may be a menu, or none while the window
+// manager moves the focus).
 wxWindow* OwnerNative(Window* owner) {
   if (wxWindow* w = NativeOf(owner)) return w;
+  if (wxWindow* modal = WindowHost::InnermostModal()) return modal;
   return wxGetActiveWindow();
 }
 
@@ -103,6 +106,8 @@ int WxBackend::MessageBox(Window* owner, const std::string& text, const std::str
   long style = 0;
   unsigned buttons = type & MB_BUTTONMASK;
   style |= buttons == MB_YESNO ? wxYES_NO : (buttons == MB_OKCANCEL ? wxOK | wxCANCEL : wxOK);
+  if ((type & MB_DEFMASK) == MB_DEFBUTTON2)
+    style |= buttons == MB_YESNO ? wxNO_DEFAULT : (buttons == MB_OKCANCEL ? wxCANCEL_DEFAULT : 0);
   switch (type & MB_ICONMASK) {
     case MB_ICONSTOP: style |= wxICON_ERROR; break;
     case MB_ICONQUESTION: style |= wxICON_QUESTION; break;
@@ -317,7 +322,13 @@ void WxBackend::SetWaitCursor(bool wait) {
   else if (wxIsBusy()) wxEndBusyCursor();
 }
 
-bool WxBackend::OpenUrl(const std::string& url) { return wxLaunchDefaultBrowser(ToWx(url)); }
+bool WxBackend::OpenUrl(const std::string& url) {
+  if (onOpenUrl) {
+    onOpenUrl(url);
+    return true;
+  }
+  return wxLaunchDefaultBrowser(ToWx(url));
+}
 
 std::shared_ptr<Image> WxBackend::DecodeImage(const std::vector<unsigned char>& bytes) {
   if (auto bmp = DecodeBmp(bytes)) return bmp;

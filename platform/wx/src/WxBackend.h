@@ -35,6 +35,9 @@ class WxBackend : public Backend {
   std::function<void(wxDialog& box, const std::string& text)> onMessageBox;
   // Test support: called inside a window's modal loop once it shows.
   std::function<void(Window& window)> onWindowShown;
+  // Test support: when set, the addresses to open in the user's browser are
+  // given to it instead (a test starts no browser).
+  std::function<void(const std::string& url)> onOpenUrl;
 
   static WxBackend* Instance();
 };

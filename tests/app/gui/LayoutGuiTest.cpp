@@ -8,6 +8,7 @@
 #include "collection/GestionBD.h"
 #include "dialogs/AboutDlg.h"
 #include "dialogs/AboutDlg2.h"
+#include "dialogs/QuilloryAlbumsManquants.h"
 #include "dialogs/QuilloryBlocNote.h"
 #include "dialogs/QuilloryComicLinkDlg.h"
 #include "dialogs/QuillorySerieASuivre.h"
@@ -111,6 +112,8 @@ TEST(Layout, ListWindowAndItsColumnDialogFit) {
     CheckDialog(purchases);
     CQuillorySerieASuivre toFollow(&dlg, dlg.GetGestion());
     CheckDialog(toFollow);
+    CQuilloryAlbumsManquants missing(&dlg, dlg.GetGestion());
+    CheckDialog(missing);
     CQuilloryComicLinkDlg comics(&dlg, dlg.GetGestion(), folder.Path());
     CheckDialog(comics);
     ProxySettings proxy{1, 1, "proxy.exemple.fr", "3128", "collectionneur", "mot de passe"};

@@ -53,9 +53,11 @@ class UiDriver {
   static void CloseWindow(Window& window);
   // Every next message box: its text is recorded and the button given is
   // clicked (IDOK, IDYES, IDNO), in order; then boxes are left alone.
-  // kEscape presses Escape in the box, kCloseBox asks it to close.
+  // kEscape presses Escape in the box, kCloseBox asks it to close, kReturn
+  // presses Return (the box's default button).
   static constexpr int kEscape = -1;
   static constexpr int kCloseBox = -2;
+  static constexpr int kReturn = -3;
   // buttons, when given, receives the labels of each box's buttons, joined
   // with "|" ("Oui|Non").
   static void AnswerMessageBoxes(std::vector<int> answers, std::vector<std::string>* texts,
@@ -98,6 +100,15 @@ class UiDriver {
   static bool WebEngineLoaded();
   static bool NativeWebBusy(Control& webView);
   static std::string NativeWebText(Control& webView);
+  // What a script run on the view's page gives, as text (UTF-8); the page's
+  // own policy does not apply to it.
+  static std::string NativeWebScript(Control& webView, const std::string& script);
+  // A mouse click on the page's first link to `url` (as the page resolves
+  // it); false when the page has no such link.
+  static bool ClickWebLink(Control& webView, const std::string& url);
+  // From now on the addresses the program opens in the user's browser are
+  // recorded in `urls` instead (null: browsers open again).
+  static void RecordBrowser(std::vector<std::string>* urls);
 };
 
 }  // namespace wxb
