@@ -314,7 +314,10 @@ bool CQuilloryDlgtypeGraph::PreTranslateMessage(const ui::Message& msg) {
   if (msg.kind != ui::MessageKind::KeyDown) return false;
   m_bCtrl = msg.ctrlDown || msg.key == ui::VK_CONTROL;
   if (msg.key == ui::VK_RETURN) {
-    if (m_listAlbums.GetNextSelectedItem() >= 0)
+    // Typed in the search box, Return searches, whatever album is selected.
+    const ui::Control* focus = GetFocus();
+    const bool inSearch = focus && focus->GetDlgCtrlID() == IDC_EDIT_RECHERCHE;
+    if (!inSearch && m_listAlbums.GetNextSelectedItem() >= 0)
       OnModifier();
     else
       OnRecherche();

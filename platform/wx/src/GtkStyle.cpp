@@ -125,6 +125,12 @@ void SetWidgetSensitive(void* gtkWidget, bool sensitive) {
     set(gtkWidget, sensitive ? 1 : 0);
 }
 
+bool MenuBarActive(void* gtkMenuBar) {
+  using Selected = void* (*)(void*);
+  auto selected = Symbol<Selected>("gtk_menu_shell_get_selected_item");
+  return selected && gtkMenuBar && selected(gtkMenuBar) != nullptr;
+}
+
 void* WidgetParent(void* gtkWidget) {
   using Parent = void* (*)(void*);
   auto parent = Symbol<Parent>("gtk_widget_get_parent");

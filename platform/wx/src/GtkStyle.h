@@ -27,6 +27,9 @@ bool MinimumSize(wxWindow* window, int& width, int& height);
 void* AddMenuBarItem(void* gtkMenuBar, int position, const char* utf8Label,
                      std::function<void()> onChosen);
 void SetWidgetSensitive(void* gtkWidget, bool sensitive);
+// Whether the user is in the menu bar (an item of it is selected, a menu of
+// it open or not): its keys are its own.
+bool MenuBarActive(void* gtkMenuBar);
 void* WidgetParent(void* gtkWidget);
 // Where a GTK widget is on the screen; false when it is not shown there.
 bool WidgetScreenRect(void* gtkWidget, int& x, int& y, int& width, int& height);

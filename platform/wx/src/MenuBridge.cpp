@@ -65,6 +65,7 @@ wxMenuBar* MenuBridge::BuildMenuBar() {
   // The GTK menu bar holding the menus appended above.
   void* gtkBar = bar->GetMenuCount() > 0 ? WidgetParent(bar->GetMenu(0)->m_owner)
                                          : static_cast<void*>(bar->GetHandle());
+  m_gtkBar = gtkBar;
   for (const BarCommand& c : barCommands) {
     const int nativeId = kFirstNativeId + int(m_commands.size());
     m_commands[nativeId] = c.item->id;
@@ -98,6 +99,8 @@ MenuBridge::ClickPath MenuBridge::PathTo(int commandId) const {
   path.item = item->GetMenuItem();
   return path;
 }
+
+bool MenuBridge::BarActive() const { return MenuBarActive(m_gtkBar); }
 
 void* MenuBridge::TitleWidget(const std::string& text) const {
   int menu = 0;

@@ -41,6 +41,8 @@ class MenuBridge : public MenuPeer {
     void* item = nullptr;
   };
   ClickPath PathTo(int commandId) const;
+  // The user is in the menu bar: a title selected, with its menu or not.
+  bool BarActive() const;
   // The GTK item of a title of the bar (null when none has that text).
   void* TitleWidget(const std::string& text) const;
 
@@ -49,6 +51,7 @@ class MenuBridge : public MenuPeer {
   wxMenuItem* Append(wxMenu* native, const MenuItem& item, wxItemKind kind);
   Menu& m_model;
   wxMenuBar* m_bar = nullptr;            // the bar built last
+  void* m_gtkBar = nullptr;              // its GTK menu bar
   std::map<int, wxMenuItem*> m_items;   // by command id
   std::map<int, int> m_commands;         // native id -> command id
   std::map<int, void*> m_barItems;       // commands of the bar itself: their GTK items

@@ -141,6 +141,10 @@ void WindowHost::CreateControls() {
   }
 }
 
+bool WindowHost::MenuOpen() const {
+  return m_menusOpen > 0 || (MenuBar() && MenuBar()->BarActive());
+}
+
 MenuBridge* WindowHost::MenuBar() const { return static_cast<ClientPanel*>(m_client)->menu.get(); }
 
 template <class Event, class Handler>
@@ -166,7 +170,7 @@ void WindowHost::BindTopLevelEvents() {
   BindWhileAlive(wxEVT_CHAR_HOOK, [](WindowHost& host, wxKeyEvent& e) {
     Window& model = host.m_model;
     int vk = VirtualKey(e.GetKeyCode());
-    if (vk == 0 || !model.IsCreated() || host.m_menusOpen > 0) {
+    if (vk == 0 || !model.IsCreated() || host.MenuOpen()) {
       e.Skip();
       return;
     }
