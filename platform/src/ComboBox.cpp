@@ -134,14 +134,14 @@ void ComboBox::UserSelect(int index) {
 
 void ComboBox::UserSetText(const std::string& text) {
   if (!IsEditable()) return;
-  const bool cut = GetLimitText() > 0 && int(text.size()) > GetLimitText();
-  const std::string kept = cut ? text.substr(0, std::size_t(GetLimitText())) : text;
+  const std::string kept = KeptOfUserText(text);
+  const bool cut = kept != text;
   if (kept == m_text) {
     if (cut) Changed(Aspect::Text);
     return;
   }
   m_text = kept;
-  m_curSel = FindStringExact(-1, text);
+  m_curSel = FindStringExact(-1, kept);
   Changed(Aspect::Text);
   Changed(Aspect::Selection);
   Notify(NotifyInfo(Notification::EditChange));

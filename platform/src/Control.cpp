@@ -27,6 +27,13 @@ void Control::SetWindowText(const std::string& text) {
   Changed(Aspect::Text);
 }
 
+std::string Control::KeptOfUserText(const std::string& text) const {
+  const std::size_t limit = m_limit > 0 ? std::size_t(m_limit) : 0;
+  if (limit == 0 || text.size() <= limit || text.size() <= m_text.size()) return text;
+  if (m_text.size() >= limit) return m_text;  // no room left: nothing is added
+  return text.substr(0, limit);
+}
+
 void Control::SetLimitText(int limit) {
   m_limit = limit < 0 ? 0 : limit;
   Changed(Aspect::Limit);

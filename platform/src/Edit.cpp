@@ -43,9 +43,9 @@ bool Edit::UserChar(int ch) {
 }
 
 void Edit::UserSetText(const std::string& text) {
-  // A paste longer than the limit is cut, as the platform's edit box does.
-  const bool cut = GetLimitText() > 0 && int(text.size()) > GetLimitText();
-  const std::string kept = cut ? text.substr(0, std::size_t(GetLimitText())) : text;
+  // A paste longer than the room left is cut, as the platform's edit box does.
+  const std::string kept = KeptOfUserText(text);
+  const bool cut = kept != text;
   if (kept == m_text) {
     if (cut) Changed(Aspect::Text);  // the native box shows more than it keeps
     return;

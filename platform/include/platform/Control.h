@@ -49,6 +49,10 @@ class Control {
   // text of a combo box (0: no limit). Text set by code is not cut.
   void SetLimitText(int limit);
   int GetLimitText() const { return m_limit; }
+  // What the control keeps of a text the user made of its own: the limit
+  // holds what is typed or pasted (a paste is cut to the room left), while a
+  // longer text set by code stays whole and may be shortened.
+  std::string KeptOfUserText(const std::string& text) const;
 
   void ShowWindow(bool show);
   bool IsWindowVisible() const;   // shown and its window shown

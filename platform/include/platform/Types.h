@@ -88,6 +88,7 @@ enum : int {
   VK_MENU = 0x12,
   VK_ESCAPE = 0x1B,
   VK_SPACE = 0x20,
+  VK_END = 0x23,
   VK_LEFT = 0x25,
   VK_UP = 0x26,
   VK_RIGHT = 0x27,

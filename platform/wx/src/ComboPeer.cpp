@@ -44,6 +44,7 @@ class ComboPeer : public NativeControl {
     if (sel >= 0 && sel < int(Combo()->GetCount())) Combo()->SetSelection(sel);
     if (m_combo.IsEditable()) {
       wxString text = ToWx(m_combo.GetWindowText());
+      ApplyLimit(*Combo(), m_combo.GetLimitText(), text.length());
       if (Combo()->GetValue() != text) Combo()->ChangeValue(text);
     } else if (sel < 0) {
       Combo()->SetSelection(wxNOT_FOUND);
@@ -52,7 +53,7 @@ class ComboPeer : public NativeControl {
   void Update(Aspect aspect, int) override {
     if (aspect == Aspect::Items) PushItems();
     if (aspect == Aspect::Selection || aspect == Aspect::Text) PushSelection();
-    if (aspect == Aspect::Limit && m_combo.IsEditable()) Combo()->SetMaxLength(m_combo.GetLimitText());
+    if (aspect == Aspect::Limit) PushSelection();
   }
 
  private:

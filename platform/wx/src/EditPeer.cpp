@@ -61,12 +61,12 @@ class EditPeer : public NativeControl {
   void Push() {
     PushGuard guard(m_pushing);
     wxString value = ToNative(m_edit.GetWindowText(), m_edit.IsMultiline());
+    if (!m_edit.IsMultiline()) ApplyLimit(*TextCtrl(), m_edit.GetLimitText(), value.length());
     if (TextCtrl()->GetValue() != value) TextCtrl()->ChangeValue(value);
   }
   void Update(Aspect aspect, int) override {
-    if (aspect == Aspect::Text) Push();
+    if (aspect == Aspect::Text || aspect == Aspect::Limit) Push();
     if (aspect == Aspect::ReadOnly) TextCtrl()->SetEditable(!m_edit.IsReadOnly());
-    if (aspect == Aspect::Limit && !m_edit.IsMultiline()) TextCtrl()->SetMaxLength(m_edit.GetLimitText());
   }
 
  private:

@@ -6,6 +6,8 @@
 
 #include <algorithm>
 
+#include <wx/textentry.h>
+
 namespace ui {
 namespace wxb {
 
@@ -19,6 +21,10 @@ void PlaceNative(const Control& model, wxWindow* native) {
     if (closed > 0 && closed < height) height = closed;
   }
   native->SetSize(r.left, r.top, std::max(0, r.Width()), height, wxSIZE_ALLOW_MINUS_ONE);
+}
+
+void ApplyLimit(wxTextEntry& entry, int limit, std::size_t length) {
+  entry.SetMaxLength(limit > 0 ? std::max<unsigned long>(unsigned(limit), length) : 0);
 }
 
 NativeControl::NativeControl(Control& model, wxWindow* native) : m_model(&model), m_native(native) {

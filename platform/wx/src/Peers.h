@@ -17,6 +17,10 @@ namespace wxb {
 // keeps its own height.
 void PlaceNative(const Control& model, wxWindow* native);
 
+// The native box's own limit: the model's, or the length of a longer text
+// set by code, which GTK would otherwise refuse whole (an empty box).
+void ApplyLimit(class wxTextEntry& entry, int limit, std::size_t length);
+
 class NativeControl : public ControlPeer {
  public:
   NativeControl(Control& model, wxWindow* native);

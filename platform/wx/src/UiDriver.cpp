@@ -1,5 +1,6 @@
 #include "platform/wx/UiDriver.h"
 
+#include "DateField.h"
 #include "GtkStyle.h"
 #include "Peers.h"
 #include "Text1252.h"
@@ -15,6 +16,8 @@
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 #include <wx/combobox.h>
+#include <wx/combo.h>
+#include <wx/popupwin.h>
 #include <wx/frame.h>
 #include <wx/menu.h>
 #include <wx/notebook.h>
@@ -215,10 +218,34 @@ void UiDriver::Key(int vk, bool ctrl) {
     case VK_DELETE: code = WXK_DELETE; break;
     case VK_DOWN: code = WXK_DOWN; break;
     case VK_UP: code = WXK_UP; break;
+    case VK_END: code = WXK_END; break;
+    case VK_BACK: code = WXK_BACK; break;
     case VK_F1 + 9: code = WXK_F10; break;  // F10 opens the menu bar
     default: if (vk >= 'A' && vk <= 'Z') code = vk + 32; break;
   }
   sim.Char(code, ctrl ? wxMOD_CONTROL : wxMOD_NONE);
+}
+
+void UiDriver::ClickDropDown(Control& control) {
+  wxWindow* w = NativeOf(control);
+  if (!w) return;
+  WaitUntil([&] { return w->IsShownOnScreen(); }, 2000);
+  const wxSize size = w->GetSize();
+  ClickAt(w, wxPoint(size.x - 8, size.y / 2));
+}
+
+bool UiDriver::NativeDropDownShown(Control& control) {
+  wxWindow* w = NativeOf(control);
+  if (auto* field = dynamic_cast<DateField*>(w)) return field->IsCalendarShown();
+  std::vector<wxWindow*> pending{w};
+  while (w && !pending.empty()) {
+    wxWindow* next = pending.back();
+    pending.pop_back();
+    if (auto* combo = dynamic_cast<wxComboCtrl*>(next); combo && combo->IsPopupShown()) return true;
+    if (dynamic_cast<wxPopupWindow*>(next) && next->IsShownOnScreen()) return true;
+    pending.insert(pending.end(), next->GetChildren().begin(), next->GetChildren().end());
+  }
+  return false;
 }
 
 void UiDriver::ClickTab(TabCtrl& tab, int index) {

@@ -16,6 +16,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <ctime>
 
 using ui::wxb::UiDriver;
 
@@ -109,6 +110,103 @@ TEST(EntryDialogGui, NewSeriesTypedIntoTheRealDialogIsSavedByteForByte) {
 }  // namespace
 
 namespace {
+
+// Texts longer than what may be typed, as older files and CSV imports hold
+// them, each with a distinct text.
+std::string Repeat(const std::string& part, std::size_t length) {
+  std::string text;
+  while (text.size() < length) text += part;
+  return text.substr(0, length);
+}
+
+// Modifying an album whose texts are longer than the boxes let the user
+// type: they show whole, can be shortened, and nothing more is typed into
+// them; a purchase date typed with the keyboard, the calendar opened and
+// closed with Escape; the purchase statistics then offer the year typed.
+TEST(EntryDialogGui, LongStoredTextsStayWholeAndATypedDateIsTheDateSaved) {
+  TestProgramFolder folder;
+  AlbumValues album{Repeat("Les Chroniques du Royaume d'Ecume ", 100), "La Porte", 4};
+  album.dessinateur = Repeat("Aurore Delacroix-Vermeil ", 60);
+  album.scenariste = "Yann Keroual";
+  album.editeur = "Editions du Littoral";
+  album.commentaire = Repeat("Exemplaire dedicace au salon de Saint-Malo. ", 300);
+  album.collection = "Grand Large";
+  album.genre = "Aventure";
+  album.note = 8;
+  folder.WriteCollection({album});
+
+  std::vector<std::string> boxes, years;
+  bool entryDone = false, escapeKeptTheDialog = false;
+  CQuilloryDlg dlg(nullptr, 0, folder.Path());
+  UiDriver::WhenShown([&](ui::Window&) {
+    CQuilloryDlgList& page = *dlg.GetTab().GetCurrentPage();
+    UiDriver::ClickRow(*page.GetList().GetListView(), 0);
+    ASSERT_TRUE(UiDriver::WaitUntil([&] { return page.GetList().GetNextSelectedItem() == 0; }));
+    UiDriver::WhenShown([&](ui::Window& entryWindow) {
+      auto& entry = dynamic_cast<CQuilloryAjoutBD&>(entryWindow);
+      ui::Control& serie = *entry.GetDlgItem(IDC_AJOUT_SERIE);
+      ui::Control& comment = *entry.GetDlgItem(IDC_AJOUT_COMMENTAIRE);
+      ui::Control& artist = *entry.GetDlgItem(IDC_AJOUT_DESSIN);
+      EXPECT_EQ(UiDriver::NativeText(serie), album.serie);
+      EXPECT_EQ(UiDriver::NativeText(comment), album.commentaire);
+      EXPECT_EQ(UiDriver::NativeText(artist), album.dessinateur);
+      // Shortened by one at its end; nothing typed goes into the others.
+      UiDriver::Type(serie, "");
+      UiDriver::Key(ui::VK_END);
+      UiDriver::Key(ui::VK_BACK);
+      UiDriver::Type(comment, "x");
+      UiDriver::Type(artist, "y");
+      EXPECT_TRUE(UiDriver::WaitUntil([&] { return serie.GetWindowText().size() == 99; }));
+
+      // The date typed over the one shown, every part of it.
+      ui::Control& picker = *entry.GetDlgItem(IDC_AJOUT_DATEACHAT);
+      UiDriver::Type(picker, "");
+      UiDriver::Key('A', true);
+      UiDriver::TypeKeys("15/03/2019");
+      EXPECT_TRUE(UiDriver::WaitUntil([&] { return UiDriver::NativeText(picker) == "15/03/2019"; }));
+      // The calendar opened, then Escape: only the calendar closes.
+      UiDriver::ClickDropDown(picker);
+      EXPECT_TRUE(UiDriver::WaitUntil([&] { return UiDriver::NativeDropDownShown(picker); }));
+      UiDriver::Key(ui::VK_ESCAPE);
+      EXPECT_TRUE(UiDriver::WaitUntil([&] { return !UiDriver::NativeDropDownShown(picker); }));
+      escapeKeptTheDialog = !UiDriver::WaitUntil([&] { return entry.IsEnded(); }, 500);
+      if (!escapeKeptTheDialog) return;
+      EXPECT_EQ(UiDriver::NativeText(picker), "15/03/2019");
+      EXPECT_EQ(comment.GetWindowText(), album.commentaire);
+      EXPECT_EQ(artist.GetWindowText(), album.dessinateur);
+      UiDriver::Click(*entry.GetDlgItem(ui::IDOK));
+      entryDone = true;
+    });
+    page.SendCommand(ID_PAGE_MODIFIER);
+    UiDriver::WhenShown([&](ui::Window& stat) {
+      ui::ComboBox& combo = *stat.GetComboBox(IDC_COMBO_ANNEE);
+      for (int i = 0; i < combo.GetCount(); ++i) years.push_back(combo.GetLBText(i));
+      UiDriver::Click(*stat.GetDlgItem(ui::IDOK));
+    });
+    UiDriver::ChooseMenu(dlg, ID_STAT_ACHAT);
+    EXPECT_TRUE(UiDriver::WaitUntil([&] { return !years.empty(); }));
+    UiDriver::AnswerMessageBoxes({ui::IDYES}, &boxes);
+    UiDriver::CloseWindow(dlg);
+  });
+  dlg.DoModal();
+
+  EXPECT_TRUE(escapeKeptTheDialog);
+  EXPECT_TRUE(entryDone);
+  EXPECT_EQ(years, std::vector<std::string>{"2019"});
+  EXPECT_EQ(boxes, std::vector<std::string>{"Voulez vous sauvegarder les modifications ??"});
+  CGestionBD saved;
+  ASSERT_EQ(saved.Load(folder.Path()), CGestionBD::LOAD_OK);
+  const CAlbum& modified = *saved.GetAlbum(0);
+  EXPECT_EQ(modified.GetSerie(), album.serie.substr(0, 99));
+  EXPECT_EQ(modified.GetCommentaire(), album.commentaire);
+  EXPECT_EQ(modified.GetDessinateur(), album.dessinateur);
+  const std::time_t bought = static_cast<std::time_t>(modified.GetDateAchat());
+  std::tm local{};
+  localtime_r(&bought, &local);
+  EXPECT_EQ(local.tm_year + 1900, 2019);
+  EXPECT_EQ(local.tm_mon + 1, 3);
+  EXPECT_EQ(local.tm_mday, 15);
+}
 
 TEST(LoansGui, ALoanIsRecordedThenReturnedInTheListOfLoansAndCounted) {
   TestProgramFolder folder;

@@ -38,6 +38,10 @@ class UiDriver {
   // What a copy elsewhere would leave in the clipboard (Windows-1252).
   static void SetClipboardText(const std::string& text);
   static void ClickTab(TabCtrl& tab, int index);       // mouse click on the tab's label
+  // A click on the drop-down button at the right end of a combo box or date
+  // picker; whether its list or calendar is shown.
+  static void ClickDropDown(Control& control);
+  static bool NativeDropDownShown(Control& control);
   // Chooses a menu-bar command as the toolkit reports a user's choice.
   static void ChooseMenu(Window& window, int commandId);
   // Chooses it with the mouse, as a user does: a click on its menu's title in
