@@ -2,4 +2,12 @@
 
 #include "platform/Services.h"
 
-void WebLinks::OnSiteWeb(bool graphicStyle) { ui::OpenUrl(SiteOf(graphicStyle)); }
+#include <string>
+
+void WebLinks::OnSiteWeb(bool graphicStyle) {
+  const std::string url = SiteOf(graphicStyle);
+  if (ui::OpenUrl(url)) return;
+  std::string message = MSG_NO_BROWSER;
+  message.replace(message.find("%s"), 2, url);
+  ui::AfxMessageBox(message, ui::MB_OK | ui::MB_ICONEXCLAMATION);
+}

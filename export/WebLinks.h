@@ -8,7 +8,12 @@ class WebLinks {
   static constexpr const char* FORUM_URL =
       "http://forum.quillory.example/forums_BD/index.php?app=ccs";
 
+  // %s: the address.
+  static constexpr const char* MSG_NO_BROWSER =
+      "Quillory n'a pas pu ouvrir la page %s : aucun navigateur Internet n'a pu \xEAtre lanc\xE9.";
+
   static const char* SiteOf(bool graphicStyle) { return graphicStyle ? FORUM_URL : SITE_URL; }
-  // Asks the platform to open the window's address; a failure is passed over.
+  // Asks the platform to open the window's address in the user's browser,
+  // and says so when no browser could be started.
   static void OnSiteWeb(bool graphicStyle);
 };

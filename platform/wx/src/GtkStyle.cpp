@@ -137,6 +137,41 @@ void* WidgetParent(void* gtkWidget) {
   return parent && gtkWidget ? parent(gtkWidget) : nullptr;
 }
 
+std::vector<void*> ShownGtkWindows() {
+  struct GList {
+    void* data;
+    GList* next;
+    GList* prev;
+  };
+  using Toplevels = GList* (*)();
+  using FreeList = void (*)(GList*);
+  using Visible = int (*)(void*);
+  using WindowType = int (*)(void*);
+  auto toplevels = Symbol<Toplevels>("gtk_window_list_toplevels");
+  auto freeList = Symbol<FreeList>("g_list_free");
+  auto visible = Symbol<Visible>("gtk_widget_get_visible");
+  auto windowType = Symbol<WindowType>("gtk_window_get_window_type");
+  std::vector<void*> shown;
+  if (!toplevels || !freeList || !visible || !windowType) return shown;
+  GList* list = toplevels();
+  for (GList* item = list; item; item = item->next)
+    if (visible(item->data) && windowType(item->data) == 0) shown.push_back(item->data);  // GTK_WINDOW_TOPLEVEL
+  freeList(list);
+  return shown;
+}
+
+std::string GtkWindowTitle(void* gtkWindow) {
+  using Title = const char* (*)(void*);
+  auto title = Symbol<Title>("gtk_window_get_title");
+  const char* text = title && gtkWindow ? title(gtkWindow) : nullptr;
+  return text ? text : "";
+}
+
+void CloseGtkWindow(void* gtkWindow) {
+  using Close = void (*)(void*);
+  if (auto close = Symbol<Close>("gtk_window_close"); close && gtkWindow) close(gtkWindow);
+}
+
 bool WidgetScreenRect(void* gtkWidget, int& x, int& y, int& width, int& height) {
   using Mapped = int (*)(void*);
   using Allocation = void (*)(void*, GtkAllocation*);

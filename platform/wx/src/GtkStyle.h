@@ -4,6 +4,8 @@
 #pragma once
 
 #include <functional>
+#include <string>
+#include <vector>
 
 class wxWindow;
 
@@ -31,6 +33,13 @@ void SetWidgetSensitive(void* gtkWidget, bool sensitive);
 // it open or not): its keys are its own.
 bool MenuBarActive(void* gtkMenuBar);
 void* WidgetParent(void* gtkWidget);
+// The windows of the application shown on the desktop now (popups aside):
+// GTK windows, whether the toolkit made them for the program or by itself.
+std::vector<void*> ShownGtkWindows();
+std::string GtkWindowTitle(void* gtkWindow);
+// As the window manager's close box does.
+void CloseGtkWindow(void* gtkWindow);
+
 // Where a GTK widget is on the screen; false when it is not shown there.
 bool WidgetScreenRect(void* gtkWidget, int& x, int& y, int& width, int& height);
 

@@ -473,6 +473,25 @@ void UiDriver::AnswerMessageBoxes(std::vector<int> answers, std::vector<std::str
   };
 }
 
+void UiDriver::CatchToolkitWindows(std::vector<std::string>* titles) {
+  static std::unique_ptr<wxTimer> watch;
+  watch.reset();
+  if (!titles) return;
+  watch = std::make_unique<wxTimer>();
+  watch->Bind(wxEVT_TIMER, [titles](wxTimerEvent&) {
+    for (void* window : ShownGtkWindows()) {
+      wxWindow* own = nullptr;
+      for (wxWindow* top : wxTopLevelWindows)
+        if (static_cast<void*>(top->GetHandle()) == window && top->GetName() == kProgramWindowName)
+          own = top;
+      if (own) continue;
+      titles->push_back(GtkWindowTitle(window));
+      CloseGtkWindow(window);
+    }
+  });
+  watch->Start(100);
+}
+
 std::string UiDriver::NativeText(Control& control) {
   wxWindow* w = NativeOf(control);
   if (!w) return std::string();

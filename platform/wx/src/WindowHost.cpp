@@ -102,6 +102,7 @@ WindowHost* WindowHost::CreateTopLevel(Dialog& model, wxWindow* parent) {
     top = new wxFrame(parent, wxID_ANY, ToWx(t.caption), wxDefaultPosition, wxDefaultSize, TopLevelStyle(t));
   else
     top = new wxDialog(parent, wxID_ANY, ToWx(t.caption), wxDefaultPosition, wxDefaultSize, TopLevelStyle(t));
+  top->SetName(kProgramWindowName);
   auto* client = new ClientPanel(top);
   top->SetFont(DialogFont(t));
   client->SetFont(top->GetFont());

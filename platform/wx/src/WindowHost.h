@@ -19,6 +19,10 @@
 namespace ui {
 namespace wxb {
 
+// The name of the program's own top-level windows and message boxes, as
+// opposed to those the toolkit opens by itself.
+constexpr const char* kProgramWindowName = "quillory";
+
 class WindowHost : public WindowPeer {
  public:
   // Top-level: a frame when the template has a menu (a dialog cannot carry

@@ -77,6 +77,11 @@ WxApplication::WxApplication(int& argc, char** argv) {
     std::fprintf(stderr, "wx check failed: %s:%d %s: %s %s\n", (const char*)file.utf8_str(), line,
                  (const char*)func.utf8_str(), (const char*)cond.utf8_str(), (const char*)msg.utf8_str());
   });
+  // What the toolkit reports by itself goes to the console, never into a
+  // window: its boxes are not the program's (their captions, their
+  // "Valider", a text left untranslated). The program says what went wrong
+  // in its own French messages.
+  delete wxLog::SetActiveTarget(new wxLogStderr);
   // French dates in date pickers and French stock labels (Oui, Non,
   // Annuler) when the locale and the catalogues are installed. Numbers keep
   // the C library's formatting: the program's files are written with it.

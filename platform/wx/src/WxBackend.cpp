@@ -116,6 +116,11 @@ int WxBackend::MessageBox(Window* owner, const std::string& text, const std::str
     default: break;  // the toolkit's own choice: its message boxes always show an icon
   }
   wxGenericMessageDialog box(OwnerNative(owner), ToWx(text), ToWx(caption), style);
+  // Named once made (it is made when shown): the program's own box.
+  box.Bind(wxEVT_INIT_DIALOG, [&box](wxInitDialogEvent& e) {
+    box.SetName(kProgramWindowName);
+    e.Skip();
+  });
   // Escape and the close button would otherwise press the affirmative
   // button, Yes: they mean No, as on the platform.
   if (buttons == MB_YESNO) box.SetEscapeId(wxID_NO);

@@ -12,6 +12,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <optional>
+#include <utility>
+
 using ui::wxb::UiDriver;
 
 namespace {
@@ -124,9 +128,34 @@ TEST(MainWindowGui, LabelsFitPlainCommandsHaveNoCheckBoxAndBoxesSayOK) {
   EXPECT_EQ(buttons, std::vector<std::string>{"OK"});
 }
 
+// A desktop where no browser can be started: no program on the path, no
+// application known to open a web page.
+class NoBrowser {
+ public:
+  NoBrowser() {
+    for (const char* name : kNames) {
+      const char* value = std::getenv(name);
+      m_saved.emplace_back(name, value ? std::optional<std::string>(value) : std::nullopt);
+      setenv(name, m_empty.Path().c_str(), 1);
+    }
+    unsetenv("BROWSER");
+  }
+  ~NoBrowser() {
+    for (const auto& [name, value] : m_saved)
+      if (value) setenv(name, value->c_str(), 1);
+      else unsetenv(name);
+  }
+
+ private:
+  static constexpr const char* kNames[] = {"PATH", "XDG_DATA_DIRS", "XDG_DATA_HOME"};
+  TestProgramFolder m_empty;
+  std::vector<std::pair<const char*, std::optional<std::string>>> m_saved;
+};
+
 // Ctrl shortcuts from the album list and the search box, nothing left armed
 // once Ctrl is released, the style marks after the menu's own clicks, "A
-// propos" in one click, and a refreshed list that shows no album's details.
+// propos" in one click, a refreshed list that shows no album's details, and
+// a browser that cannot be started.
 TEST(MainWindowGui, ShortcutsStyleMarksAboutAndTheShownAlbum) {
   TestProgramFolder folder;
   AlbumValues akira{"Akira", "Tetsuo", 1};
@@ -193,14 +222,30 @@ TEST(MainWindowGui, ShortcutsStyleMarksAboutAndTheShownAlbum) {
     UiDriver::WhenShown(nullptr);
     if (UiDriver::NativeMenuOpen(dlg)) UiDriver::Key(ui::VK_ESCAPE);
 
+    // "Site de Quillory " on a desktop with no browser to start: the
+    // program's own French message, and no box of the toolkit's.
+    std::vector<std::string> toolkit;
+    UiDriver::CatchToolkitWindows(&toolkit);
+    {
+      NoBrowser none;
+      UiDriver::AnswerMessageBoxes({ui::IDOK}, &boxes);
+      ASSERT_TRUE(UiDriver::ClickMenu(dlg, ID_WEB_SITE));
+      EXPECT_TRUE(UiDriver::WaitUntil([&] { return boxes.size() == 2; }));
+      UiDriver::WaitUntil([&] { return !toolkit.empty(); }, 1500);
+    }
+    UiDriver::CatchToolkitWindows(nullptr);
+    EXPECT_EQ(toolkit, std::vector<std::string>{});
+
     UiDriver::CloseWindow(dlg);
     scriptDone = true;
   });
   CQuilloryApp app;
   app.InitInstance(folder.Path() + "/Quillory");
   EXPECT_TRUE(scriptDone);
-  EXPECT_EQ(boxes, std::vector<std::string>{
-                       "Un changement de Style va necessitee un redemarrage du logiciel.\n Voulez vous continuer?"});
+  EXPECT_EQ(boxes, (std::vector<std::string>{
+                       "Un changement de Style va necessitee un redemarrage du logiciel.\n Voulez vous continuer?",
+                       "Quillory n'a pas pu ouvrir la page http://www.quillory.example/ : aucun navigateur "
+                       "Internet n'a pu \xEAtre lanc\xE9."}));
   EXPECT_EQ(folder.ReadFile("data/quilloryType.cfg"), "");
 }
 

@@ -67,6 +67,11 @@ class UiDriver {
   static void AnswerMessageBoxes(std::vector<int> answers, std::vector<std::string>* texts,
                                  std::vector<std::string>* buttons = nullptr);
 
+  // Windows the toolkit shows on its own, not the program's (the boxes of
+  // its log, its error dialogs): from now on each one is recorded by its
+  // title (UTF-8) and closed as soon as it shows; null: no more.
+  static void CatchToolkitWindows(std::vector<std::string>* titles);
+
   // The native side.
   static std::string NativeText(Control& control);
   static bool NativeShown(Control& control);
