@@ -59,6 +59,10 @@ constexpr int kDetailValues[] = {IDC_VALUE_SERIE, IDC_VALUE_TITRE, IDC_VALUE_TOM
                                  IDC_VALUE_DESSIN, IDC_VALUE_GENRE, IDC_VALUE_EDITEUR,
                                  IDC_VALUE_COLLECTION, IDC_VALUE_COMMENTAIRE};
 
+// The type counters at the top right, with their labels.
+constexpr int kCounters[] = {IDC_STATIC_NBBD,    IDC_EDIT_NBBD,    IDC_STATIC_NBCOMIC,
+                             IDC_EDIT_NBCOMIC,   IDC_STATIC_NBMANGA, IDC_EDIT_NBMANGA};
+
 // Value controls that grow with the window's width.
 constexpr int kWideValues[] = {IDC_VALUE_SERIE,  IDC_VALUE_TITRE,    IDC_VALUE_COMMENTAIRE,
                                IDC_STATIC_ENPRET, IDC_VALUE_DESSIN,  IDC_VALUE_SCENARIO,
@@ -161,6 +165,9 @@ bool CQuilloryDlgtypeGraph::OnInitDialog() {
   m_bRedim = false;
   m_bInit = true;
   m_rcClient = GetClientRect();
+  // Smaller, the panels would run into one another (their labels and
+  // buttons keep their places): the window is no smaller than its layout.
+  SetMinClientSize(ui::Size{m_rcClient.Width(), m_rcClient.Height()});
 
   m_proxy = ProxySettings::Load(m_szRepertoire);
 
@@ -378,8 +385,9 @@ void CQuilloryDlgtypeGraph::OnSize(int cx, int cy) {
     for (int id : {IDC_EDIT_RECHERCHE, IDC_BUTTON_RECHERCHE, IDC_STATIC_RECHERCHE})
       MoveControl(id, dx, dy);
     for (int id : kLoanControls) MoveControl(id, dx, dy);
+    // The three counters keep together at the top right.
     if (dx != 0)
-      for (int id : {IDC_STATIC_NBBD, IDC_EDIT_NBBD}) MoveControl(id, dx, 0);
+      for (int id : kCounters) MoveControl(id, dx, 0);
     for (int id : {IDC_GROUP_SERIES, IDC_GROUP_ALBUMS, IDC_LIST_SERIE_ALBUMS}) GrowControl(id, 0, dy);
     GrowControl(IDC_GROUP_DETAILS, dx, dy);
     for (int id : kWideValues) GrowControl(id, dx, 0);

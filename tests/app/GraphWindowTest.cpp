@@ -452,7 +452,7 @@ TEST_F(GraphWindowTest, SecondPictureChosenThenCancelled) {
 
 // ---- Keys and layout ----
 
-TEST_F(GraphWindowTest, AWindowShorterThan417PixelsMovesNothing) {
+TEST_F(GraphWindowTest, TheWindowIsNoSmallerThanItsLayoutAndMovesNothingThen) {
   folder.WriteCollection(Collection());
   Open();
   const ui::Rect client = dlg->GetClientRect();
@@ -461,6 +461,7 @@ TEST_F(GraphWindowTest, AWindowShorterThan417PixelsMovesNothing) {
   std::vector<ui::Rect> before;
   for (int id : ids) before.push_back(dlg->GetDlgItem(id)->GetRect());
   Window().Resize(client.Width() - 40, 400);
+  EXPECT_EQ(dlg->GetClientRect(), client);
   for (std::size_t i = 0; i < before.size(); ++i)
     EXPECT_EQ(dlg->GetDlgItem(ids[i])->GetRect(), before[i]) << ids[i];
 

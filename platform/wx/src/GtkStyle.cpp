@@ -15,7 +15,11 @@ constexpr unsigned kApplicationPriority = 600;
 constexpr const char* kCompactButtons =
     "button { padding: 1px 4px; min-width: 0; min-height: 0; }\n"
     "checkbutton, radiobutton { padding: 0 2px; min-height: 0; }\n"
-    "check, radio { min-width: 12px; min-height: 12px; margin: 0 4px 0 0; }\n";
+    "check, radio { min-width: 12px; min-height: 12px; margin: 0 4px 0 0; }\n"
+    // A closed combo box as high as an edit box of the templates: GTK's
+    // theme makes it 34 pixels high, and the rows of the entry dialog are 24
+    // pixels apart.
+    "combobox entry, combobox button { min-height: 0; padding-top: 0; padding-bottom: 0; }\n";
 
 template <class Fn> Fn Symbol(const char* name) {
   return reinterpret_cast<Fn>(dlsym(RTLD_DEFAULT, name));

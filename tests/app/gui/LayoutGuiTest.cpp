@@ -1,6 +1,7 @@
 // On a 1366 x 768 screen (its own Xvfb): each main window and the dialogs
-// they open fit the screen with a panel, and no label, check box, group box
-// or button needs more room for its text than its control has.
+// they open fit the screen with a panel, no label, check box, group box or
+// button needs more room for its text than its control has, and no two
+// controls cover each other, at the first size or after the user's resizes.
 #include "../AppTestSupport.h"
 #include "app/QuilloryConfTab.h"
 #include "app/QuilloryDlg.h"
@@ -29,6 +30,8 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <utility>
+#include <vector>
 
 using ui::wxb::UiDriver;
 
@@ -62,6 +65,31 @@ void CheckTexts(ui::Window& window) {
   for (ui::Window* child : window.GetChildWindows()) CheckTexts(*child);
 }
 
+// No two controls shown in a window cover each other, but for a group box
+// and what it frames; the tab's pages each on their own.
+void CheckNoOverlaps(ui::Window& window, const ui::Size& size) {
+  std::vector<std::pair<const ui::Control*, ui::Rect>> shown;
+  for (const auto& control : window.GetControls())
+    if (UiDriver::NativeShown(*control)) shown.emplace_back(control.get(), UiDriver::NativeRect(*control));
+  auto frames = [](const ui::Control& box, const ui::Rect& outer, const ui::Rect& inner) {
+    return box.GetKind() == ui::ControlKind::GroupBox && inner.left >= outer.left &&
+           inner.right <= outer.right && inner.top >= outer.top && inner.bottom <= outer.bottom;
+  };
+  for (std::size_t i = 0; i < shown.size(); ++i)
+    for (std::size_t j = i + 1; j < shown.size(); ++j) {
+      const auto& [a, ra] = shown[i];
+      const auto& [b, rb] = shown[j];
+      if (!ra.Intersects(rb) || frames(*a, ra, rb) || frames(*b, rb, ra)) continue;
+      ADD_FAILURE() << "template " << window.GetTemplateId() << " at " << size.cx << "x" << size.cy
+                    << ": control " << a->GetDlgCtrlID() << " \"" << a->GetWindowText() << "\" ("
+                    << ra.left << "," << ra.top << "," << ra.right << "," << ra.bottom << ") over "
+                    << b->GetDlgCtrlID() << " \"" << b->GetWindowText() << "\" (" << rb.left << ","
+                    << rb.top << "," << rb.right << "," << rb.bottom << ")";
+    }
+  for (ui::Window* child : window.GetChildWindows())
+    if (UiDriver::NativeWindowShown(*child)) CheckNoOverlaps(*child, size);
+}
+
 void CheckFits(ui::Window& window) {
   const ui::Size screen = UiDriver::ScreenSize();
   EXPECT_EQ(screen.cx, kScreenWidth);
@@ -69,6 +97,19 @@ void CheckFits(ui::Window& window) {
   EXPECT_LE(size.cx, kScreenWidth) << "template " << window.GetTemplateId();
   EXPECT_LE(size.cy + kTitleBar, kUsableHeight) << "template " << window.GetTemplateId();
   CheckTexts(window);
+  // At its first size, then, when the user may resize it, after each of
+  // sizes a user gives it, back to the first.
+  const ui::Size first = UiDriver::NativeClientSize(window);
+  CheckNoOverlaps(window, first);
+  if (!(window.GetTemplate().style & ui::Style::Resizable)) return;
+  const ui::Size sizes[] = {{first.cx + 120, first.cy},      {first.cx + 120, first.cy + 40},
+                            {first.cx, first.cy + 40},        {first.cx - 200, first.cy - 150},
+                            {first.cx - 60, first.cy + 20},  {first.cx, first.cy}};
+  for (const ui::Size& wanted : sizes) {
+    UiDriver::ResizeWindow(window, wanted.cx, wanted.cy);
+    UiDriver::Flush();
+    CheckNoOverlaps(window, UiDriver::NativeClientSize(window));
+  }
 }
 
 // Runs a dialog modally, checks it once shown and closes it.
