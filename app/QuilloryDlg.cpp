@@ -301,7 +301,7 @@ void CQuilloryDlg::OnRecherche() {
         finder.FoundIn(a->GetDessinateur()) || finder.FoundIn(a->GetEditeur()))
       found.push_back(a);
   }
-  page->ShowAlbums(std::move(found));
+  page->ShowAlbums(found);
 }
 
 void CQuilloryDlg::OnEnregistrer() {

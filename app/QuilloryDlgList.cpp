@@ -15,6 +15,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <string>
+#include <unordered_map>
 #include <unordered_set>
 
 namespace {
@@ -46,6 +47,10 @@ bool CQuilloryDlgList::OnInitDialog() {
   m_list.GetListView()->SetFullRowSelect(true);
   m_list.CreateColumns(HEADING);
   m_list.RestoreColumnWidths();
+  m_list.SetCellSource([this](std::uintptr_t item, int column) {
+    if (!m_pGestion || m_pGestion->GetGeneration() != m_generation) return std::string();
+    return CellText(*reinterpret_cast<const CAlbum*>(item), column);
+  });
   // No rows yet: the tab control fills a page each time it shows it, so
   // filling the four pages here (5000 rows each) would only slow the start.
   m_list.SortByColumn(0, true);
@@ -67,24 +72,55 @@ void CQuilloryDlgList::Fill(int typeFilter) {
     if (m_bGraphique && !series.insert(album->GetSerie()).second) continue;
     albums.push_back(album);
   }
-  ShowAlbums(std::move(albums));
+  ShowAlbums(albums);
 }
 
-void CQuilloryDlgList::ShowAlbums(std::vector<const CAlbum*> albums) {
-  m_list.DeleteAllItems();
-  std::stable_sort(albums.begin(), albums.end(), [](const CAlbum* a, const CAlbum* b) {
-    // Albums of one series are the common case: equal texts need no collation.
-    return a->GetSerie() != b->GetSerie() &&
-           ui::CompareText(a->GetSerie(), b->GetSerie(), false) < 0;
-  });
-  for (const CAlbum* album : albums) AppendAlbum(*album);
+void CQuilloryDlgList::ShowAlbums(const std::vector<const CAlbum*>& albums) {
+  // Series equal without regard to case stand together; albums of one
+  // series are mostly neighbours, so a series is looked up once per run.
+  std::unordered_map<std::string, std::size_t> groupOf;
+  std::vector<std::vector<std::uintptr_t>> groups;
+  std::vector<std::string> names;
+  const std::string* lastSerie = nullptr;
+  std::size_t group = 0;
+  for (const CAlbum* album : albums) {
+    if (!lastSerie || *lastSerie != album->GetSerie()) {
+      auto [at, added] = groupOf.emplace(ui::ToLower1252(album->GetSerie()), groups.size());
+      if (added) {
+        groups.emplace_back();
+        names.push_back(album->GetSerie());
+      }
+      group = at->second;
+      lastSerie = &album->GetSerie();
+    }
+    groups[group].push_back(reinterpret_cast<std::uintptr_t>(album));
+  }
+  std::vector<std::pair<std::string, std::size_t>> order;
+  order.reserve(groups.size());
+  for (std::size_t g = 0; g < groups.size(); ++g) order.emplace_back(ui::CompareKey(names[g]), g);
+  std::sort(order.begin(), order.end());
+  std::vector<std::uintptr_t> rows;
+  rows.reserve(albums.size());
+  for (const auto& entry : order)
+    rows.insert(rows.end(), groups[entry.second].begin(), groups[entry.second].end());
+  m_generation = m_pGestion ? m_pGestion->GetGeneration() : 0;
+  m_list.SetRows(rows);
 }
 
-void CQuilloryDlgList::AppendAlbum(const CAlbum& a) {
-  m_list.AppendRow(a.GetSerie(), a.GetTitre(), std::to_string(a.GetTome()), a.GetScenariste(),
-                   a.GetDessinateur(), a.GetEditeur(),
-                   a.GetEO() == 1 ? "Oui" : (a.GetEO() == 0 ? "Non" : ""), a.GetGenre(),
-                   Collection(a), std::to_string(a.GetNote()));
+std::string CQuilloryDlgList::CellText(const CAlbum& a, int column) {
+  switch (column) {
+    case 0: return a.GetSerie();
+    case 1: return a.GetTitre();
+    case 2: return std::to_string(a.GetTome());
+    case 3: return a.GetScenariste();
+    case 4: return a.GetDessinateur();
+    case 5: return a.GetEditeur();
+    case 6: return a.GetEO() == 1 ? "Oui" : (a.GetEO() == 0 ? "Non" : "");
+    case 7: return a.GetGenre();
+    case 8: return Collection(a);
+    case 9: return std::to_string(a.GetNote());
+    default: return std::string();
+  }
 }
 
 void CQuilloryDlgList::MovePage(int dx, int dy) {

@@ -432,7 +432,7 @@ void CQuilloryDlgtypeGraph::OnRecherche() {
     if (!a || (filter != CQuilloryDlgList::FILTER_ALL && a->GetType() != filter)) continue;
     if (seen.insert(a->GetSerie()).second && finder.FoundIn(a->GetSerie())) found.push_back(a);
   }
-  page->ShowAlbums(std::move(found));
+  page->ShowAlbums(found);
 }
 
 void CQuilloryDlgtypeGraph::OnRenommerSerie() {

@@ -215,6 +215,7 @@ CGestionBD::CGestionBD() = default;
 CGestionBD::~CGestionBD() = default;
 
 void CGestionBD::Clear() {
+  ++m_generation;
   m_albums.clear();
   m_unread.clear();
   m_series.clear();
@@ -315,6 +316,7 @@ int CGestionBD::FindAlbum(const std::string& serie, const std::string& titre, in
 int CGestionBD::RemoveAlbum(int index) {
   if (index < 0 || index >= GetAlbumCount()) return 0;
   DecTypeCount(m_albums[index]->GetType());
+  ++m_generation;
   m_albums.erase(m_albums.begin() + index);
   return 1;
 }

@@ -95,6 +95,10 @@ class CGestionBD {
 
   const std::string& GetRepertoire() const { return m_repertoire; }
 
+  // Changes each time albums are destroyed (one removed, or the store
+  // reloaded): album pointers borrowed before may no longer be valid.
+  unsigned GetGeneration() const { return m_generation; }
+
   // "Quillory.csv" in `repertoire`: a header line, then twelve fields of every
   // album. An empty store gives an empty file. False when it could not be written.
   bool ExportCsv(const std::string& repertoire) const;
@@ -116,4 +120,5 @@ class CGestionBD {
   int m_nbEuro = 0;
   int m_nbComic = 0;
   int m_nbManga = 0;
+  unsigned m_generation = 0;
 };
