@@ -76,33 +76,40 @@ void CQuilloryDlgList::Fill(int typeFilter) {
 }
 
 void CQuilloryDlgList::ShowAlbums(const std::vector<const CAlbum*>& albums) {
-  // Series equal without regard to case stand together; albums of one
-  // series are mostly neighbours, so a series is looked up once per run.
-  std::unordered_map<std::string, std::size_t> groupOf;
-  std::vector<std::vector<std::uintptr_t>> groups;
-  std::vector<std::string> names;
+  // Each album's series, series equal without regard to case being one;
+  // albums of a series mostly follow one another, so a series is looked up
+  // once per run of them.
+  std::unordered_map<std::string, int> seriesOf;
+  std::vector<const std::string*> names;  // each series as first spelled
+  std::vector<int> seriesOfAlbum(albums.size());
   const std::string* lastSerie = nullptr;
-  std::size_t group = 0;
-  for (const CAlbum* album : albums) {
-    if (!lastSerie || *lastSerie != album->GetSerie()) {
-      auto [at, added] = groupOf.emplace(ui::ToLower1252(album->GetSerie()), groups.size());
-      if (added) {
-        groups.emplace_back();
-        names.push_back(album->GetSerie());
-      }
-      group = at->second;
-      lastSerie = &album->GetSerie();
+  int series = 0;
+  for (std::size_t i = 0; i < albums.size(); ++i) {
+    const std::string& serie = albums[i]->GetSerie();
+    if (!lastSerie || *lastSerie != serie) {
+      auto [at, added] = seriesOf.try_emplace(ui::ToLower1252(serie), int(names.size()));
+      if (added) names.push_back(&serie);
+      series = at->second;
+      lastSerie = &serie;
     }
-    groups[group].push_back(reinterpret_cast<std::uintptr_t>(album));
+    seriesOfAlbum[i] = series;
   }
-  std::vector<std::pair<std::string, std::size_t>> order;
-  order.reserve(groups.size());
-  for (std::size_t g = 0; g < groups.size(); ++g) order.emplace_back(ui::CompareKey(names[g]), g);
-  std::sort(order.begin(), order.end());
-  std::vector<std::uintptr_t> rows;
-  rows.reserve(albums.size());
-  for (const auto& entry : order)
-    rows.insert(rows.end(), groups[entry.second].begin(), groups[entry.second].end());
+  // The series in the list's order (no two compare equal), then each
+  // album placed after the albums of the series before its own.
+  std::vector<std::pair<std::string, int>> keys(names.size());
+  for (std::size_t k = 0; k < names.size(); ++k) keys[k] = {ui::CompareKey(*names[k]), int(k)};
+  std::sort(keys.begin(), keys.end());
+  std::vector<int> order(names.size());
+  for (std::size_t k = 0; k < keys.size(); ++k) order[k] = keys[k].second;
+  std::vector<std::size_t> next(names.size() + 1, 0);
+  std::vector<int> rank(names.size());
+  for (std::size_t k = 0; k < order.size(); ++k) rank[std::size_t(order[k])] = int(k);
+  for (int s : seriesOfAlbum) ++next[std::size_t(rank[std::size_t(s)]) + 1];
+  for (std::size_t k = 1; k < next.size(); ++k) next[k] += next[k - 1];
+  std::vector<std::uintptr_t> rows(albums.size());
+  for (std::size_t i = 0; i < albums.size(); ++i)
+    rows[next[std::size_t(rank[std::size_t(seriesOfAlbum[i])])]++] =
+        reinterpret_cast<std::uintptr_t>(albums[i]);
   m_generation = m_pGestion ? m_pGestion->GetGeneration() : 0;
   m_list.SetRows(rows);
 }

@@ -136,8 +136,7 @@ bool CQuilloryDlgtypeGraph::OnInitDialog() {
   m_picture.SubclassDlgItem(IDC_PICTURE, *this);
   ShowLoanControls(false);
 
-  m_pGestion = std::make_unique<CGestionBD>();
-  LoadCollection();
+  m_pGestion = MainWindowCommands::OpenCollection(m_szRepertoire);
   ShowTypeCounters();
 
   m_tab.SubclassDlgItem(IDC_TAB, *this);
@@ -172,9 +171,6 @@ bool CQuilloryDlgtypeGraph::OnInitDialog() {
   return true;
 }
 
-void CQuilloryDlgtypeGraph::LoadCollection() {
-  MainWindowCommands::LoadCollection(*m_pGestion, m_szRepertoire);
-}
 
 void CQuilloryDlgtypeGraph::ShowTypeCounters() {
   SetDlgItemText(IDC_EDIT_NBBD, std::to_string(m_pGestion->GetNbEuro()));

@@ -116,6 +116,9 @@ class CGestionBD {
   // Each series' slot by its name folded to lower case: the names are unique
   // without regard to case, so this finds the same series a scan would.
   std::unordered_map<std::string, int> m_seriesByName;
+  // The series UpdateSeries found last, and the name it was found by.
+  int m_lastSeries = -1;
+  std::string m_lastSerieName;
   std::string m_repertoire;
   int m_nbEuro = 0;
   int m_nbComic = 0;

@@ -116,6 +116,11 @@ bool ReadWholeFile(const std::string& path, std::string& bytes) {
   std::FILE* file = std::fopen(path.c_str(), "rb");
   if (!file) return false;
   bytes.clear();
+  // Room for the whole file at once: a large collection is not copied again
+  // each time the text grows (the loop below still reads to the real end).
+  std::error_code error;
+  const auto size = std::filesystem::file_size(path, error);
+  if (!error && size < (std::uintmax_t{1} << 31)) bytes.reserve(std::size_t(size));
   char buffer[64 * 1024];
   std::size_t count;
   while ((count = std::fread(buffer, 1, sizeof buffer, file)) > 0) bytes.append(buffer, count);

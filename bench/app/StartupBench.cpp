@@ -1,13 +1,15 @@
 // Start-up of the program itself, on a display (Xvfb when there is none):
 // from starting the process to its main window shown and painted. The
-// program is started with QUILLORY_EXIT_WHEN_SHOWN, so it ends there; the
-// time measured is process start to process end.
+// program is started with QUILLORY_EXIT_WHEN_SHOWN, so it ends there, and
+// QUILLORY_SHOWN_FILE, where it writes the moment it was shown (the bare
+// window does the same).
 //
 // BM_QuilloryAgainstBareWindow/N starts, in turn, a bare toolkit window with
 // one list of N rows (bare_window) and Quillory with N albums, five times
-// each per iteration, and reports the medians of both times, their ratio
-// and both peak memories. Targets: with 5000 albums a ratio within 1.2 and
-// 25 MiB more; with 50 000 albums within 1.3 and 60 MiB more.
+// each per iteration, and reports the medians of both times to the window
+// shown, their ratio, the times to the process's end (its teardown
+// included) and both peak memories. Targets: with 5000 albums a ratio within
+// 1.2 and 25 MiB more; with 50 000 albums within 1.3 and 60 MiB more.
 #include "BenchCollection.h"
 #include "collection/GestionBD.h"
 
@@ -62,20 +64,32 @@ class ProgramFolder {
   fs::path m_path;
 };
 
-// Runs a program to its end: wall time in ms and peak memory in MiB; false
-// when it could not be started or failed.
-bool RunProgram(const std::vector<std::string>& command, double& ms, double& peakMiB) {
+// What one run took: to the window shown and to the process's end, in ms,
+// and its peak memory in MiB.
+struct Run {
+  double shownMs = 0, endMs = 0, peakMiB = 0;
+};
+
+// Runs a program to its end; false when it could not be started, failed or
+// did not say when its window was shown.
+bool RunProgram(const std::vector<std::string>& command, const std::string& shownFile, Run& run) {
   std::vector<char*> argv;
   for (const std::string& arg : command) argv.push_back(const_cast<char*>(arg.c_str()));
   argv.push_back(nullptr);
+  std::remove(shownFile.c_str());
   const auto start = std::chrono::steady_clock::now();
   pid_t pid = -1;
   if (posix_spawn(&pid, argv[0], nullptr, nullptr, argv.data(), environ) != 0) return false;
   int status = 0;
   struct rusage usage {};
   if (wait4(pid, &status, 0, &usage) != pid) return false;
-  ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
-  peakMiB = double(usage.ru_maxrss) / 1024.0;  // ru_maxrss is in KiB
+  const auto end = std::chrono::steady_clock::now();
+  long long shownNs = 0;
+  if (!(std::ifstream(shownFile) >> shownNs)) return false;
+  const auto shown = std::chrono::steady_clock::time_point(std::chrono::nanoseconds(shownNs));
+  run.shownMs = std::chrono::duration<double, std::milli>(shown - start).count();
+  run.endMs = std::chrono::duration<double, std::milli>(end - start).count();
+  run.peakMiB = double(usage.ru_maxrss) / 1024.0;  // ru_maxrss is in KiB
   return WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
@@ -93,36 +107,49 @@ void QuilloryAgainstBareWindow(benchmark::State& state, const char* style) {
   ProgramFolder folder(style, albums);
   const std::vector<std::string> quillory{folder.Executable()};
   const std::vector<std::string> bare{BARE_WINDOW_EXE, std::to_string(albums)};
+  const std::string shownFile =
+      (fs::temp_directory_path() / ("quillory_shown_" + std::to_string(getpid()))).string();
   setenv("QUILLORY_EXIT_WHEN_SHOWN", "1", 1);
-  std::vector<double> bareMs, quilloryMs, bareMiB, quilloryMiB;
+  setenv("QUILLORY_SHOWN_FILE", shownFile.c_str(), 1);
+  std::vector<double> bareShown, quilloryShown, bareEnd, quilloryEnd, bareMiB, quilloryMiB;
   for (auto _ : state) {
-    std::vector<double> b, q;
-    for (int run = 0; run < 5; ++run) {
-      double ms = 0, mib = 0;
-      if (!RunProgram(bare, ms, mib)) {
+    std::vector<Run> b, q;
+    for (int i = 0; i < 5; ++i) {
+      Run run;
+      if (!RunProgram(bare, shownFile, run)) {
         state.SkipWithError("the bare window failed");
         break;
       }
-      b.push_back(ms);
-      bareMiB.push_back(mib);
-      if (!RunProgram(quillory, ms, mib)) {
+      b.push_back(run);
+      if (!RunProgram(quillory, shownFile, run)) {
         state.SkipWithError("the program failed");
         break;
       }
-      q.push_back(ms);
-      quilloryMiB.push_back(mib);
+      q.push_back(run);
     }
     if (b.empty() || q.empty()) break;
-    bareMs.push_back(Median(b));
-    quilloryMs.push_back(Median(q));
-    state.SetIterationTime(quilloryMs.back() / 1000.0);
+    auto median = [](const std::vector<Run>& runs, double Run::*field) {
+      std::vector<double> values;
+      for (const Run& r : runs) values.push_back(r.*field);
+      return Median(values);
+    };
+    bareShown.push_back(median(b, &Run::shownMs));
+    quilloryShown.push_back(median(q, &Run::shownMs));
+    bareEnd.push_back(median(b, &Run::endMs));
+    quilloryEnd.push_back(median(q, &Run::endMs));
+    bareMiB.push_back(median(b, &Run::peakMiB));
+    quilloryMiB.push_back(median(q, &Run::peakMiB));
+    state.SetIterationTime(quilloryShown.back() / 1000.0);
   }
   unsetenv("QUILLORY_EXIT_WHEN_SHOWN");
-  if (bareMs.empty()) return;
-  const double bareTime = Median(bareMs), quilloryTime = Median(quilloryMs);
-  state.counters["bare_ms"] = bareTime;
-  state.counters["quillory_ms"] = quilloryTime;
-  state.counters["ratio"] = quilloryTime / bareTime;
+  unsetenv("QUILLORY_SHOWN_FILE");
+  std::remove(shownFile.c_str());
+  if (bareShown.empty()) return;
+  state.counters["bare_ms"] = Median(bareShown);
+  state.counters["quillory_ms"] = Median(quilloryShown);
+  state.counters["ratio"] = Median(quilloryShown) / Median(bareShown);
+  state.counters["bare_end_ms"] = Median(bareEnd);
+  state.counters["quillory_end_ms"] = Median(quilloryEnd);
   state.counters["bare_MiB"] = Median(bareMiB);
   state.counters["quillory_MiB"] = Median(quilloryMiB);
   state.counters["extra_MiB"] = Median(quilloryMiB) - Median(bareMiB);

@@ -1,7 +1,9 @@
 // Start-up: the program folder from the executable's path, and the main
 // window chosen by the style file.
 #include "AppTestSupport.h"
+#include "app/CollectionPreload.h"
 #include "app/QuilloryApp.h"
+#include "app/QuilloryDlg.h"
 #include "collection/Album.h"
 #include "collection/DataPath.h"
 #include "collection/GestionBD.h"
@@ -221,6 +223,26 @@ TEST(Startup, StyleOneOpensTheGraphicWindow) {
     EXPECT_EQ(StartWithStyle(folder, true, &caption, IDD_QUILLORY_GRAPH), "") << content;
     EXPECT_EQ(caption, "Quillory : G\xE9rer facilement vos BD");
   }
+}
+
+TEST(Startup, TheWindowTakesTheCollectionReadAtTheStartAndOnlyOnce) {
+  TestProgramFolder folder;
+  folder.WriteCollection({{"Blake et Mortimer", "Le Secret de l'Espadon", 1},
+                          {"Akira", "Tetsuo", 2}, {"Zorro", "Masque", 3, "_", "_", "_", "_", 1}});
+  CollectionPreload::Start(folder.Path());
+  ui::headless::Session session;
+  {
+    CQuilloryDlg dlg(nullptr, 0, folder.Path());
+    session.Open(dlg);
+    EXPECT_EQ(ui::headless::Driver(dlg).Text(IDC_EDIT_NBBD), "3");
+    EXPECT_EQ(dlg.GetGestion()->GetNbComic(), 1);
+    EXPECT_EQ(dlg.GetGestion()->GetSeriesCount(), 3);
+  }
+  // Another window reads the file as it is by then.
+  folder.WriteCollection({{"Thorgal", "La Magicienne trahie", 1}});
+  CQuilloryDlg again(nullptr, 0, folder.Path());
+  session.Open(again);
+  EXPECT_EQ(ui::headless::Driver(again).Text(IDC_EDIT_NBBD), "1");
 }
 
 TEST(Startup, AnyOtherStyleEndsSilentlyWithoutWindow) {
