@@ -1,6 +1,7 @@
 #include "app/ColumnWidths.h"
 
 #include "collection/DataPath.h"
+#include "collection/SafeFile.h"
 
 #include <cstdio>
 #include <fstream>
@@ -34,10 +35,12 @@ bool ColumnWidths::Load(const std::string& programFolder) {
 }
 
 bool ColumnWidths::Save(const std::string& programFolder) const {
-  std::FILE* file = std::fopen(DataPath(programFolder, FILE).c_str(), "wb");
-  if (!file) return false;
-  const int written = std::fprintf(file, "%d %d %d %d %d %d %d %d %d %d", widths[0], widths[1],
-                                   widths[2], widths[3], widths[4], widths[5], widths[6],
-                                   widths[7], widths[8], widths[9]);
-  return std::fclose(file) == 0 && written > 0;
+  char line[12 * COUNT];
+  const int length = std::snprintf(line, sizeof line, "%d %d %d %d %d %d %d %d %d %d", widths[0],
+                                   widths[1], widths[2], widths[3], widths[4], widths[5],
+                                   widths[6], widths[7], widths[8], widths[9]);
+  if (length <= 0 || length >= static_cast<int>(sizeof line)) return false;
+  // Replaced whole: a program killed while writing keeps the old widths.
+  return WriteFileAtomically(DataPath(programFolder, FILE),
+                             std::string_view(line, static_cast<std::size_t>(length)));
 }

@@ -49,6 +49,14 @@ bool KeepCopyOfDatabase(const std::string& programFolder, std::string& copyName)
   return true;
 }
 
+// The size of a file in megabytes, for a message.
+std::string Megabytes(std::uint64_t bytes) { return std::to_string((bytes + (1 << 20) - 1) >> 20); }
+
+std::string TooLargeMessage(const std::string& path, std::uint64_t bytes) {
+  return Format(MSG_FILE_TOO_LARGE,
+                {path, Megabytes(bytes), Megabytes(CGestionBD::MAX_FILE_BYTES)});
+}
+
 }  // namespace
 
 std::string Format(const char* pattern, std::initializer_list<std::string> values) {
@@ -74,16 +82,24 @@ bool ImportCsv(ui::Window* owner, CGestionBD& gestion, const std::string& progra
   if (ui::AfxMessageBox(Format(MSG_IMPORT_QUESTION, path), ui::MB_YESNO) != ui::IDYES) return false;
 
   const CsvImportResult result = gestion.ImportCsv(path);
+  const std::string cut =
+      result.textsCut > 0 ? Format(MSG_IMPORT_TEXTS_CUT, std::to_string(result.textsCut)) : "";
   switch (result.status) {
     case CsvImportResult::IMPORTED:
-      ui::AfxMessageBox(MSG_IMPORT_DONE);
+      ui::AfxMessageBox(MSG_IMPORT_DONE + cut);
       return true;
     case CsvImportResult::BAD_LINE:
       ui::AfxMessageBox(Format(MSG_IMPORT_BAD_LINE, ShownLine(result.line)) +
-                        Format(MSG_IMPORT_NOT_READ, std::to_string(result.notRead)));
+                        Format(MSG_IMPORT_NOT_READ, std::to_string(result.notRead)) + cut);
       return true;
     case CsvImportResult::CANNOT_OPEN:
       ui::AfxMessageBox(Format(MSG_IMPORT_UNREADABLE, path), ui::MB_OK | ui::MB_ICONSTOP);
+      return false;
+    case CsvImportResult::NOT_A_FILE:
+      ui::AfxMessageBox(Format(MSG_NOT_A_FILE, path), ui::MB_OK | ui::MB_ICONSTOP);
+      return false;
+    case CsvImportResult::TOO_LARGE:
+      ui::AfxMessageBox(TooLargeMessage(path, result.fileBytes), ui::MB_OK | ui::MB_ICONSTOP);
       return false;
   }
   return false;
@@ -93,15 +109,10 @@ bool ChangeStyle(ui::Window& window, const std::string& programFolder, int runni
   if (chosen == running) return false;
   if (ui::AfxMessageBox(MSG_STYLE_QUESTION, ui::MB_YESNO | ui::MB_ICONEXCLAMATION) != ui::IDYES)
     return false;
-  // One digit, no line end, as the whole file.
+  // One digit, no line end, as the whole file, replaced in one step.
   const char digit = chosen ? '1' : '0';
-  std::FILE* file = std::fopen(DataPath(programFolder, CQuilloryApp::STYLE_FILE).c_str(), "wb");
-  const bool written = file && std::fputc(digit, file) != EOF;
-  if (file && std::fclose(file) != 0) {
-    ui::AfxMessageBox(MSG_STYLE_FAILED);
-    return false;
-  }
-  if (!written) {
+  if (!WriteFileAtomically(DataPath(programFolder, CQuilloryApp::STYLE_FILE),
+                           std::string_view(&digit, 1))) {
     ui::AfxMessageBox(MSG_STYLE_FAILED);
     return false;
   }
@@ -135,9 +146,17 @@ bool RestoreBackup(ui::Window* owner, CGestionBD& gestion, const std::string& pr
   // Read and check the file first: a file that is no collection (a picture
   // picked by mistake) must not become the database.
   std::string bytes;
-  if (!ReadWholeFile(*picked, bytes)) {
-    ui::AfxMessageBox(Format(CQuilloryDlg::MSG_RESTORE_FAILED, *picked), ui::MB_OK | ui::MB_ICONSTOP);
-    return false;
+  switch (ReadDataFile(*picked, bytes, CGestionBD::MAX_FILE_BYTES)) {
+    case ReadStatus::OK: break;
+    case ReadStatus::CANNOT_OPEN:
+      ui::AfxMessageBox(Format(CQuilloryDlg::MSG_RESTORE_FAILED, *picked), ui::MB_OK | ui::MB_ICONSTOP);
+      return false;
+    case ReadStatus::NOT_A_FILE:
+      ui::AfxMessageBox(Format(MSG_NOT_A_FILE, *picked), ui::MB_OK | ui::MB_ICONSTOP);
+      return false;
+    case ReadStatus::TOO_LARGE:
+      ui::AfxMessageBox(TooLargeMessage(*picked, FileSize(*picked)), ui::MB_OK | ui::MB_ICONSTOP);
+      return false;
   }
   const DatabaseSummary summary = CGestionBD::Inspect(bytes);
   if (summary.albums == 0) {

@@ -28,6 +28,15 @@ constexpr const char* MSG_IMPORT_BAD_LINE =
 constexpr const char* MSG_IMPORT_NOT_READ = "\n\n %i ligne(s) du fichier n'ont pas \xE9t\xE9 import\xE9" "es.";
 constexpr const char* MSG_IMPORT_UNREADABLE =
     "Impossible de lire le fichier : %s\nAucune BD n'a \xE9t\xE9 import\xE9" "e.";
+// Added to the import's messages when texts had to be cut.
+constexpr const char* MSG_IMPORT_TEXTS_CUT =
+    "\n\n %i texte(s) trop long(s) pour la fiche d'une BD ont \xE9t\xE9 coup\xE9s.";
+// A file chosen for an import or a restore that is not read.
+constexpr const char* MSG_NOT_A_FILE =
+    "%s n'est pas un fichier ordinaire (dossier, tube ou p\xE9riph\xE9rique) : il n'a pas \xE9t\xE9 lu.";
+constexpr const char* MSG_FILE_TOO_LARGE =
+    "%s fait %s Mo : c'est bien plus qu'une collection de BD (%s Mo au plus). "
+    "Il n'a pas \xE9t\xE9 lu.";
 constexpr const char* MSG_STYLE_QUESTION =
     "Un changement de Style va necessitee un redemarrage du logiciel.\n Voulez vous continuer?";
 constexpr const char* MSG_STYLE_FAILED = "Erreur de changement de type. Contactez quillory";

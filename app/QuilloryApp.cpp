@@ -3,6 +3,7 @@
 #include "app/QuilloryDlg.h"
 #include "app/QuilloryDlgtypeGraph.h"
 #include "collection/DataPath.h"
+#include "collection/SafeFile.h"
 #include "platform/Profile.h"
 #include "platform/Services.h"
 
@@ -122,9 +123,18 @@ std::string CQuilloryApp::ModulePath() {
   return std::string();
 }
 
+int CQuilloryApp::RemoveLeftoverTemporaries(const std::string& programFolder) {
+  int removed = 0;
+  for (const char* folder : {"", "data", "ExportXml", "ExportXml\\images"})
+    removed += ::RemoveLeftoverTemporaries(*folder ? DataPath(programFolder, folder)
+                                                   : (programFolder.empty() ? "." : programFolder));
+  return removed;
+}
+
 bool CQuilloryApp::InitInstance(const std::string& modulePath) {
   ui::SetAppName("Quillory");
   const std::string folder = ChooseProgramFolder(ProgramFolder(modulePath));
+  RemoveLeftoverTemporaries(folder);
   ui::AppProfile().SetFile(DataPath(folder, "data\\Quillory.ini"));
 
   const int style = ReadStyle(folder);

@@ -42,6 +42,9 @@ class CQuilloryApp {
   // The style value: the style file's first 9 bytes read as a number the way
   // C atoi does; a missing or unreadable file counts as "0".
   static int ReadStyle(const std::string& programFolder);
+  // Removes what interrupted writes left beside the program's files (the
+  // program folder, data, ExportXml and its images); returns how many.
+  static int RemoveLeftoverTemporaries(const std::string& programFolder);
   // The running executable's full path; empty when it cannot be obtained.
   static std::string ModulePath();
 };

@@ -14,6 +14,7 @@
 #include "dialogs/QuilloryAjoutBD.h"
 #include "dialogs/QuilloryAlbumsManquants.h"
 #include "dialogs/QuilloryPret.h"
+#include "dialogs/SaveFailure.h"
 #include "dialogs/QuilloryStatPret.h"
 #include "dialogs/AboutDlg.h"
 #include "dialogs/QuilloryBlocNote.h"
@@ -264,7 +265,7 @@ void CQuilloryDlg::OnClose() {
       ui::AfxMessageBox(MSG_SAVE_QUESTION, ui::MB_YESNO | ui::MB_ICONEXCLAMATION) == ui::IDYES) {
     if (!m_pGestion->Save()) {
       // Closing now would lose the changes: the window stays open.
-      ui::AfxMessageBox(MSG_SAVE_FAILED, ui::MB_OK | ui::MB_ICONSTOP);
+      ReportSaveFailure(*m_pGestion);
       m_bFermeture = false;
       return;
     }
@@ -309,7 +310,7 @@ void CQuilloryDlg::OnEnregistrer() {
 
 bool CQuilloryDlg::SaveCollection() {
   if (m_pGestion->Save()) return true;
-  ui::AfxMessageBox(MSG_SAVE_FAILED, ui::MB_OK | ui::MB_ICONSTOP);
+  ReportSaveFailure(*m_pGestion);
   m_bModifie = true;
   return false;
 }

@@ -116,7 +116,6 @@ class CQuilloryDlg : public ui::Dialog {
       "Voulez vous vraiment restorer votre base de donn\xE9" "e ?\n"
       " Si oui Quillory va devoir se fermer pour se reinitialiser.";
   static constexpr const char* MSG_RESTORE_DONE = "Cliquer sur OK pour fermer Quillory";
-  static constexpr const char* MSG_SAVE_FAILED = "Impossible d'enregistrer le fichier de base des BD";
   // Lines of the database that give no album because they cannot be read:
   // %i their count, %s the first of them.
   static constexpr const char* MSG_UNREAD_LINES =

@@ -18,6 +18,7 @@
 #include "dialogs/QuilloryAjoutBD.h"
 #include "dialogs/QuilloryAlbumsManquants.h"
 #include "dialogs/QuilloryPret.h"
+#include "dialogs/SaveFailure.h"
 #include "dialogs/QuilloryRenameDlg.h"
 #include "dialogs/QuillorySeconPicDlg.h"
 #include "dialogs/QuilloryStatPret.h"
@@ -135,6 +136,10 @@ bool CQuilloryDlgtypeGraph::OnInitDialog() {
 
   m_picture.SubclassDlgItem(IDC_PICTURE, *this);
   ShowLoanControls(false);
+  // The same room as the list window gives: a longer loan would make the
+  // album's database line too long to be read back.
+  GetDlgItem(IDC_EDIT_PRETA)->SetLimitText(field_limits::PRET_A);
+  GetDlgItem(IDC_EDIT_DATEPRET)->SetLimitText(field_limits::DATE_PRET);
 
   m_pGestion = MainWindowCommands::OpenCollection(m_szRepertoire);
   ShowTypeCounters();
@@ -395,7 +400,7 @@ void CQuilloryDlgtypeGraph::OnClose() {
                                       ui::MB_YESNO | ui::MB_ICONEXCLAMATION) == ui::IDYES) {
     if (!m_pGestion->Save()) {
       // Closing now would lose the changes: the window stays open.
-      ui::AfxMessageBox(CQuilloryDlg::MSG_SAVE_FAILED, ui::MB_OK | ui::MB_ICONSTOP);
+      ReportSaveFailure(*m_pGestion);
       m_bFermeture = false;
       return;
     }
@@ -688,7 +693,8 @@ void CQuilloryDlgtypeGraph::OnImporterCsv() {
 void CQuilloryDlgtypeGraph::OnEnregistrer() {
   m_bCtrl = false;
   if (!m_pGestion->Save()) {
-    ui::AfxMessageBox(CQuilloryDlg::MSG_SAVE_FAILED, ui::MB_OK | ui::MB_ICONSTOP);
+    ReportSaveFailure(*m_pGestion);
+    m_bModifie = true;
     return;
   }
   m_bModifie = false;

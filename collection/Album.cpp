@@ -73,3 +73,52 @@ void CAlbum::MergeFrom(const CAlbum& other) {
   takeIfSet(m_genre, other.m_genre);
   if (other.m_type >= 0) m_type = other.m_type;
 }
+
+namespace field_limits {
+namespace {
+
+struct LimitedText {
+  const char* label;  // as the user knows the field
+  const std::string& (CAlbum::*get)() const;
+  void (CAlbum::*set)(std::string);
+  int limit;
+};
+
+// In the order of the entry dialog, then the loan and the pictures.
+const LimitedText kLimitedTexts[] = {
+    {"Serie", &CAlbum::GetSerie, &CAlbum::SetSerie, SERIE},
+    {"Titre", &CAlbum::GetTitre, &CAlbum::SetTitre, TITRE},
+    {"Scenario", &CAlbum::GetScenariste, &CAlbum::SetScenariste, SCENARISTE},
+    {"Dessin", &CAlbum::GetDessinateur, &CAlbum::SetDessinateur, DESSINATEUR},
+    {"Genre", &CAlbum::GetGenre, &CAlbum::SetGenre, GENRE},
+    {"Editeur", &CAlbum::GetEditeur, &CAlbum::SetEditeur, EDITEUR},
+    {"Collection", &CAlbum::GetCollection, &CAlbum::SetCollection, COLLECTION},
+    {"Commentaire", &CAlbum::GetCommentaire, &CAlbum::SetCommentaire, COMMENTAIRE},
+    {"Pr\xEAt\xE9 \xE0", &CAlbum::GetPretA, &CAlbum::SetPretA, PRET_A},
+    {"Date du pr\xEAt", &CAlbum::GetDatePret, &CAlbum::SetDatePret, DATE_PRET},
+    {"Image", &CAlbum::GetPicture, &CAlbum::SetPicture, PICTURE},
+    {"Image associ\xE9" "e", &CAlbum::GetPicture2, &CAlbum::SetPicture2, PICTURE},
+};
+
+}  // namespace
+
+Excess FirstExcess(const CAlbum& album) {
+  for (const LimitedText& text : kLimitedTexts) {
+    const int length = static_cast<int>((album.*text.get)().size());
+    if (length > text.limit) return Excess{text.label, length, text.limit};
+  }
+  return Excess{};
+}
+
+int CutToLimits(CAlbum& album) {
+  int cut = 0;
+  for (const LimitedText& text : kLimitedTexts) {
+    const std::string& value = (album.*text.get)();
+    if (static_cast<int>(value.size()) <= text.limit) continue;
+    (album.*text.set)(value.substr(0, static_cast<std::size_t>(text.limit)));
+    ++cut;
+  }
+  return cut;
+}
+
+}  // namespace field_limits

@@ -127,3 +127,17 @@ class CAlbum {
   int m_serieFinie;
   int m_nbPrets;
 };
+
+namespace field_limits {
+// The first text of an album that is longer than a user may type it: its
+// label as the user knows it, its length and its limit. A null label when
+// every text is within its limit.
+struct Excess {
+  const char* label = nullptr;
+  int length = 0;
+  int limit = 0;
+};
+Excess FirstExcess(const CAlbum& album);
+// Cuts every text of the album to its limit; returns how many were cut.
+int CutToLimits(CAlbum& album);
+}  // namespace field_limits

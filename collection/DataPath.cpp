@@ -38,7 +38,23 @@ std::string NativePath(std::string_view path) {
   return native;
 }
 
+bool StaysInFolder(std::string_view relative) {
+  if (relative.empty() || IsSeparator(relative.front())) return false;
+  std::size_t start = 0;
+  while (start <= relative.size()) {
+    std::size_t end = start;
+    while (end < relative.size() && !IsSeparator(relative[end])) ++end;
+    const std::string_view step = relative.substr(start, end - start);
+    if (step == "..") return false;
+    // "C:" names a drive on Windows, where the stored paths come from.
+    if (start == 0 && step.find(':') != std::string_view::npos) return false;
+    start = end + 1;
+  }
+  return true;
+}
+
 std::string DataPath(std::string_view folder, std::string_view relative) {
+  if (!StaysInFolder(relative)) return std::string();
   const std::string file = NativePath(FileSystemText(relative));
   if (folder.empty()) return file;
   std::string joined(folder);
@@ -61,6 +77,11 @@ StoredPathResult StoredPath(std::string_view folder, std::string_view file) {
   }
   std::string_view relative = file.substr(base.size() + 1);
   while (!relative.empty() && IsSeparator(relative.front())) relative.remove_prefix(1);
+  // "/q/../x" starts with the folder's text but lies outside it.
+  if (!StaysInFolder(relative)) {
+    result.status = StoredPathResult::OUTSIDE_FOLDER;
+    return result;
+  }
   std::string stored;
   if (!FromFileSystemText(relative, stored)) {
     result.status = StoredPathResult::NOT_1252;

@@ -12,8 +12,14 @@
 
 // The file-system path of the stored path `relative` below `folder` (a
 // file-system path). An empty folder gives the relative path itself (the data
-// is then looked for in the current directory).
+// is then looked for in the current directory). A stored path that would lead
+// out of the folder (absolute, with a drive, or with a ".." step) names no
+// file: the result is empty. A collection shared, hand-edited or restored may
+// hold any text there, and "..\data\quillory.db" must not reach the database.
 std::string DataPath(std::string_view folder, std::string_view relative);
+
+// Whether a stored path stays below the folder it is relative to.
+bool StaysInFolder(std::string_view relative);
 
 // `path` with its backslashes turned into this platform's separator (no
 // change of encoding).

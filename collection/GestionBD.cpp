@@ -13,6 +13,11 @@ namespace {
 
 constexpr const char* kCsvHeader =
     "Serie;Titre;Tome;Dessinateur;Scenariste;Editeur;Commentaire;EO;Genre;Collection;Note;Type";
+// The export's columns after the twelve: what they do not carry.
+constexpr const char* kCsvHeaderMore = ";DateAchat;SerieFinie;Image;Image2;PreteA;DatePret;NbPrets";
+// The twelve columns, and the nineteen of the export.
+constexpr int kCsvColumns = 12;
+constexpr int kCsvAllColumns = 19;
 constexpr const char* kLineEnd = "\r\n";
 constexpr const char* kDefaultGenre = "Aventure";
 
@@ -219,7 +224,8 @@ void ForEachDatabaseLine(std::string_view bytes, OnLine onLine) {
 // some lines, perhaps) when the file cannot be opened or read to its end.
 template <typename OnLine>
 bool ForEachDatabaseLineOfFile(const std::string& path, OnLine onLine) {
-  std::FILE* file = std::fopen(path.c_str(), "rb");
+  ReadStatus status;
+  std::FILE* file = OpenDataFile(path, status);
   if (!file) return false;
   std::string pending;  // the bytes read and not yet given as whole lines
   constexpr std::size_t kBlock = 256 * 1024;
@@ -240,10 +246,13 @@ bool ForEachDatabaseLineOfFile(const std::string& path, OnLine onLine) {
   return read;
 }
 
-// The import's twelve columns, as far as they convert.
+// The import's columns, as far as they convert: the twelve, then the export's seven.
 struct CsvColumns {
   std::string serie, titre, dessinateur, scenariste, editeur, commentaire, genre, collection;
   int tome = 0, eo = 0, note = 0, type = 0;
+  std::string picture, picture2, pretA, datePret;
+  double dateAchat = 0;
+  int serieFinie = 0, nbPrets = 0;
 };
 
 int ScanCsvLine(std::string_view line, CsvColumns& c) {
@@ -260,31 +269,64 @@ int ScanCsvLine(std::string_view line, CsvColumns& c) {
     ++count;
     return true;
   };
+  auto decimal = [&](double& out) {
+    if (!separator() || !in.Decimal(out)) return false;
+    ++count;
+    return true;
+  };
   (void)(text(c.serie) && text(c.titre) && integer(c.tome) && text(c.dessinateur) &&
          text(c.scenariste) && text(c.editeur) && text(c.commentaire) && integer(c.eo) &&
-         text(c.genre) && text(c.collection) && integer(c.note) && integer(c.type));
+         text(c.genre) && text(c.collection) && integer(c.note) && integer(c.type) &&
+         decimal(c.dateAchat) && integer(c.serieFinie) && text(c.picture) &&
+         text(c.picture2) && text(c.pretA) && text(c.datePret) && integer(c.nbPrets));
   return count;
 }
 
-// The album an import line describes, given how many columns converted (6 to 12).
+// Whether a line is the export's header: a file written by "Exporter en CSV"
+// imports from its second line on.
+bool IsCsvHeader(std::string_view line) {
+  const std::string_view header = kCsvHeader;
+  return line.substr(0, header.size()) == header &&
+         (line.size() == header.size() || line[header.size()] == ';');
+}
+
+// The album an import line describes, given how many columns converted (6 to
+// 19). A line of the export (more than twelve columns) was written by this
+// program and keeps its genre as written; on a line of twelve columns a genre
+// the import does not know becomes "Aventure".
 std::unique_ptr<CAlbum> AlbumFromCsv(const CsvColumns& c, int n) {
   const char* commentaire = n >= 7 ? c.commentaire.c_str() : kNoValue;
   int eo = n >= 8 ? c.eo : 0;
   const char* genre = kDefaultGenre;
   const char* collection = kNoValue;
   int note = 0, type = 0;
-  if (n == 12) {
-    if (CGestionBD::IsKnownGenre(c.genre)) genre = c.genre.c_str();
+  if (n >= kCsvColumns) {
+    if (n > kCsvColumns || CGestionBD::IsKnownGenre(c.genre)) genre = c.genre.c_str();
     collection = c.collection.c_str();
     note = c.note;
     type = c.type;
   } else if (n >= 10) {
     collection = c.collection.c_str();
   }
-  return std::make_unique<CAlbum>(c.serie.c_str(), c.titre.c_str(), c.tome, c.dessinateur.c_str(),
-                                  c.scenariste.c_str(), c.editeur.c_str(), commentaire, eo, genre,
-                                  kNoValue, kNoValue, kNoValue, 0.0, type, collection, note, 0, 0,
-                                  kNoValue);
+  return std::make_unique<CAlbum>(
+      c.serie.c_str(), c.titre.c_str(), c.tome, c.dessinateur.c_str(), c.scenariste.c_str(),
+      c.editeur.c_str(), commentaire, eo, genre, n >= 15 ? c.picture.c_str() : kNoValue,
+      n >= 17 ? c.pretA.c_str() : kNoValue, n >= 18 ? c.datePret.c_str() : kNoValue,
+      n >= 13 ? c.dateAchat : 0.0, type, collection, note, n >= 14 ? c.serieFinie : 0,
+      n >= 19 ? c.nbPrets : 0, n >= 16 ? c.picture2.c_str() : kNoValue);
+}
+
+// What a line gives an album it matches: only the columns it carries. The
+// merge takes a text only when it is not empty and the type only when it is
+// not negative, so a column the line lacks is left empty (or -1) here and
+// changes nothing. A genre the import does not know leaves the album's own.
+CAlbum MergeSourceFromCsv(const CAlbum& imported, const CsvColumns& c, int n) {
+  CAlbum source = imported;
+  if (n < 10) source.SetCollection(std::string());
+  if (n < kCsvColumns || (n == kCsvColumns && !CGestionBD::IsKnownGenre(c.genre)))
+    source.SetGenre(std::string());
+  if (n < kCsvColumns) source.SetType(-1);
+  return source;
 }
 
 // The key under which FindAlbum would match an album: serie and titre without
@@ -478,6 +520,7 @@ bool CGestionBD::ExportCsv(const std::string& repertoire) const {
   if (!m_albums.empty()) {
     out.reserve(m_albums.size() * 120);
     out += kCsvHeader;
+    out += kCsvHeaderMore;
     out += kLineEnd;
   }
   for (const auto& album : m_albums) {
@@ -501,7 +544,15 @@ bool CGestionBD::ExportCsv(const std::string& repertoire) const {
     text(a.GetGenre());
     text(a.GetCollection());
     integer(a.GetNote());
-    AppendInteger(out, a.GetType());
+    integer(a.GetType());
+    AppendDecimal(out, a.GetDateAchat());
+    out += ';';
+    integer(a.GetSerieFinie());
+    text(a.GetPicture());
+    text(a.GetPicture2());
+    text(a.GetPretA());
+    text(a.GetDatePret());
+    AppendInteger(out, a.GetNbPrets());
     out += kLineEnd;
   }
   return WriteFileAtomically(DataPath(repertoire, CSV_FILE), out);
@@ -510,9 +561,14 @@ bool CGestionBD::ExportCsv(const std::string& repertoire) const {
 CsvImportResult CGestionBD::ImportCsv(const std::string& path) {
   CsvImportResult result;
   std::string bytes;
-  if (!ReadWholeFile(path, bytes)) {
-    result.status = CsvImportResult::CANNOT_OPEN;
-    return result;
+  switch (ReadDataFile(path, bytes, MAX_FILE_BYTES)) {
+    case ReadStatus::OK: break;
+    case ReadStatus::CANNOT_OPEN: result.status = CsvImportResult::CANNOT_OPEN; return result;
+    case ReadStatus::NOT_A_FILE: result.status = CsvImportResult::NOT_A_FILE; return result;
+    case ReadStatus::TOO_LARGE:
+      result.status = CsvImportResult::TOO_LARGE;
+      result.fileBytes = FileSize(path);
+      return result;
   }
   // Where FindAlbum would find each key: the first album holding it. Merging
   // keeps an album's key (it changes only the titre, to a text equal without
@@ -523,6 +579,7 @@ CsvImportResult CGestionBD::ImportCsv(const std::string& path) {
     const CAlbum& a = *m_albums[i];
     firstByKey.emplace(AlbumKey(a.GetSerie(), a.GetTitre(), a.GetTome()), static_cast<int>(i));
   }
+  const int albumsBefore = GetAlbumCount();
 
   CsvColumns columns;
   bool stopped = false;
@@ -532,6 +589,7 @@ CsvImportResult CGestionBD::ImportCsv(const std::string& path) {
       ++result.notRead;
       return true;
     }
+    if (IsCsvHeader(line)) return true;
     int n = ScanCsvLine(line, columns);
     if (n <= 5) {
       result.status = CsvImportResult::BAD_LINE;
@@ -541,15 +599,23 @@ CsvImportResult CGestionBD::ImportCsv(const std::string& path) {
       return true;
     }
     std::unique_ptr<CAlbum> imported = AlbumFromCsv(columns, n);
+    // Any longer and the album's database line would pass the 1023 bytes
+    // the program reads back.
+    result.textsCut += field_limits::CutToLimits(*imported);
     std::string key = AlbumKey(imported->GetSerie(), imported->GetTitre(), imported->GetTome());
     auto found = firstByKey.find(key);
+    // An export holds each album once: two lines of it with the same key are
+    // two albums of the collection (two printings of one volume), and the
+    // second is no update of the first.
+    if (found != firstByKey.end() && n > kCsvColumns && found->second >= albumsBefore)
+      found = firstByKey.end();
     if (found == firstByKey.end()) {
       firstByKey.emplace(std::move(key), GetAlbumCount());
       AppendAlbum(std::move(imported));
     } else {
       CAlbum& existing = *m_albums[found->second];
       DecTypeCount(existing.GetType());
-      existing.MergeFrom(*imported);
+      existing.MergeFrom(MergeSourceFromCsv(*imported, columns, n));
       IncTypeCount(existing.GetType());
       UpdateSeries(*imported);
     }

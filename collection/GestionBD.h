@@ -4,6 +4,7 @@
 // file lies. The store owns every album and series; others borrow pointers for
 // the length of one operation.
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -19,9 +20,14 @@ struct CsvImportResult {
     IMPORTED,     // every line was used
     BAD_LINE,     // `line` has five or fewer usable columns; the lines before it were imported
     CANNOT_OPEN,  // the file could not be read; nothing was imported
+    NOT_A_FILE,   // a pipe, a device or a folder: not read
+    TOO_LARGE,    // far larger than any collection (`fileBytes`): not read
   };
   Status status = IMPORTED;
   std::string line;
+  std::uint64_t fileBytes = 0;
+  // Texts longer than an album's fields may be, cut to their limit.
+  int textsCut = 0;
   // Lines not read: the stopping line and the non-empty ones after it.
   int notRead = 0;
 };
@@ -41,6 +47,9 @@ class CGestionBD {
 
   static constexpr const char* DATABASE_FILE = "data\\quillory.db";
   static constexpr const char* CSV_FILE = "Quillory.csv";
+  // Far more than any collection's database or CSV file: a file chosen for a
+  // restore or an import that is larger is not read.
+  static constexpr std::uint64_t MAX_FILE_BYTES = std::uint64_t(64) << 20;
 
   CGestionBD();
   ~CGestionBD();
@@ -99,9 +108,14 @@ class CGestionBD {
   // reloaded): album pointers borrowed before may no longer be valid.
   unsigned GetGeneration() const { return m_generation; }
 
-  // "Quillory.csv" in `repertoire`: a header line, then twelve fields of every
-  // album. An empty store gives an empty file. False when it could not be written.
+  // "Quillory.csv" in `repertoire`: a header line, then the twelve columns of
+  // every album, followed by the seven fields they do not carry (purchase
+  // date, finished flag, cover, second picture, borrower, loan date, loan
+  // count), so that an import gives the collection back whole. An empty store
+  // gives an empty file. False when it could not be written.
   bool ExportCsv(const std::string& repertoire) const;
+  // Adds the albums of a CSV file of six to twelve columns, or of the export's
+  // nineteen; an album already held takes only the columns the line carries.
   CsvImportResult ImportCsv(const std::string& path);
 
   static bool IsKnownGenre(const std::string& genre);

@@ -13,6 +13,10 @@
 #include <vector>
 
 #include <sys/stat.h>
+#ifndef _WIN32
+#include <fcntl.h>
+#include <unistd.h>
+#endif
 
 namespace {
 
@@ -36,6 +40,29 @@ std::string NativeFilePath(const std::string& path) {
 struct FileCloser {
   void operator()(std::FILE* f) const { std::fclose(f); }
 };
+
+// The picture file, opened for reading only when it is a regular file: a
+// named pipe in its place would block the window until something writes to
+// it, and a device never ends. errno says why when it is not opened.
+std::FILE* OpenPictureFile(const std::string& path) {
+#ifdef _WIN32
+  return std::fopen(path.c_str(), "rb");
+#else
+  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) return nullptr;
+  struct stat info {};
+  if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+    const int error = S_ISDIR(info.st_mode) ? EISDIR : EINVAL;
+    ::close(fd);
+    errno = error;
+    return nullptr;
+  }
+  ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+  std::FILE* file = ::fdopen(fd, "rb");
+  if (!file) ::close(fd);
+  return file;
+#endif
+}
 
 }  // namespace
 
@@ -77,13 +104,7 @@ void CPicture::Release() {
 bool CPicture::LoadFromFile(const std::string& path) {
   Release();
   bool result = false;
-  std::unique_ptr<std::FILE, FileCloser> file(std::fopen(NativeFilePath(path).c_str(), "rb"));
-  struct stat info {};
-  if (file && fstat(fileno(file.get()), &info) == 0 && S_ISDIR(info.st_mode)) {
-    // A folder opens here, but is no file to read (the platform refuses it).
-    file.reset();
-    errno = EISDIR;
-  }
+  std::unique_ptr<std::FILE, FileCloser> file(OpenPictureFile(NativeFilePath(path)));
   if (!file) {
     // The system's own text for the failure, at most 255 characters.
     ShowError(std::string(std::strerror(errno)).substr(0, 255));

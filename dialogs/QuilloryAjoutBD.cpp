@@ -39,6 +39,10 @@ bool IsForbidden(char c) {
 // A box's text as the collection stores it: "_" for an empty text.
 std::string Stored(const std::string& text) { return text.empty() ? std::string(kNoValue) : text; }
 
+// A stored text as its box shows it: "_" is an empty box, so that what the
+// user types there is not saved behind the placeholder ("_Bon \xE9tat").
+std::string Shown(const std::string& stored) { return stored == kNoValue ? std::string() : stored; }
+
 // The collection never stores an empty text; the boxes show "_" as it is.
 void AddDistinct(std::vector<std::string>& list, std::unordered_set<std::string>& seen,
                  const std::string& value) {
@@ -123,21 +127,21 @@ bool CQuilloryAjoutBD::OnInitDialog() {
     m_chkEO->SetCheck(ui::BST_CHECKED);
   } else {
     SetWindowText("Modification d'une BD");
-    SetDlgItemText(IDC_AJOUT_TITRE, album->GetTitre());
+    SetDlgItemText(IDC_AJOUT_TITRE, Shown(album->GetTitre()));
     SetDlgItemText(IDC_AJOUT_TOME, std::to_string(album->GetTome()));
-    SetDlgItemText(IDC_AJOUT_COMMENTAIRE, album->GetCommentaire());
+    SetDlgItemText(IDC_AJOUT_COMMENTAIRE, Shown(album->GetCommentaire()));
     m_chkEO->SetCheck(album->GetEO() == 1 ? ui::BST_CHECKED : ui::BST_UNCHECKED);
     m_chkSerieFinie->SetCheck(album->GetSerieFinie() == 1 ? ui::BST_CHECKED : ui::BST_UNCHECKED);
     m_nMode = index;
     SetDlgItemText(ui::IDOK, "Modifier");
     SetDlgItemText(IDC_AJOUT_NOTE, std::to_string(album->GetNote()));
   }
-  SetDlgItemText(IDC_AJOUT_SERIE, album->GetSerie());
-  m_cbScenario->SetWindowText(album->GetScenariste());
-  m_cbDessin->SetWindowText(album->GetDessinateur());
-  m_cbEditeur->SetWindowText(album->GetEditeur());
-  GetComboBox(IDC_AJOUT_GENRE)->SetWindowText(album->GetGenre());
-  m_cbCollection->SetWindowText(album->GetCollection());
+  SetDlgItemText(IDC_AJOUT_SERIE, Shown(album->GetSerie()));
+  m_cbScenario->SetWindowText(Shown(album->GetScenariste()));
+  m_cbDessin->SetWindowText(Shown(album->GetDessinateur()));
+  m_cbEditeur->SetWindowText(Shown(album->GetEditeur()));
+  GetComboBox(IDC_AJOUT_GENRE)->SetWindowText(Shown(album->GetGenre()));
+  m_cbCollection->SetWindowText(Shown(album->GetCollection()));
   m_cbType->SetCurSel(album->GetType());
   m_dtpAchat->SetTime(static_cast<std::time_t>(album->GetDateAchat()));
   return true;
@@ -161,6 +165,19 @@ void CQuilloryAjoutBD::OnChangeNote() {
     ui::AfxMessageBox(MSG_NOTE_RANGE);
     SetDlgItemText(IDC_AJOUT_NOTE, "0");
   }
+}
+
+std::string CQuilloryAjoutBD::TooLongMessage(const CAlbum& album) {
+  // Within every limit a line always fits: some field passes its own.
+  field_limits::Excess excess = field_limits::FirstExcess(album);
+  if (!excess.label)
+    excess = {"Commentaire", static_cast<int>(album.GetCommentaire().size()),
+              field_limits::COMMENTAIRE};
+  std::string message = MSG_TOO_LONG;
+  message.replace(message.find("%s"), 2, excess.label);
+  message.replace(message.find("%i"), 2, std::to_string(excess.length));
+  message.replace(message.find("%i"), 2, std::to_string(excess.limit));
+  return message;
 }
 
 int CQuilloryAjoutBD::FieldWithForbiddenChar() const {
@@ -200,7 +217,7 @@ void CQuilloryAjoutBD::OnOK() {
                            genre.c_str(), kNoValue, kNoValue, kNoValue, dateAchat, type,
                            collection.c_str(), note, serieFinie, 0, kNoValue);
     if (CGestionBD::FormatDatabaseLine(candidate).size() - 2 > CGestionBD::MAX_LINE) {
-      ui::AfxMessageBox(MSG_TOO_LONG, ui::MB_OK | ui::MB_ICONEXCLAMATION);
+      ui::AfxMessageBox(TooLongMessage(candidate), ui::MB_OK | ui::MB_ICONEXCLAMATION);
       return;
     }
     // The same series, title and volume (as the CSV import matches them):
@@ -235,7 +252,7 @@ void CQuilloryAjoutBD::OnOK() {
     changed.SetNote(note);
     changed.SetSerieFinie(serieFinie);
     if (CGestionBD::FormatDatabaseLine(changed).size() - 2 > CGestionBD::MAX_LINE) {
-      ui::AfxMessageBox(MSG_TOO_LONG, ui::MB_OK | ui::MB_ICONEXCLAMATION);
+      ui::AfxMessageBox(TooLongMessage(changed), ui::MB_OK | ui::MB_ICONEXCLAMATION);
       return;
     }
     m_pGestion->DecTypeCount(album->GetType());

@@ -43,9 +43,13 @@ class CQuilloryAjoutBD : public ui::Dialog {
   static constexpr const char* MSG_DUPLICATE =
       "Cette BD existe d\xE9j\xE0 dans la collection. Voulez-vous l'ajouter quand m\xEAme ?";
   static constexpr const char* MSG_ALBUM_GONE = "Cette BD ne se trouve plus dans la collection.";
+  // %s the field's label, then its length and its limit.
   static constexpr const char* MSG_TOO_LONG =
-      "Les textes de cette BD sont trop longs pour le fichier de base des BD : "
-      "raccourcissez le commentaire.";
+      "Le champ \xAB %s \xBB de cette BD est trop long pour le fichier de base des BD "
+      "(%i caract\xE8res, %i au plus) : raccourcissez-le.";
+  // The refusal of an album whose database line would be too long, naming
+  // the field that is.
+  static std::string TooLongMessage(const CAlbum& album);
 
  private:
   void FillDistinctValues();

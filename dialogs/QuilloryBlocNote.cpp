@@ -20,15 +20,15 @@ std::string CQuilloryBlocNote::ToFileBytes(const std::string& text) {
 }
 
 std::string CQuilloryBlocNote::FromFileBytes(const std::string& bytes) {
-  // Text mode reads CR LF as LF: CR CR LF is the box's CR LF again. A file
-  // of fewer than two bytes holds no note.
+  // Text mode reads CR LF as LF: CR CR LF is the box's CR LF again. Every
+  // byte counts, a note of one character too.
   std::string text;
-  if (bytes.size() < 2) return text;
   text.reserve(bytes.size());
   for (std::size_t i = 0; i < bytes.size(); ++i) {
     if (bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') continue;
-    if (bytes[i] == '\0') break;  // the box shows text up to the first NUL
-    text += bytes[i];
+    // The box cannot hold a NUL byte, which would end its text there: the
+    // text after it is kept, the byte shows as a space.
+    text += bytes[i] == '\0' ? ' ' : bytes[i];
   }
   return text;
 }

@@ -1,5 +1,7 @@
 #include "dialogs/QuilloryPret.h"
 
+#include "dialogs/SaveFailure.h"
+
 #include "collection/Album.h"
 #include "collection/GestionBD.h"
 #include "platform/ListView.h"
@@ -65,7 +67,7 @@ void CQuilloryPret::OnRendue() {
     album->SetNbPrets(album->GetNbPrets() + 1);
     ui::AfxMessageBox(MSG_RENDUE);
     if (!m_pGestion->Save()) {
-      ui::AfxMessageBox(MSG_SAVE_FAILED, ui::MB_OK | ui::MB_ICONSTOP);
+      ReportSaveFailure(*m_pGestion);
       m_bSaveFailed = true;
     }
   } else {

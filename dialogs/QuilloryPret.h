@@ -24,7 +24,6 @@ class CQuilloryPret : public ui::Dialog {
   static constexpr const char* MSG_RENDUE = "BD enregistr\xE9" "e comme rendue";
   static constexpr const char* MSG_RENDUE_FAILED = "Probleme lors de desenregitrement du pret";
   // The main window's text for a database file that cannot be written.
-  static constexpr const char* MSG_SAVE_FAILED = "Impossible d'enregistrer le fichier de base des BD";
 
  private:
   void OnClickList(const ui::NotifyInfo& info);

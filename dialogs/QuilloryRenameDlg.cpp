@@ -1,5 +1,6 @@
 #include "dialogs/QuilloryRenameDlg.h"
 
+#include "collection/Album.h"
 #include "platform/Services.h"
 #include "resources/Templates.h"
 
@@ -12,7 +13,10 @@ CQuilloryRenameDlg::CQuilloryRenameDlg(ui::Window* parent, CGestionBD* gestion,
       m_pGestion(gestion) {}
 
 bool CQuilloryRenameDlg::OnInitDialog() {
-  SetDlgItemText(IDC_RENAME_ANCIEN, m_strAncienNom);
+  // A series without a name is stored as "_": its box shows it empty.
+  SetDlgItemText(IDC_RENAME_ANCIEN, m_strAncienNom == kNoValue ? std::string() : m_strAncienNom);
+  // The same room as the entry dialog gives a series name.
+  GetDlgItem(IDC_RENAME_NOUVEAU)->SetLimitText(field_limits::SERIE);
   return true;
 }
 

@@ -29,11 +29,15 @@ bool CopyFile(const std::string& from, const std::string& to) {
   return ReadWholeFile(from, bytes) && WriteFileAtomically(to, bytes);
 }
 
-std::string Replace(const char* pattern, const std::string& value) {
+std::string Replace(const char* pattern, const char* marker, const std::string& value) {
   std::string text(pattern);
-  std::size_t at = text.find("%s");
+  std::size_t at = text.find(marker);
   if (at != std::string::npos) text.replace(at, 2, value);
   return text;
+}
+
+std::string Replace(const char* pattern, const std::string& value) {
+  return Replace(pattern, "%s", value);
 }
 
 }  // namespace
@@ -45,7 +49,7 @@ const char* CollectionExport::TypeElement(int type) {
 }
 
 std::string CollectionExport::PictureFileName(const std::string& picture) {
-  std::size_t slash = picture.find_last_of('\\');
+  std::size_t slash = picture.find_last_of("\\/");
   return slash == std::string::npos ? picture : picture.substr(slash + 1);
 }
 
@@ -95,11 +99,21 @@ CollectionExport::Result CollectionExport::ExportCollectionXml(const CGestionBD&
     document->AddElement(element, "Serie", EscapeText(album->GetSerie()));
     document->AddElement(element, "Comment", EscapeText(album->GetCommentaire()));
     std::string picture = PictureFileName(album->GetPicture());
-    if (picture != "_") picture = "images/" + picture;
+    std::string source;
+    if (picture != kNoValue) {
+      // Read only below the program folder, written only into the picture
+      // folder: anything else is left out of the page, the album stays.
+      source = DataPath(programFolder, album->GetPicture());
+      if (source.empty() || picture.empty() || picture == "." || picture == "..") {
+        ++result.coversLeftOut;
+        picture = kNoValue;
+      } else {
+        picture = "images/" + picture;
+      }
+    }
     document->AddElement(element, "Picture", EscapeText(picture));
-    if (picture != "_")
-      CopyFile(DataPath(programFolder, album->GetPicture()),
-               DataPath(programFolder, std::string("ExportXml\\") + picture));
+    if (picture != kNoValue)
+      CopyFile(source, DataPath(programFolder, std::string("ExportXml\\") + picture));
   }
   document->AddElement(root, "NbEuro", nbEuro);
   document->AddElement(root, "NbManga", nbManga);
@@ -154,8 +168,12 @@ void CollectionExport::OnExportHtml(const CGestionBD& gestion, const std::string
     ui::WaitCursor wait;
     result = ExportCollectionXml(gestion, programFolder);
   }
-  if (result.problem.empty())
-    ui::AfxMessageBox(MSG_DONE);
+  std::string message = result.problem.empty() ? std::string(MSG_DONE) : result.problem;
+  if (result.coversLeftOut > 0)
+    message += Replace(MSG_COVERS_LEFT_OUT, "%i", std::to_string(result.coversLeftOut));
+  if (result.problem.empty() && result.coversLeftOut == 0)
+    ui::AfxMessageBox(message);
   else
-    ui::AfxMessageBox(result.problem, ui::MB_OK | ui::MB_ICONSTOP);
+    ui::AfxMessageBox(message, ui::MB_OK | (result.problem.empty() ? ui::MB_ICONEXCLAMATION
+                                                                   : ui::MB_ICONSTOP));
 }

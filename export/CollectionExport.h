@@ -19,6 +19,10 @@ class CollectionExport {
   static constexpr const char* PAGE = "ExportXml\\Quillory.html";
 
   static constexpr const char* MSG_DONE = "Export Termin\xE9.";
+  // Added to the completion message when covers were left out.
+  static constexpr const char* MSG_COVERS_LEFT_OUT =
+      "\n\n%i couverture(s) laiss\xE9" "e(s) de c\xF4t\xE9 : leur chemin m\xE8ne hors du dossier "
+      "de Quillory. Les BD sont dans la page, sans leur image.";
   static constexpr const char* MSG_DOCUMENT_FAILED =
       "L'export n'a pas pu \xEAtre \xE9" "crit : ExportXml\\Quillory.xml ne peut pas \xEAtre "
       "cr\xE9\xE9. V\xE9rifiez que le dossier ExportXml n'est pas en lecture seule et que le "
@@ -34,6 +38,9 @@ class CollectionExport {
     bool documentWritten = false;
     bool pageWritten = false;
     std::string problem;  // the message for the user when something failed
+    // Covers whose stored path leads out of the program folder: neither read
+    // nor copied, and their albums are exported without a picture.
+    int coversLeftOut = 0;
   };
 
   // Writes the export below the program folder. withPage: also the
@@ -47,7 +54,8 @@ class CollectionExport {
 
   // The element name of an album type: 1 "Comic", 2 "Manga", any other "BD".
   static const char* TypeElement(int type);
-  // The picture's file name: the part after the last backslash.
+  // The picture's file name: the part after the last backslash (or slash: a
+  // path edited by hand may use either).
   static std::string PictureFileName(const std::string& picture);
   // &, < and > of an album's text as entities, control characters (which
   // XML cannot hold) as spaces.

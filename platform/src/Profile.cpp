@@ -24,80 +24,100 @@ std::string Trim(const std::string& s) {
 
 }  // namespace
 
+Profile::Line Profile::ParseLine(std::string text, const std::string& currentSection) {
+  Line line;
+  line.text = std::move(text);
+  line.section = currentSection;
+  const std::string t = Trim(line.text);
+  if (t.empty() || t[0] == ';') return line;
+  if (t[0] == '[') {
+    std::size_t close = t.find(']');
+    line.kind = Line::SECTION;
+    line.section = Trim(t.substr(1, close == std::string::npos ? std::string::npos : close - 1));
+    return line;
+  }
+  std::size_t eq = t.find('=');
+  // Entries before the first section belong to none: kept, never read.
+  if (eq == std::string::npos || line.section.empty()) return line;
+  line.kind = Line::ENTRY;
+  line.name = Trim(t.substr(0, eq));
+  line.value = t.substr(eq + 1);
+  return line;
+}
+
 void Profile::SetFile(const std::string& path) {
   m_path = path;
-  m_sections.clear();
-  std::FILE* f = std::fopen(path.c_str(), "rb");
-  if (!f) return;
+  m_lines.clear();
   std::string content;
-  char buf[4096];
-  std::size_t n;
-  while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) content.append(buf, n);
-  std::fclose(f);
+  if (!ReadWholeFile(path, content)) return;
 
-  Section* current = nullptr;
+  std::string section;
+  bool inSection = false;
   std::size_t pos = 0;
   while (pos < content.size()) {
     std::size_t end = content.find('\n', pos);
     if (end == std::string::npos) end = content.size();
-    std::string line = content.substr(pos, end - pos);
+    std::string text = content.substr(pos, end - pos);
     pos = end + 1;
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    std::string t = Trim(line);
-    if (t.empty() || t[0] == ';') continue;
-    if (t[0] == '[') {
-      std::size_t close = t.find(']');
-      std::string name = Trim(t.substr(1, close == std::string::npos ? std::string::npos : close - 1));
-      current = nullptr;
-      for (Section& s : m_sections)
-        if (SameName(s.name, name)) current = &s;
-      if (!current) {
-        m_sections.push_back(Section{name, {}});
-        current = &m_sections.back();
-      }
-      continue;
+    if (!text.empty() && text.back() == '\r') text.pop_back();
+    Line line = ParseLine(std::move(text), inSection ? section : std::string());
+    if (line.kind == Line::SECTION) {
+      section = line.section;
+      inSection = true;
     }
-    std::size_t eq = t.find('=');
-    if (!current || eq == std::string::npos) continue;
-    std::string name = Trim(t.substr(0, eq));
-    std::string value = t.substr(eq + 1);
-    bool replaced = false;
-    for (Entry& e : current->entries)
-      if (SameName(e.name, name)) { e.value = value; replaced = true; }
-    if (!replaced) current->entries.push_back(Entry{name, value});
+    m_lines.push_back(std::move(line));
   }
 }
 
 const std::string* Profile::Find(const std::string& section, const std::string& entry) const {
-  for (const Section& s : m_sections) {
-    if (!SameName(s.name, section)) continue;
-    for (const Entry& e : s.entries)
-      if (SameName(e.name, entry)) return &e.value;
-  }
-  return nullptr;
+  // A name given twice: the last one counts.
+  const std::string* found = nullptr;
+  for (const Line& line : m_lines)
+    if (line.kind == Line::ENTRY && SameName(line.section, section) && SameName(line.name, entry))
+      found = &line.value;
+  return found;
 }
 
 bool Profile::Set(const std::string& section, const std::string& entry, const std::string& value) {
-  Section* target = nullptr;
-  for (Section& s : m_sections)
-    if (SameName(s.name, section)) target = &s;
-  if (!target) {
-    m_sections.push_back(Section{section, {}});
-    target = &m_sections.back();
+  bool replaced = false;
+  std::size_t lastOfSection = m_lines.size();  // after which a new entry goes
+  for (std::size_t i = 0; i < m_lines.size(); ++i) {
+    Line& line = m_lines[i];
+    if (line.kind == Line::OTHER || !SameName(line.section, section)) continue;
+    if (line.kind == Line::ENTRY && SameName(line.name, entry)) {
+      line.value = value;
+      line.text = line.name + "=" + value;
+      replaced = true;
+    }
+    lastOfSection = i;
   }
-  bool found = false;
-  for (Entry& e : target->entries)
-    if (SameName(e.name, entry)) { e.value = value; found = true; }
-  if (!found) target->entries.push_back(Entry{entry, value});
+  if (replaced) return Save();
+  Line added;
+  added.kind = Line::ENTRY;
+  added.section = section;
+  added.name = entry;
+  added.value = value;
+  added.text = entry + "=" + value;
+  if (lastOfSection == m_lines.size()) {
+    Line header;
+    header.kind = Line::SECTION;
+    header.section = section;
+    header.text = "[" + section + "]";
+    m_lines.push_back(std::move(header));
+    m_lines.push_back(std::move(added));
+  } else {
+    m_lines.insert(m_lines.begin() + static_cast<std::ptrdiff_t>(lastOfSection) + 1,
+                   std::move(added));
+  }
   return Save();
 }
 
 bool Profile::Save() const {
   if (m_path.empty()) return false;
   std::string out;
-  for (const Section& s : m_sections) {
-    out += "[" + s.name + "]\r\n";
-    for (const Entry& e : s.entries) out += e.name + "=" + e.value + "\r\n";
+  for (const Line& line : m_lines) {
+    out += line.text;
+    out += "\r\n";
   }
   // Replaced in one step: a crash while writing leaves the old settings.
   return WriteFileAtomically(m_path, out);

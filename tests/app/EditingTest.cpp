@@ -7,6 +7,7 @@
 #include "collection/GestionBD.h"
 #include "dialogs/QuilloryAjoutBD.h"
 #include "dialogs/QuilloryPret.h"
+#include "dialogs/SaveFailure.h"
 #include "platform/ListView.h"
 #include "resources/Resource.h"
 
@@ -160,10 +161,9 @@ TEST_F(EditingTest, DoubleClickModifiesAndSavesAtOnceAndAFailedSaveIsReported) {
   session.ExpectDialog(IDD_AJOUT_BD, [](Driver& d) {
     d.SetText(IDC_AJOUT_TITRE, "Perdu ?").Click(ui::IDOK);
   });
-  session.ExpectMessageBox(CQuilloryDlg::MSG_SAVE_FAILED);
+  session.ExpectMessageBox(MSG_SAVE_FAILED);
   PageDriver().DoubleClickRow(IDC_LIST_ALBUMS, 0);
   EXPECT_TRUE(dlg->IsModified());
-  EXPECT_STREQ(CQuilloryDlg::MSG_SAVE_FAILED, CQuilloryPret::MSG_SAVE_FAILED);
 
   session.ExpectMessageBox("Veuillez resel\xE9" "ctionner votre BD");
   PageDriver().DoubleClickRow(IDC_LIST_ALBUMS, -1);

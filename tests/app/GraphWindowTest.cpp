@@ -145,6 +145,37 @@ TEST_F(GraphWindowTest, MissingPublisherHidesOnlyItsValueAndLoansShowTheMark) {
   EXPECT_EQ(lent->GetDatePret(), "12/03/2024");
 }
 
+TEST_F(GraphWindowTest, LoanBoxesTakeTheListWindowsLimitsAndATooLongFieldIsNamed) {
+  // Lent, before these limits, to a borrower of 900 characters: its line is
+  // longer than the 1023 bytes the Windows program reads.
+  CAlbum longLoan("Lanfeust", "L'Ivoire du Magohamoth", 1, "Tarquin", "Arleston", "Soleil", "_",
+                  1, "Heroic Fantaisy", "_", std::string(900, 'b').c_str(), "hier", 0.0, 0, "_",
+                  8, 0, 2, "_");
+  folder.WriteFile("data/quillory.db",
+                   TestProgramFolder::DatabaseBytes({Album("Lanfeust", "Thanos l'incongru", 2)}) +
+                       CGestionBD::FormatDatabaseLine(longLoan));
+  Open();
+  Pick("Lanfeust", "Thanos l'incongru");
+  Window().Type(IDC_EDIT_PRETA, std::string(900, 'n')).Type(IDC_EDIT_DATEPRET, std::string(60, 'd'));
+  EXPECT_EQ(Window().Text(IDC_EDIT_PRETA), std::string(50, 'n'));
+  EXPECT_EQ(Window().Text(IDC_EDIT_DATEPRET), std::string(30, 'd'));
+
+  // The album lent before: "Modifier" is refused, naming the borrower, and
+  // the dialog stays open with what was typed.
+  Window().ClickRow(IDC_LIST_SERIE_ALBUMS, AlbumRow("L'Ivoire du Magohamoth"));
+  session.ExpectDialog(IDD_AJOUT_BD, [&](ui::headless::Driver& d) {
+    d.Type(IDC_AJOUT_COMMENTAIRE, "Bon \xE9tat");
+    session.ExpectMessageBox(
+        "Le champ \xAB Pr\xEAt\xE9 \xE0 \xBB de cette BD est trop long pour le fichier de base des BD "
+        "(900 caract\xE8res, 50 au plus) : raccourcissez-le.");
+    d.Click(ui::IDOK);
+    EXPECT_FALSE(static_cast<ui::Dialog&>(d.GetWindow()).IsEnded());
+    d.Click(ui::IDCANCEL);
+  });
+  Window().Click(IDC_BUTTON_MODIFIER);
+  EXPECT_EQ(dlg->GetGestion()->GetAlbum(1)->GetCommentaire(), "_");
+}
+
 TEST_F(GraphWindowTest, AnEmptyTypeTabShowsAnEmptyAlbumListAndThePlaceholder) {
   folder.WriteCollection({Album("Watchmen", "Watchmen", 1, 1)});
   Open();

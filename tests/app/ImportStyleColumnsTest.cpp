@@ -9,6 +9,8 @@
 #include "platform/ListView.h"
 #include "platform/Menu.h"
 
+#include <filesystem>
+
 namespace {
 
 using ::testing::ElementsAre;
@@ -68,33 +70,43 @@ TEST_F(GraphWindowTest, CsvImportAddsMergesStopsAtABadLineAndRefreshes) {
   EXPECT_TRUE(dlg->IsModified());
 }
 
-TEST_F(GraphWindowTest, CsvExportedFileStopsAtItsHeaderAndNoStopsEverything) {
-  folder.WriteCollection(Start());
+TEST_F(GraphWindowTest, ACollectionExportedToCsvComesBackWholeIntoAnEmptyOne) {
+  // Every field of the album its own value: lent, with both pictures.
+  const CAlbum lent("Blake et Mortimer", "La Marque jaune", 6, "Jacobs", "Jacobs E.P.", "Dargaud",
+                    "Premier achat", 1, "Policier", "images\\marque.jpg", "Lou", "3 mai",
+                    1199145600.0, 2, "Classique", 9, 0, 4, "images\\dos.jpg");
+  const std::string database = CGestionBD::FormatDatabaseLine(lent) +
+                               TestProgramFolder::DatabaseBytes({{"Akira", "Tetsuo", 1}});
+  folder.WriteFile("data/quillory.db", database);
   Open();
   Window().Menu(ID_EXPORTER_CSV);
   const std::string exported = folder.File("Quillory.csv");
+  session.ExpectOpenFile().Cancel();  // cancelling the chooser asks nothing
+  Window().Menu(ID_IMPORTER_CSV);
   session.ExpectOpenFile().Choose(exported);
   session.ExpectMessageBox("Voulez vous vraiment importer le fichier : " + exported + " ?").Answer(ui::IDNO);
   Window().Menu(ID_IMPORTER_CSV);
   EXPECT_FALSE(dlg->IsModified());
+  Window().Close();
 
+  // A new collection: the export, its header line included, fills it again.
+  folder.WriteFile("data/quillory.db", "");
+  Open();
   session.ExpectOpenFile().Choose(exported);
   session.ExpectMessageBox("Voulez vous vraiment importer le fichier : " + exported + " ?").Answer(ui::IDYES);
-  // A long line is shown by its first 80 characters.
-  const std::string header =
-      "Serie;Titre;Tome;Dessinateur;Scenariste;Editeur;Commentaire;EO;Genre;Collection;Note;Type";
-  session.ExpectMessageBox(BadLineMessage(header.substr(0, 80) + "...", 2));
+  session.ExpectMessageBox("Importation R\xE9ussie");
   Window().Menu(ID_IMPORTER_CSV);
-  EXPECT_EQ(dlg->GetGestion()->GetAlbumCount(), 1);
-
-  // Cancelling the chooser asks nothing.
-  session.ExpectOpenFile().Cancel();
-  Window().Menu(ID_IMPORTER_CSV);
+  EXPECT_THAT(Series(), ElementsAre("Akira", "Blake et Mortimer"));
+  session.ExpectMessageBox("Voulez vous sauvegarder les modifications ??").Answer(ui::IDYES);
+  Window().Close();
+  EXPECT_EQ(folder.ReadFile("data/quillory.db"), database);
 }
 
 TEST_F(MainWindowTest, CsvImportInTheListWindowAndAFileThatCannotBeRead) {
   folder.WriteCollection(Start());
-  folder.WriteFile("data/un.csv", "Akira;Tetsuo;1;Otomo;Otomo K.;Glenat;_;0;Aventure;_;8;2\r\n");
+  // A comment far longer than an album takes: cut, and counted.
+  folder.WriteFile("data/un.csv", "Akira;Tetsuo;1;Otomo;Otomo K.;Glenat;" + std::string(100000, 'c') +
+                                      ";0;Aventure;_;8;2\r\n");
   Open();
   const std::string gone = folder.File("data/parti.csv");
   session.ExpectOpenFile().Choose(gone);
@@ -106,7 +118,8 @@ TEST_F(MainWindowTest, CsvImportInTheListWindowAndAFileThatCannotBeRead) {
   session.ExpectOpenFile().Choose(folder.File("data/un.csv"));
   session.ExpectMessageBox("Voulez vous vraiment importer le fichier : " + folder.File("data/un.csv") + " ?")
       .Answer(ui::IDYES);
-  session.ExpectMessageBox("Importation R\xE9ussie");
+  session.ExpectMessageBox("Importation R\xE9ussie\n\n 1 texte(s) trop long(s) pour la fiche d'une BD "
+                           "ont \xE9t\xE9 coup\xE9s.");
   Window().Menu(ID_IMPORTER_CSV);
   EXPECT_EQ(Window().Text(IDC_EDIT_NBBD), "2");
   EXPECT_THAT(Column(0), ElementsAre("Akira", "Blake et Mortimer"));
@@ -116,6 +129,7 @@ TEST_F(MainWindowTest, CsvImportInTheListWindowAndAFileThatCannotBeRead) {
   ASSERT_EQ(saved.Load(folder.Path()), CGestionBD::LOAD_OK);
   EXPECT_EQ(saved.GetAlbum(1)->GetDessinateur(), "Otomo");
   EXPECT_EQ(saved.GetAlbum(1)->GetType(), 2);
+  EXPECT_EQ(saved.GetAlbum(1)->GetCommentaire(), std::string(field_limits::COMMENTAIRE, 'c'));
 }
 
 // ---- Columns ----
@@ -146,6 +160,10 @@ TEST_F(MainWindowTest, ColumnDialogShowsTheWidthsAndWritesThemAfterOkOrCancel) {
   Window().Menu(ID_CONFIG_LISTES);
   EXPECT_EQ(folder.ReadFile("data/quilloryConf.cfg"), "110 120 30 0 0 60 70 80 100 15");
 
+  // The file is replaced whole, never rewritten in place (a program killed
+  // meanwhile would leave it empty or cut): a second name of the old file
+  // keeps the old widths.
+  std::filesystem::create_hard_link(folder.File("data/quilloryConf.cfg"), folder.File("avant.cfg"));
   // Writer shown again at 75, the title's box emptied, the note unchecked.
   session.ExpectDialog(IDD_CONFTAB, [](ui::headless::Driver& d) {
     d.Click(IDC_CONF_CHECK_SCENARISTE).Type(IDC_CONF_SIZE_SCENARISTE, "75");
@@ -155,6 +173,7 @@ TEST_F(MainWindowTest, ColumnDialogShowsTheWidthsAndWritesThemAfterOkOrCancel) {
   });
   Window().Menu(ID_CONFIG_LISTES);
   EXPECT_EQ(folder.ReadFile("data/quilloryConf.cfg"), "110 0 30 75 0 60 70 80 100 0");
+  EXPECT_EQ(folder.ReadFile("avant.cfg"), "110 120 30 0 0 60 70 80 100 15");
   for (int tab = 0; tab < 4; ++tab)
     EXPECT_EQ(PageWidths(*dlg->GetTab().GetPage(tab)),
               (std::vector<int>{110, 0, 30, 75, 0, 60, 70, 80, 100, 0}));
@@ -203,10 +222,13 @@ TEST_F(MainWindowTest, StyleSwitchNoKeepsTheMarksYesWritesTheFileAndCloses) {
   EXPECT_FALSE(dlg->GetMenu()->IsChecked(ID_STYLE_GRAPHIQUE));
   EXPECT_FALSE(dlg->IsEnded());
 
-  // Yes: the file holds "1" and the window closes through its question.
+  // Yes: the file holds "1" and the window closes through its question. The
+  // file is replaced, not rewritten: its old content stays under a second name.
+  std::filesystem::create_hard_link(folder.File("data/quilloryType.cfg"), folder.File("avant.cfg"));
   session.ExpectMessageBox(MainWindowCommands::MSG_STYLE_QUESTION).Answer(ui::IDYES);
   Window().Menu(ID_STYLE_GRAPHIQUE);
   EXPECT_EQ(folder.ReadFile("data/quilloryType.cfg"), "1");
+  EXPECT_EQ(folder.ReadFile("avant.cfg"), "0");
   EXPECT_TRUE(dlg->IsEnded());
   EXPECT_TRUE(dlg->IsGraphique());
 }

@@ -5,6 +5,8 @@
 #include "collection/GestionBD.h"
 #include "resources/Resource.h"
 
+#include <sys/stat.h>
+
 #include <filesystem>
 
 namespace {
@@ -109,6 +111,27 @@ TEST_F(CloseTest, FailedSaveIsReportedAndKeepsTheModifiedFlag) {
   session.ExpectMessageBox("Impossible d'enregistrer le fichier de base des BD");
   Window().Menu(ID_GESTION_ENREGISTRER);
   EXPECT_TRUE(dlg->IsModified());
+}
+
+TEST_F(CloseTest, AReadOnlyDatabaseIsNotReplacedAndTheChangesWait) {
+  // The user marked the collection read-only, to protect it.
+  std::filesystem::permissions(folder.File("data/quillory.db"),
+                               std::filesystem::perms::owner_read | std::filesystem::perms::group_read |
+                                   std::filesystem::perms::others_read);
+  Change();
+  const std::string message =
+      "Impossible d'enregistrer le fichier de base des BD\n\nLe fichier " +
+      folder.File("data/quillory.db") +
+      " est en lecture seule : Quillory ne le remplace pas. Retirez-lui cette protection puis "
+      "enregistrez de nouveau ; d'ici l\xE0 les modifications restent en attente.";
+  session.ExpectMessageBox(message).Type(ui::MB_OK | ui::MB_ICONSTOP);
+  Window().PressKey(ui::VK_CONTROL).PressKey('S');
+  EXPECT_TRUE(dlg->IsModified());
+  session.ExpectMessageBox(kQuestion).Answer(ui::IDYES);
+  session.ExpectMessageBox(message);
+  Window().Close();
+  EXPECT_FALSE(dlg->IsEnded());
+  EXPECT_EQ(folder.ReadFile("data/quillory.db"), original);
 }
 
 // ---- Backup ----
@@ -241,6 +264,30 @@ TEST_F(CloseTest, RestoreRefusesAFileWithoutAlbumsAndAsksAgainForUnreadableLines
   EXPECT_EQ(folder.ReadFile("data/quillory.db"), damaged);
   EXPECT_EQ(folder.ReadFile("data/quillory-avant-restauration.db"), "plus ancienne");
   EXPECT_EQ(folder.ReadFile("data/quillory-avant-restauration-2.db"), original);
+}
+
+TEST_F(CloseTest, RestoreReadsOnlyARegularFileOfACollectionsSize) {
+  // A named pipe would block the program until something writes to it.
+  const std::string pipe = folder.File("tube.db");
+  ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+  session.ExpectOpenFile().Choose(pipe);
+  session.ExpectMessageBox(pipe +
+                           " n'est pas un fichier ordinaire (dossier, tube ou p\xE9riph\xE9rique) : il "
+                           "n'a pas \xE9t\xE9 lu.")
+      .Type(ui::MB_OK | ui::MB_ICONSTOP);
+  Window().Menu(ID_GESTION_RESTORER);
+
+  // A file of a gigabyte is no collection: refused at once, unread.
+  const std::string huge = folder.File("enorme.db");
+  folder.WriteFile("enorme.db", "");
+  std::filesystem::resize_file(huge, std::uintmax_t(1) << 30);
+  session.ExpectOpenFile().Choose(huge);
+  session.ExpectMessageBox(huge +
+                           " fait 1024 Mo : c'est bien plus qu'une collection de BD (64 Mo au plus). "
+                           "Il n'a pas \xE9t\xE9 lu.");
+  Window().Menu(ID_GESTION_RESTORER);
+  EXPECT_EQ(folder.ReadFile("data/quillory.db"), original);
+  EXPECT_FALSE(dlg->IsEnded());
 }
 
 TEST_F(CloseTest, RestoreWithUnsavedChangesAsksBeforeClosing) {

@@ -253,4 +253,21 @@ TEST(Startup, AnyOtherStyleEndsSilentlyWithoutWindow) {
   }
 }
 
+TEST(Startup, RemovesWhatInterruptedWritesLeftAndNothingElse) {
+  TestProgramFolder folder;
+  folder.WriteCollection({{"Blake et Mortimer", "Le Secret de l'Espadon", 1}});
+  // A program killed while writing left its temporary files beside the
+  // column file, the database, the export and a copied cover.
+  const char* const leftovers[] = {"data/quilloryConf.cfg.tmp~", "data/quillory.db.tmp~",
+                                   "ExportXml/Quillory.xml.tmp~", "ExportXml/images/a.jpg.tmp~",
+                                   "Quillory.csv.tmp~"};
+  for (const char* leftover : leftovers) folder.WriteFile(leftover, "10 20 3");
+  folder.WriteFile("data/mes notes.tmp", "la liste des achats");
+  folder.WriteFile("data/dossier.tmp~/x", "");  // a folder of that name is not ours
+  EXPECT_EQ(StartWithStyle(folder, true), "");
+  for (const char* leftover : leftovers) EXPECT_FALSE(folder.Exists(leftover)) << leftover;
+  EXPECT_EQ(folder.ReadFile("data/mes notes.tmp"), "la liste des achats");
+  EXPECT_TRUE(folder.Exists("data/dossier.tmp~/x"));
+}
+
 }  // namespace

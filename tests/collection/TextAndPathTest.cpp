@@ -63,6 +63,18 @@ TEST(DataPath, StoredPathsMeetTheFileSystemThroughOnePair) {
   EXPECT_EQ(StoredPath("/q", "/elsewhere/a.jpg").status, StoredPathResult::OUTSIDE_FOLDER);
   EXPECT_EQ(StoredPath("/q", "/q").status, StoredPathResult::OUTSIDE_FOLDER);
   EXPECT_EQ(StoredPath("/q", "/q/images/\xE6\xBC\xAB.jpg").status, StoredPathResult::NOT_1252);
+  EXPECT_EQ(StoredPath("/q", "/q/images/../../etc/passwd").status, StoredPathResult::OUTSIDE_FOLDER);
+}
+
+TEST(DataPath, AStoredPathThatLeadsOutOfTheFolderNamesNoFile) {
+  // What a shared or hand-edited database may hold instead of a cover.
+  for (const char* stored : {"../../data/quillory.db", "images/../../x", "..\\quillory.db",
+                             "images\\..\\..\\x.jpg", "..", "/etc/passwd", "\\serveur\\x.jpg",
+                             "C:\\Quillory\\images\\a.jpg", ""})
+    EXPECT_EQ(DataPath("/q", stored), "") << stored;
+  // Dots that are no step up stay below it.
+  EXPECT_EQ(DataPath("/q", "images\\..jpg"), "/q/images/..jpg");
+  EXPECT_EQ(DataPath("/q", "images\\.\\a.jpg"), "/q/images/./a.jpg");
 }
 #endif
 

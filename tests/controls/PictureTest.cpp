@@ -12,6 +12,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -105,11 +107,18 @@ TEST_F(PictureTest, AMissingFileShowsTheSystemTextAndHoldsNothing) {
   session.ExpectMessageBox(std::strerror(EISDIR)).Caption("CPicture Error");
   EXPECT_FALSE(picture.LoadFromFile(::testing::TempDir()));
   session.Verify();
+  // Nor a named pipe, which nothing may ever write to: refused, not waited on.
+  const std::string pipe = test::TempPath("tube.jpg");
+  ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+  session.ExpectMessageBox(std::strerror(EINVAL)).Caption("CPicture Error");
+  EXPECT_FALSE(picture.LoadFromFile(pipe));
+  session.Verify();
+  std::remove(pipe.c_str());
 
   // Quietly, for callers that show a placeholder themselves.
   picture.SetReportErrors(false);
   EXPECT_FALSE(picture.LoadFromFile(test::TempPath("no_such_picture.jpg")));
-  EXPECT_EQ(session.MessageBoxes().size(), 2u);
+  EXPECT_EQ(session.MessageBoxes().size(), 3u);
 }
 
 TEST_F(PictureTest, AFileThatIsNoPictureFailsWithoutAMessage) {

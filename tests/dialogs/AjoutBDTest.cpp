@@ -3,6 +3,7 @@
 #include "AlbumFixtures.h"
 
 #include "dialogs/QuilloryAjoutBD.h"
+#include "dialogs/QuilloryRenameDlg.h"
 #include "platform/Button.h"
 #include "platform/ComboBox.h"
 #include "platform/DateTimePicker.h"
@@ -210,6 +211,37 @@ TEST_F(AjoutBDTest, LongPastesAreCutSoThatTheLineStillLoads) {
   a.SetNbPrets(-2147483647 - 1);
   a.SetDateAchat(-11644473600.0);
   EXPECT_LE(CGestionBD::FormatDatabaseLine(a).size(), std::size_t(CGestionBD::MAX_LINE) + 2);
+}
+
+TEST_F(AjoutBDTest, AStoredPlaceholderIsAnEmptyBoxAndAnEmptyBoxIsStoredAsIt) {
+  const CAlbum bare("_", "_", 4, "_", "_", "_", "_", 0, "_", "images\\nu.jpg", "_", "_", kAchat2010,
+                    ALBUM_MANGA, "_", 6, 1, 2, "_");
+  Append(store, bare);
+  const std::string before = CGestionBD::FormatDatabaseLine(*store.GetAlbum(0));
+  Open(0, "_", "_", 4);
+  for (int id : {IDC_AJOUT_SERIE, IDC_AJOUT_TITRE, IDC_AJOUT_SCENARIO, IDC_AJOUT_DESSIN,
+                 IDC_AJOUT_EDITEUR, IDC_AJOUT_COMMENTAIRE, IDC_AJOUT_GENRE, IDC_AJOUT_COLLECTION})
+    EXPECT_EQ(D().Text(id), "") << id;
+  // Accepted untouched, the album's line stays byte for byte the same.
+  D().Click(ui::IDOK);
+  EXPECT_EQ(CGestionBD::FormatDatabaseLine(*store.GetAlbum(0)), before);
+
+  Open(0, "_", "_", 4);
+  D().Type(IDC_AJOUT_COMMENTAIRE, "Bon \xE9tat").Type(IDC_AJOUT_EDITEUR, "Kana").Click(ui::IDOK);
+  EXPECT_EQ(store.GetAlbum(0)->GetCommentaire(), "Bon \xE9tat");
+  EXPECT_EQ(store.GetAlbum(0)->GetEditeur(), "Kana");
+  EXPECT_EQ(store.GetAlbum(0)->GetGenre(), "_");
+
+  // The next volume of a series without a name starts from empty boxes too.
+  Open(CQuilloryAjoutBD::MODE_SUITE, "_", "_", 4);
+  EXPECT_EQ(D().Text(IDC_AJOUT_SERIE), "");
+  EXPECT_EQ(D().Text(IDC_AJOUT_DESSIN), "");
+  EXPECT_EQ(D().Text(IDC_AJOUT_EDITEUR), "Kana");
+  D().Click(ui::IDCANCEL);
+  // Renaming that series shows its current name as an empty box too.
+  CQuilloryRenameDlg rename(nullptr, &store, "_", nullptr);
+  session.Open(rename);
+  EXPECT_EQ(Driver(rename).Text(IDC_RENAME_ANCIEN), "");
 }
 
 TEST_F(AjoutBDTest, AnAlbumAlreadyHeldIsAddedOnlyAfterYesAndNoKeepsWhatWasTyped) {

@@ -12,6 +12,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <vector>
 
 namespace {
 
@@ -178,6 +179,41 @@ TEST_F(ExportTest, EveryBytesTextReachesThePageAndOddCoverNamesKeepTheirAddress)
   for (const char* src : {"images/a%231.jpg", "images/b%3F2.jpg", "images/c%253.jpg",
                           "images/d%20e.jpg", "images/f%22g'h.jpg", "images/%C3%89t%C3%A9.jpg"})
     EXPECT_NE(page.find(std::string("src=\"") + src + "\""), std::string::npos) << src;
+}
+
+TEST_F(ExportTest, ACoverThatLeadsOutOfTheProgramFolderIsLeftOutAndNothingOutsideIsTouched) {
+  // The program in prog/Quillory: two folders up from its ExportXml/images
+  // is its own folder, two folders up from the program is the test folder.
+  const std::string program = folder.File("prog/Quillory");
+  folder.WriteFile("prog/Quillory/data/quillory.db", "la collection");
+  folder.WriteFile("prog/Quillory/data/Quillory.xsl", ReadSource("Quillory.xsl"));
+  folder.WritePicture("prog/Quillory/images/cover.jpg");
+  folder.WriteFile("data/quillory.db", "un autre fichier");
+  // What a shared, hand-edited or restored database may hold as covers.
+  Add({"Thorgal", "Aaricia", "_", "../../data/quillory.db", 0});
+  Add({"Thorgal", "Alinoe", "_", "images/../../data/quillory.db", 0});
+  Add({"Thorgal", "Le Pays Qa", "_", folder.File("data/quillory.db"), 0});
+  Add({"Thorgal", "Les Archers", "_", "images\\cover.jpg", 0});
+
+  ui::headless::Session session;
+  session.ExpectMessageBox(
+      "Export Termin\xE9.\n\n3 couverture(s) laiss\xE9" "e(s) de c\xF4t\xE9 : leur chemin m\xE8ne hors du "
+      "dossier de Quillory. Les BD sont dans la page, sans leur image.");
+  CollectionExport::OnExportHtml(gestion, program);
+
+  EXPECT_EQ(folder.ReadFile("prog/Quillory/data/quillory.db"), "la collection");
+  EXPECT_EQ(folder.ReadFile("data/quillory.db"), "un autre fichier");
+  const std::string xml = folder.ReadFile("prog/Quillory/ExportXml/Quillory.xml");
+  for (const char* titre : {"Aaricia", "Alinoe", "Le Pays Qa"})
+    EXPECT_NE(xml.find(std::string("<Titre>") + titre + "</Titre>\r\n  <Serie>Thorgal</Serie>"
+                       "\r\n  <Comment>_</Comment>\r\n  <Picture>_</Picture>"),
+              std::string::npos)
+        << titre;
+  EXPECT_NE(xml.find("<Picture>images/cover.jpg</Picture>"), std::string::npos);
+  std::vector<std::string> copied;
+  for (const auto& entry : std::filesystem::directory_iterator(program + "/ExportXml/images"))
+    copied.push_back(entry.path().filename().string());
+  EXPECT_EQ(copied, std::vector<std::string>{"cover.jpg"});
 }
 
 TEST_F(ExportTest, TheCommandSaysExportTermineOrWhatFailed) {

@@ -51,6 +51,38 @@ TEST(Profile, EntriesSurviveInACrLfFileAndNamesIgnoreCase) {
   std::remove(path.c_str());
 }
 
+TEST(Profile, AHandEditedFileKeepsItsCommentsAndWhatStandsBeforeTheFirstSection) {
+  std::string path = TempPath("edited.ini");
+  const std::string edited =
+      "; Quillory, r\xE9glages\r\n"
+      "Version=3\r\n"
+      "\r\n"
+      "[Web]\r\n"
+      "# le flux de test\r\n"
+      "FeedUrl=http://127.0.0.1:8080/Rss\r\n"
+      "\r\n"
+      "[OpenFileName]\n"  // a line end written by another editor
+      "Path=/home/moi/images/\r\n"
+      "; fin";
+  {
+    std::ofstream out(path, std::ios::binary);
+    out << edited;
+  }
+  ui::Profile profile;
+  profile.SetFile(path);
+  EXPECT_EQ(profile.GetProfileString("Web", "FeedUrl"), "http://127.0.0.1:8080/Rss");
+  EXPECT_EQ(profile.GetProfileString("", "Version", "none"), "none");
+  EXPECT_TRUE(profile.WriteProfileString("openfilename", "path", "/home/moi/BD/"));
+  EXPECT_TRUE(profile.WriteProfileInt("Web", "Delai", 30));
+  EXPECT_TRUE(profile.WriteProfileBinary("ListCtrls", "1001", {0x01}));
+  EXPECT_EQ(ReadAll(path),
+            "; Quillory, r\xE9glages\r\nVersion=3\r\n\r\n"
+            "[Web]\r\n# le flux de test\r\nFeedUrl=http://127.0.0.1:8080/Rss\r\nDelai=30\r\n\r\n"
+            "[OpenFileName]\r\nPath=/home/moi/BD/\r\n; fin\r\n"
+            "[ListCtrls]\r\n1001=01\r\n");
+  std::remove(path.c_str());
+}
+
 TEST(Profile, TheSettingsFileIsReplacedInOneStepNeverRewrittenInPlace) {
   std::string path = TempPath("atomic.ini");
   {

@@ -5,6 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -215,6 +219,31 @@ TEST_F(Writing, AFullDiskIsNotReportedAsSuccess)
     m_doc.SetFile("/dev/full");
     EXPECT_FALSE(m_doc.Write());
     EXPECT_EQ(m_doc.GetMessages(), std::vector<std::string>{"Error: cannot write '/dev/full'."});
+}
+
+TEST_F(Writing, TheFileIsReplacedWholeNeverRewrittenInPlace)
+{
+    // A program killed while writing in place leaves the file empty or cut;
+    // replaced in one step, the old file stays whole until the new one is.
+    // A second name of the old file shows which happened.
+    WriteBytes(m_file, "previous");
+    ASSERT_EQ(::chmod(m_file.c_str(), 0640), 0);
+    const std::string second = m_dir.File("second-name.xml");
+    ASSERT_EQ(::link(m_file.c_str(), second.c_str()), 0);
+    m_doc.CreateRoot("R");
+    EXPECT_EQ(Written(), kHeader + "\r\n<R/>");
+    EXPECT_EQ(ReadBytes(second), "previous");
+    struct stat info;
+    ASSERT_EQ(::stat(m_file.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0640u);
+    EXPECT_FALSE(std::filesystem::exists(m_file + ".tmp~"));
+
+    // A file marked read-only is not replaced.
+    ASSERT_EQ(::chmod(m_file.c_str(), 0444), 0);
+    m_doc.CreateRoot("S");
+    EXPECT_FALSE(m_doc.Write());
+    EXPECT_EQ(m_doc.GetMessages(), std::vector<std::string>{"Error: cannot open '" + m_file + "' for writing."});
+    EXPECT_EQ(ReadBytes(m_file), kHeader + "\r\n<R/>");
 }
 
 TEST_F(Writing, NoRootMeansNoFileTouched)

@@ -1,5 +1,7 @@
 #include "tessaly/VantorelTessaly.h"
 
+#include "ReplacementFile.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cstdio>
@@ -413,7 +415,10 @@ struct VantorelTessaly::Output
 {
     static constexpr std::size_t kBlock = 1 << 16;
 
-    explicit Output(std::FILE* stream) : m_stream(stream) { m_buffer.reserve(2 * kBlock); }
+    explicit Output(ReplacementFile& file) : m_file(file), m_stream(file.Stream())
+    {
+        m_buffer.reserve(2 * kBlock);
+    }
 
     void Put(std::string_view text)
     {
@@ -444,15 +449,16 @@ struct VantorelTessaly::Output
         m_buffer.clear();
     }
 
-    // Writes what is left and closes; false when any write failed.
+    // Writes what is left and puts the file in place; false when any write
+    // failed (the old file then stays).
     bool Close()
     {
         Flush();
-        const bool closed = std::fclose(m_stream) == 0;
-        return closed && !m_failed;
+        return !m_failed && m_file.Commit();
     }
 
 private:
+    ReplacementFile& m_file;
     std::FILE* m_stream;
     std::string m_buffer;
     bool m_started = false;
@@ -470,13 +476,15 @@ bool VantorelTessaly::Write()
         m_messages.push_back("Error: tree root is not an Element.");
         return false;
     }
-    std::FILE* stream = std::fopen(m_file.c_str(), "wb");
-    if (!stream) {
+    // Written beside the file, then put in its place: a program killed while
+    // writing leaves the old file whole.
+    ReplacementFile file(m_file);
+    if (!file.Stream()) {
         m_messages.push_back("Error: cannot open '" + m_file + "' for writing.");
         return false;
     }
 
-    Output out(stream);
+    Output out(file);
     out.Put("<?xml version=\"" + m_xmlVersion + "\" encoding=\"" + m_xslEncoding + "\"?> \n");
     out.Put("<?xml-stylesheet type=\"text/xsl\" href=\"" + m_xslLink + "\"?>");
     WritePart(out, m_pRoot, 0, false);

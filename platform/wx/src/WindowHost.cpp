@@ -57,6 +57,12 @@ wxFont DialogFont(const DialogTemplate& t) {
   return wxFont(wxFontInfo(t.fontSize > 1 ? t.fontSize - 1 : 7).Family(wxFONTFAMILY_SWISS));
 }
 
+// The hosts running a modal loop, innermost last.
+std::vector<WindowHost*>& ModalHosts() {
+  static std::vector<WindowHost*> hosts;
+  return hosts;
+}
+
 // The client panel owns the peers: they go after the native controls.
 class ClientPanel : public wxPanel {
  public:
@@ -79,6 +85,10 @@ WindowHost::WindowHost(Window& model, wxTopLevelWindow* top, wxWindow* client)
 WindowHost::~WindowHost() {
   *m_alive = false;
   if (m_model.GetPeer() == this) m_model.SetPeer(nullptr);
+}
+
+wxTopLevelWindow* WindowHost::InnermostModal() {
+  return ModalHosts().empty() ? nullptr : ModalHosts().back()->TopLevel();
 }
 
 WindowHost* WindowHost::Of(Window* model) {
@@ -193,12 +203,14 @@ void WindowHost::RunModal() {
   if (m_endRequested) return;
   wxGUIEventLoop loop;
   m_loop = &loop;
+  ModalHosts().push_back(this);
   {
     wxWindowDisabler disabler(m_top);
     m_top->Show();
     m_top->Raise();
     loop.Run();
   }
+  ModalHosts().pop_back();
   m_loop = nullptr;
   m_top->Hide();
 }

@@ -27,6 +27,10 @@ class WindowHost : public WindowPeer {
   // A child dialog inside its parent's client panel.
   static WindowHost* CreateChild(Dialog& model, WindowHost& parent);
   static WindowHost* Of(Window* model);
+  // The top-level window whose modal loop runs innermost now, or null: the
+  // owner of a message box or file dialog asked for without one, so that the
+  // window manager keeps it above that window and gives it the focus back.
+  static wxTopLevelWindow* InnermostModal();
 
   ~WindowHost() override;
 

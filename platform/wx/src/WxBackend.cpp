@@ -34,9 +34,12 @@ wxWindow* NativeOf(Window* window) {
   return host->TopLevel() ? static_cast<wxWindow*>(host->TopLevel()) : host->Client();
 }
 
-// The native window to own a dialog: the owner's, else the active one.
+// The native window to own a dialog: the owner's, else the window whose
+// modal loop runs (the active window may be a menu, or none while the window
+// manager moves the focus).
 wxWindow* OwnerNative(Window* owner) {
   if (wxWindow* w = NativeOf(owner)) return w;
+  if (wxWindow* modal = WindowHost::InnermostModal()) return modal;
   return wxGetActiveWindow();
 }
 

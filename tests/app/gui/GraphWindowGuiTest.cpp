@@ -91,6 +91,63 @@ TEST(GraphWindowGui, PickRenameSecondPictureAndStyleNo) {
   EXPECT_EQ(folder.ReadFile("data/quilloryType.cfg"), "");
 }
 
+// What the user types is kept whole and within bounds on the real toolkit:
+// the loan boxes stop at the list window's limits, a comment stored as "_"
+// is an empty box, and the notepad gives back a note of one character.
+TEST(GraphWindowGui, LoanLimitsEmptyPlaceholderBoxAndAOneCharacterNote) {
+  TestProgramFolder folder;
+  folder.WriteCollection({{"Lanfeust", "L'Ivoire du Magohamoth", 1}});
+  folder.WriteFile("data/BlocNote.txt", "x");
+  std::vector<std::string> boxes;
+  std::string note;
+  bool scriptDone = false;
+  CQuilloryDlgtypeGraph dlg(nullptr, 1, folder.Path());
+  UiDriver::WhenShown([&](ui::Window&) {
+    ui::ListView& albums = *dlg.GetAlbumList().GetListView();
+    ASSERT_TRUE(UiDriver::WaitUntil([&] { return UiDriver::NativeRowCount(albums) == 1; }));
+    UiDriver::ClickRow(albums, 0);
+    ui::Control& borrower = *dlg.GetDlgItem(IDC_EDIT_PRETA);
+    ASSERT_TRUE(UiDriver::WaitUntil([&] { return UiDriver::NativeShown(borrower); }));
+    UiDriver::Type(borrower, std::string(60, 'n'));
+    EXPECT_TRUE(UiDriver::WaitUntil([&] { return UiDriver::NativeText(borrower).size() >= 50; }));
+    // The ten keys past the limit change nothing.
+    EXPECT_FALSE(UiDriver::WaitUntil([&] { return UiDriver::NativeText(borrower).size() > 50; }, 1000));
+    EXPECT_EQ(UiDriver::NativeText(borrower), std::string(50, 'n'));
+
+    UiDriver::WhenShown([&](ui::Window& entry) {
+      ui::Control& comment = *entry.GetDlgItem(IDC_AJOUT_COMMENTAIRE);
+      EXPECT_EQ(UiDriver::NativeText(comment), "");
+      UiDriver::Type(comment, "Bon etat");
+      EXPECT_TRUE(UiDriver::WaitUntil([&] { return UiDriver::NativeText(comment) == "Bon etat"; }));
+      UiDriver::Click(*entry.GetDlgItem(ui::IDOK));
+    });
+    UiDriver::Click(*dlg.GetDlgItem(IDC_BUTTON_MODIFIER));
+    EXPECT_TRUE(UiDriver::WaitUntil(
+        [&] { return UiDriver::NativeText(*dlg.GetDlgItem(IDC_VALUE_COMMENTAIRE)) == "Bon etat"; }));
+
+    bool noteShown = false;
+    UiDriver::WhenShown([&](ui::Window& notepad) {
+      note = UiDriver::NativeText(*notepad.GetDlgItem(IDC_EDIT_BLOCNOTE));
+      UiDriver::Click(*notepad.GetDlgItem(ui::IDOK));
+      noteShown = true;
+    });
+    UiDriver::ChooseMenu(dlg, ID_OUTILS_BLOCNOTE);
+    EXPECT_TRUE(UiDriver::WaitUntil([&] { return noteShown; }, 10000));
+
+    UiDriver::AnswerMessageBoxes({ui::IDYES}, &boxes);
+    UiDriver::CloseWindow(dlg);
+    scriptDone = true;
+  });
+  dlg.DoModal();
+
+  EXPECT_TRUE(scriptDone);
+  EXPECT_EQ(note, "x");
+  EXPECT_EQ(folder.ReadFile("data/BlocNote.txt"), "x");
+  CGestionBD saved;
+  ASSERT_EQ(saved.Load(folder.Path()), CGestionBD::LOAD_OK);
+  EXPECT_EQ(saved.GetAlbum(0)->GetCommentaire(), "Bon etat");
+}
+
 }  // namespace
 
 namespace {

@@ -1,204 +1,22 @@
 // The program itself, started on a prepared program folder and driven from
-// outside as a user would, through the X server (xdotool for the mouse and
-// keys, the window manager's close request for the close box). A process of
-// its own: a toolkit running in the test process could hold the pointer.
-#include "../AppTestSupport.h"
-#include "collection/Album.h"
+// outside as a user would (see ProgramDriver.h).
+#include "ProgramDriver.h"
 #include "collection/GestionBD.h"
+#include "resources/Templates.h"
 
 #include <gtest/gtest.h>
 
-#include <X11/Xlib.h>
-
-#include <algorithm>
-#include <chrono>
-#include <cmath>
-#include <cstdio>
 #include <filesystem>
-#include <functional>
-#include <fstream>
-#include <sstream>
 #include <string>
-#include <thread>
 #include <vector>
 
-#include <fcntl.h>
-#include <signal.h>
-#include <spawn.h>
-#include <sys/wait.h>
 #include <unistd.h>
-
-extern char** environ;
 
 namespace fs = std::filesystem;
 
 namespace {
 
-const char* const kTitle = "Quillory : Gerer facilement vos BD";
-// Polling faster than this has made the toolkit's start-up fail now and then.
-constexpr auto kPoll = std::chrono::milliseconds(100);
-
-std::string Shell(const std::string& command) {
-  std::string out;
-  if (FILE* p = popen(command.c_str(), "r")) {
-    char buf[256];
-    while (std::fgets(buf, sizeof buf, p)) out += buf;
-    pclose(p);
-  }
-  while (!out.empty() && (out.back() == '\n' || out.back() == '\r')) out.pop_back();
-  return out;
-}
-
-// A copy of the program (executable and library) in a test program folder,
-// so that the folder of the executable is the test's.
-void InstallProgram(const TestProgramFolder& folder) {
-  const fs::path program(QUILLORY_PROGRAM_EXE);
-  fs::copy_file(program, folder.File("Quillory"));
-  for (const auto& entry : fs::directory_iterator(program.parent_path()))
-    if (entry.path().filename().string().rfind("libTessaly.so", 0) == 0)
-      fs::copy(entry.path(), folder.File(entry.path().filename().string()),
-               fs::copy_options::copy_symlinks);
-}
-
-class Program {
- public:
-  explicit Program(const TestProgramFolder& folder)
-      : Program({folder.File("Quillory")}, Environment(), folder.File("stderr.txt")) {}
-  // The command (searched for in PATH) with that environment; its standard
-  // error goes to `errFile`.
-  Program(const std::vector<std::string>& command, const std::vector<std::string>& environment,
-          const std::string& errFile)
-      : m_errFile(errFile) {
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 2, m_errFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    std::vector<char*> argv, envp;
-    for (const std::string& arg : command) argv.push_back(const_cast<char*>(arg.c_str()));
-    for (const std::string& var : environment) envp.push_back(const_cast<char*>(var.c_str()));
-    argv.push_back(nullptr);
-    envp.push_back(nullptr);
-    EXPECT_EQ(posix_spawnp(&m_pid, argv[0], &actions, nullptr, argv.data(), envp.data()), 0);
-    posix_spawn_file_actions_destroy(&actions);
-  }
-  // This process's environment, without the variables named.
-  static std::vector<std::string> Environment(const std::vector<std::string>& without = {}) {
-    std::vector<std::string> vars;
-    for (char** var = environ; *var; ++var) {
-      const std::string text = *var;
-      const std::string name = text.substr(0, text.find('='));
-      if (std::find(without.begin(), without.end(), name) == without.end()) vars.push_back(text);
-    }
-    return vars;
-  }
-  ~Program() {
-    if (m_pid > 0 && !m_exited) {
-      kill(m_pid, SIGKILL);
-      waitpid(m_pid, nullptr, 0);
-    }
-  }
-  // Waits for the process to end; its exit code, or -1 after the timeout.
-  int WaitExit(std::chrono::seconds timeout = std::chrono::seconds(15)) {
-    const auto end = std::chrono::steady_clock::now() + timeout;
-    while (Running() && std::chrono::steady_clock::now() < end) std::this_thread::sleep_for(kPoll);
-    return m_exited ? m_exitCode : -1;
-  }
-  bool Running() {
-    int status = 0;
-    if (!m_exited && waitpid(m_pid, &status, WNOHANG) == m_pid) {
-      m_exited = true;
-      m_exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    }
-    return !m_exited;
-  }
-  std::string Stderr() const {
-    std::ifstream in(m_errFile);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-  }
-  pid_t Pid() const { return m_pid; }
-
- private:
-  pid_t m_pid = -1;
-  bool m_exited = false;
-  int m_exitCode = -1;
-  std::string m_errFile;
-};
-
-// The program's window with that title, polled for; 0 when none came.
-unsigned long FindWindow(Program& program, std::chrono::seconds timeout = std::chrono::seconds(20),
-                         const std::string& title = kTitle) {
-  const auto end = std::chrono::steady_clock::now() + timeout;
-  while (std::chrono::steady_clock::now() < end && program.Running()) {
-    // --all: the program's window AND that title (xdotool takes either by default).
-    std::string ids = Shell("xdotool search --all --onlyvisible --pid " + std::to_string(program.Pid()) +
-                          " --name '^" + title + "$' 2>/dev/null");
-    if (!ids.empty()) return std::stoul(ids.substr(0, ids.find('\n')));
-    std::this_thread::sleep_for(kPoll);
-  }
-  return 0;
-}
-
-struct Geometry { int x = 0, y = 0, width = 0, height = 0; };
-
-// The window's place on the screen, asked of the X server: a window manager
-// puts the window in a frame of its own, whose offset xdotool's geometry can
-// count twice.
-Geometry WindowGeometry(unsigned long window) {
-  Geometry g;
-  Display* display = XOpenDisplay(nullptr);
-  if (!display) return g;
-  XWindowAttributes attributes{};
-  ::Window child = 0;
-  if (XGetWindowAttributes(display, window, &attributes) &&
-      XTranslateCoordinates(display, window, DefaultRootWindow(display), 0, 0, &g.x, &g.y, &child)) {
-    g.width = attributes.width;
-    g.height = attributes.height;
-  }
-  XCloseDisplay(display);
-  return g;
-}
-
-// The close box: the window manager's close request to the window.
-void CloseBox(unsigned long window) {
-  Display* display = XOpenDisplay(nullptr);
-  ASSERT_NE(display, nullptr);
-  XEvent event{};
-  event.xclient.type = ClientMessage;
-  event.xclient.window = window;
-  event.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
-  event.xclient.format = 32;
-  event.xclient.data.l[0] = long(XInternAtom(display, "WM_DELETE_WINDOW", False));
-  event.xclient.data.l[1] = CurrentTime;
-  XSendEvent(display, window, False, NoEventMask, &event);
-  XFlush(display);
-  XCloseDisplay(display);
-}
-
-// Screen place of a point of the main window given in dialog units from the
-// client area's left and bottom edges (below the menu bar). The window's
-// width in units (709 for the list style) gives the pixels of a horizontal
-// unit exactly; the dialog font makes a vertical unit as many pixels.
-std::pair<int, int> FromBottomLeft(const Geometry& g, int xUnits, int unitsAboveBottom,
-                                   double widthUnits = 709.0) {
-  const double unitX = g.width / widthUnits;
-  const double unitY = unitX;
-  return {g.x + int(std::lround(xUnits * unitX)), g.y + g.height - int(std::lround(unitsAboveBottom * unitY))};
-}
-
-void ClickAt(std::pair<int, int> p) {
-  Shell("xdotool mousemove --sync " + std::to_string(p.first) + " " + std::to_string(p.second) +
-      " click 1");
-}
-
-bool WaitFor(const std::function<bool()>& cond, std::chrono::seconds timeout = std::chrono::seconds(10)) {
-  const auto end = std::chrono::steady_clock::now() + timeout;
-  while (std::chrono::steady_clock::now() < end) {
-    if (cond()) return true;
-    std::this_thread::sleep_for(kPoll);
-  }
-  return cond();
-}
+const std::string kTitle = "Quillory : Gerer facilement vos BD";
 
 // A user's desktop: a window manager manages the display (closes, moves and
 // focus go through it), as scripts/desktop-run.sh provides.
@@ -228,19 +46,17 @@ TEST(Program, SearchSelectSaveWithCtrlSAndCloseBox) {
   folder.WriteFile("data/quillory.db", lf);
 
   Program program(folder);
-  const unsigned long window = FindWindow(program);
+  const unsigned long window = program.FindWindow(kTitle);
   ASSERT_NE(window, 0u) << program.Stderr();
-  EXPECT_EQ(Shell("xdotool getwindowname " + std::to_string(window)), kTitle);
-  const Geometry g = WindowGeometry(window);
+  const TemplateWindow main(window, kDialogQuillory);
 
   // The search box (459, 380, 69 x 14 in a window 401 units high), then Return.
-  ClickAt(FromBottomLeft(g, 493, 401 - 387));
-  Shell("xdotool type --delay 60 blake");
-  Shell("xdotool key Return");
-  // A row near the top of the album list, then Ctrl, released, and S: the page saves.
-  ClickAt(FromBottomLeft(g, 120, 401 - 70));
-  Shell("xdotool key ctrl");
-  Shell("xdotool key s");
+  ClickAt(main.At(493, 387));
+  TypeText("blake");
+  Keys("Return");
+  // A row near the top of the album list, then Ctrl+S: the page saves.
+  ClickAt(main.At(120, 70));
+  Keys("ctrl+s");
   const std::string saved = TestProgramFolder::DatabaseBytes(FortyAlbums());
   EXPECT_TRUE(WaitFor([&] { return folder.ReadFile("data/quillory.db") == saved; }));
 
@@ -271,36 +87,12 @@ TEST(Program, StyleTwoEndsWithoutWindow) {
   EXPECT_EQ(program.Stderr().find("Quillory"), std::string::npos) << program.Stderr();
 }
 
-// The program's windows shown now whose title matches the pattern.
-std::vector<unsigned long> ShownWindows(Program& program, const std::string& title) {
-  std::vector<unsigned long> ids;
-  std::istringstream in(Shell("xdotool search --all --onlyvisible --pid " + std::to_string(program.Pid()) +
-                              " --name '^" + title + "$' 2>/dev/null"));
-  for (std::string line; std::getline(in, line);)
-    if (!line.empty()) ids.push_back(std::stoul(line));
-  return ids;
-}
-
-bool WindowShown(Program& program, const std::string& title) {
-  return !ShownWindows(program, title).empty();
-}
-
-// Presses Return in the program's next message box (caption "Quillory"; the
-// main window answers to that name too and is left out).
-bool AnswerMessageBox(Program& program, unsigned long mainWindow) {
-  unsigned long box = 0;
-  WaitFor([&] {
-    for (unsigned long id : ShownWindows(program, "Quillory"))
-      if (id != mainWindow) box = id;
-    return box != 0;
-  });
+// Presses Return in the program's next message box (caption "Quillory").
+bool AnswerMessageBox(Program& program) {
+  const unsigned long box = program.FindWindow("Quillory", std::chrono::seconds(10));
   if (box == 0) return false;
-  Shell("xdotool key Return");
-  return WaitFor([&] {
-    for (unsigned long id : ShownWindows(program, "Quillory"))
-      if (id == box) return false;
-    return true;
-  });
+  Keys("Return");
+  return WaitFor([&] { return program.ShownWindows("Quillory").empty(); });
 }
 
 TEST(Program, GraphicStyleRecordsALoanModifiesAnAlbumAndSaves) {
@@ -310,26 +102,22 @@ TEST(Program, GraphicStyleRecordsALoanModifiesAnAlbumAndSaves) {
   folder.WriteFile("data/quilloryType.cfg", "1\r\n");
   Program program(folder);
   const std::string title = "Quillory : G\xC3\xA9rer facilement vos BD";  // the X title is UTF-8
-  const unsigned long window = FindWindow(program, std::chrono::seconds(20), title);
+  const unsigned long window = program.FindWindow(title);
   ASSERT_NE(window, 0u) << program.Stderr();
-  const Geometry g = WindowGeometry(window);
-  constexpr double kWidth = 792.0, kHeight = 416.0;
+  const TemplateWindow main(window, kDialogQuilloryGraph);
 
   // The first series (Blake et Mortimer) is shown; its first album row sits
   // below the album list's header (the list starts 72 units down).
-  ClickAt(FromBottomLeft(g, 300, int(kHeight) - 72 - 20, kWidth));
+  ClickAt(main.At(300, 72 + 20));
   // The borrower (671, 381) and the date (671, 394), then the loan's OK (769, 381, 14 x 26).
-  ClickAt(FromBottomLeft(g, 700, int(kHeight) - 387, kWidth));
-  Shell("xdotool type --delay 60 Camille");
-  ClickAt(FromBottomLeft(g, 700, int(kHeight) - 400, kWidth));
-  Shell("xdotool type --delay 60 01/02/2024");
-  ClickAt(FromBottomLeft(g, 776, int(kHeight) - 394, kWidth));
-  ASSERT_TRUE(AnswerMessageBox(program, window)) << "no \"Pr\xC3\xAAt Enregistr\xC3\xA9\" box";
+  main.TypeInto(IDC_EDIT_PRETA, "Camille");
+  main.TypeInto(IDC_EDIT_DATEPRET, "01/02/2024");
+  main.Click(IDC_BUTTON_PRET);
+  ASSERT_TRUE(AnswerMessageBox(program)) << "no \"Pr\xC3\xAAt Enregistr\xC3\xA9\" box";
 
-  // Back in the album list, Ctrl, released, then S: the window saves.
-  ClickAt(FromBottomLeft(g, 300, int(kHeight) - 72 - 20, kWidth));
-  Shell("xdotool key ctrl");
-  Shell("xdotool key s");
+  // Back in the album list, Ctrl+S: the window saves.
+  ClickAt(main.At(300, 72 + 20));
+  Keys("ctrl+s");
   CGestionBD saved;
   EXPECT_TRUE(WaitFor([&] {
     return saved.Load(folder.Path()) == CGestionBD::LOAD_OK && saved.GetAlbum(0)->GetPretA() == "Camille";
@@ -340,17 +128,16 @@ TEST(Program, GraphicStyleRecordsALoanModifiesAnAlbumAndSaves) {
   // "Modifier" (590, 337, 89 x 18) opens the entry dialog on the album,
   // with the series box focused: Tab to the title, a new title, Return.
   // (The dialog's title is matched by a pattern: a quote would end the shell word.)
-  ClickAt(FromBottomLeft(g, 634, int(kHeight) - 346, kWidth));
-  ASSERT_NE(FindWindow(program, std::chrono::seconds(10), "Modification d.une BD"), 0u)
+  main.Click(IDC_BUTTON_MODIFIER);
+  ASSERT_NE(program.FindWindow("Modification d'une BD", std::chrono::seconds(10)), 0u)
       << "no entry dialog";
-  Shell("xdotool key Tab ctrl+a");
-  Shell("xdotool type --delay 60 'Le Piege diabolique'");
-  Shell("xdotool key Return");
-  // Back in the album list once the dialog has gone: Ctrl, then S.
+  Keys("Tab ctrl+a");
+  TypeText("Le Piege diabolique");
+  Keys("Return");
+  // Back in the album list once the dialog has gone: Ctrl+S.
   EXPECT_TRUE(WaitFor([&] {
-    ClickAt(FromBottomLeft(g, 300, int(kHeight) - 72 - 20, kWidth));
-    Shell("xdotool key ctrl");
-    Shell("xdotool key s");
+    ClickAt(main.At(300, 72 + 20));
+    Keys("ctrl+s");
     return saved.Load(folder.Path()) == CGestionBD::LOAD_OK &&
            saved.GetAlbum(0)->GetTitre() == "Le Piege diabolique";
   })) << saved.GetAlbum(0)->GetTitre();
@@ -389,34 +176,30 @@ TEST(Program, NewUserStartsTheInstalledProgramAndSavesInTheDataFolder) {
 
   Program program(command, environment, scratch.File("stderr.txt"));
   // The window comes with an empty collection, without a word of a missing file.
-  const unsigned long window = FindWindow(program);
+  const unsigned long window = program.FindWindow(kTitle);
   ASSERT_NE(window, 0u) << program.Stderr();
-  for (unsigned long shown : ShownWindows(program, "Quillory"))
-    EXPECT_EQ(shown, window) << "a message box at the first start";
+  EXPECT_TRUE(program.ShownWindows("Quillory").empty()) << "a message box at the first start";
   const std::string user = home + "/.local/share/quillory";
   for (const char* shipped : {"Quillory.xsl", "quilloryNews.xsl", "AddPicture.bmp"})
     EXPECT_TRUE(fs::exists(user + "/data/" + shipped)) << shipped;
 
   // "Nouvelle serie", the first item of the first menu (F10 opens it); the
   // entry dialog opens on the series: series, title and volume, then Return adds.
-  Shell("xdotool key F10");
-  Shell("xdotool key Down");
-  Shell("xdotool key Return");
-  const unsigned long entry = FindWindow(program, std::chrono::seconds(10), "Ajouter une BD");
+  Keys("F10 Down Return");
+  const unsigned long entry = program.FindWindow("Ajouter une BD", std::chrono::seconds(10));
   ASSERT_NE(entry, 0u) << "no entry dialog";
   ASSERT_TRUE(WaitFor([&] { return Shell("xdotool getactivewindow") == std::to_string(entry); }));
-  Shell("xdotool type --delay 60 'Les Brumes de Kerlann'");
-  Shell("xdotool key Tab");
-  Shell("xdotool type --delay 60 'Le Chant des go\xC3\xA9lands'");
-  Shell("xdotool key Tab");
-  Shell("xdotool type --delay 60 4");
-  Shell("xdotool key Return");
-  ASSERT_TRUE(WaitFor([&] { return !WindowShown(program, "Ajouter une BD"); }));
+  TypeText("Les Brumes de Kerlann");
+  Keys("Tab");
+  TypeText("Le Chant des go\xC3\xA9lands");
+  Keys("Tab");
+  TypeText("4");
+  Keys("Return");
+  ASSERT_TRUE(WaitFor([&] { return program.ShownWindows("Ajouter une BD").empty(); }));
 
-  // Ctrl, then S: saved into the user's data folder.
-  ClickAt(FromBottomLeft(WindowGeometry(window), 120, 401 - 70));
-  Shell("xdotool key ctrl");
-  Shell("xdotool key s");
+  // Ctrl+S: saved into the user's data folder.
+  ClickAt(TemplateWindow(window, kDialogQuillory).At(120, 70));
+  Keys("ctrl+s");
   CGestionBD saved;
   EXPECT_TRUE(WaitFor([&] { return saved.Load(user) == CGestionBD::LOAD_OK && saved.GetAlbumCount() == 1; }));
   ASSERT_EQ(saved.GetAlbumCount(), 1);
