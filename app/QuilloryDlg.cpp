@@ -197,21 +197,27 @@ void CQuilloryDlg::ShowPlaceholderPicture() {
 // ---- Messages ----
 
 bool CQuilloryDlg::PreTranslateMessage(const ui::Message& msg) {
+  // The Ctrl shortcuts of the menus, from any control of the window, while
+  // Ctrl is held: a Ctrl pressed and released earlier leaves nothing armed.
+  if (msg.kind == ui::MessageKind::KeyUp && msg.key == ui::VK_CONTROL) m_bCtrl = false;
   if (msg.kind != ui::MessageKind::KeyDown) return false;
+  m_bCtrl = msg.ctrlDown || msg.key == ui::VK_CONTROL;
   if (msg.key == ui::VK_RETURN) {
     OnRecherche();
     return true;
   }
-  if (msg.key == ui::VK_CONTROL && !m_bCtrl) {
-    m_bCtrl = true;
-    return true;
+  if (msg.key == ui::VK_CONTROL) return true;
+  if (!m_bCtrl) return false;
+  CQuilloryDlgList* page = m_tab.GetCurrentPage();
+  switch (msg.key) {
+    case 'A': m_bCtrl = false; SendCommand(ID_GESTION_NOUVELLESERIE); return true;
+    case 'S': m_bCtrl = false; SendCommand(ID_GESTION_ENREGISTRER); return true;
+    // The album commands of the current page, as its context menu gives them.
+    case 'N': m_bCtrl = false; if (page) page->SendCommand(ID_PAGE_AJOUTERSUITE); return true;
+    case 'M': m_bCtrl = false; if (page) page->SendCommand(ID_PAGE_MODIFIER); return true;
+    case 'D': m_bCtrl = false; if (page) page->SendCommand(ID_PAGE_SUPPRIMER); return true;
+    default: return false;
   }
-  if (msg.key == 'A' && m_bCtrl) {
-    m_bCtrl = false;
-    SendCommand(ID_GESTION_NOUVELLESERIE);
-    return true;
-  }
-  return false;
 }
 
 void CQuilloryDlg::OnMove() { m_bCtrl = false; }

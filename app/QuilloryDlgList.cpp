@@ -76,6 +76,8 @@ void CQuilloryDlgList::Fill(int typeFilter) {
 }
 
 void CQuilloryDlgList::ShowAlbums(const std::vector<const CAlbum*>& albums) {
+  // The selection goes with the rows: so does what the window showed of it.
+  const bool hadSelection = m_list.GetNextSelectedItem() >= 0;
   // Each album's series, series equal without regard to case being one;
   // albums of a series mostly follow one another, so a series is looked up
   // once per run of them.
@@ -112,6 +114,7 @@ void CQuilloryDlgList::ShowAlbums(const std::vector<const CAlbum*>& albums) {
         reinterpret_cast<std::uintptr_t>(albums[i]);
   m_generation = m_pGestion ? m_pGestion->GetGeneration() : 0;
   m_list.SetRows(rows);
+  if (hadSelection && m_pDlg) ShowSelection(-1);
 }
 
 std::string CQuilloryDlgList::CellText(const CAlbum& a, int column) {
@@ -235,11 +238,8 @@ void CQuilloryDlgList::OnRightClickList(const ui::NotifyInfo&) {
 }
 
 bool CQuilloryDlgList::PreTranslateSeries(const ui::Message& msg) {
-  if (msg.kind != ui::MessageKind::KeyDown) return false;
   switch (msg.key) {
     case ui::VK_CONTROL:
-      if (m_bCtrl) return false;
-      m_bCtrl = true;
       return true;
     case ui::VK_DELETE:
       m_pGraph->OnSupprimerSerie();
@@ -259,14 +259,18 @@ bool CQuilloryDlgList::PreTranslateSeries(const ui::Message& msg) {
 }
 
 bool CQuilloryDlgList::PreTranslateMessage(const ui::Message& msg) {
+  // Shortcuts while Ctrl is held only: a Ctrl pressed and released earlier
+  // leaves nothing armed. The window takes the keys the page leaves.
+  if (msg.kind == ui::MessageKind::KeyUp && msg.key == ui::VK_CONTROL) m_bCtrl = false;
+  if (msg.kind != ui::MessageKind::KeyDown) return false;
+  m_bCtrl = msg.ctrlDown || msg.key == ui::VK_CONTROL;
   if (m_pGraph) return PreTranslateSeries(msg);
-  if (!m_pDlg || msg.kind != ui::MessageKind::KeyDown) return false;
+  if (!m_pDlg) return false;
   switch (msg.key) {
     case ui::VK_RETURN:
       m_pDlg->OnRecherche();
       return true;
     case ui::VK_CONTROL:
-      m_bCtrl = true;
       return true;
     case 'M':
     case 'D':

@@ -53,6 +53,12 @@ constexpr int kDetailLabels[] = {IDC_LABEL_DESSIN, IDC_LABEL_SCENARIO,   IDC_LAB
                                  IDC_LABEL_SERIE,  IDC_LABEL_TOME,       IDC_LABEL_EO,
                                  IDC_LABEL_NOTE,   IDC_LABEL_TITRE};
 
+// The value controls of the details panel.
+constexpr int kDetailValues[] = {IDC_VALUE_SERIE, IDC_VALUE_TITRE, IDC_VALUE_TOME,
+                                 IDC_VALUE_NOTE,  IDC_VALUE_EO,    IDC_VALUE_SCENARIO,
+                                 IDC_VALUE_DESSIN, IDC_VALUE_GENRE, IDC_VALUE_EDITEUR,
+                                 IDC_VALUE_COLLECTION, IDC_VALUE_COMMENTAIRE};
+
 // Value controls that grow with the window's width.
 constexpr int kWideValues[] = {IDC_VALUE_SERIE,  IDC_VALUE_TITRE,    IDC_VALUE_COMMENTAIRE,
                                IDC_STATIC_ENPRET, IDC_VALUE_DESSIN,  IDC_VALUE_SCENARIO,
@@ -89,7 +95,7 @@ CQuilloryDlgtypeGraph::CQuilloryDlgtypeGraph(ui::Window* parent, int style,
   MapCommand(ID_PAGE_SUPPRIMER, &CQuilloryDlgtypeGraph::OnSupprimer);
   MapCommand(ID_SERIE_RENOMMER, &CQuilloryDlgtypeGraph::OnRenommerSerie);
   MapCommand(ID_SERIE_SUPPRIMER, &CQuilloryDlgtypeGraph::OnSupprimerSerie);
-  MapCommand(IDC_BUTTON_MODIFIER, &CQuilloryDlgtypeGraph::OnBoutonModifier);
+  MapCommand(IDC_BUTTON_MODIFIER, &CQuilloryDlgtypeGraph::OnModifier);
   MapCommand(IDC_BUTTON_IMAGE2, &CQuilloryDlgtypeGraph::OnImageAssociee);
   MapCommand(IDC_PICTURE, &CQuilloryDlgtypeGraph::OnChangeImage);
   MapCommand(IDC_BUTTON_PRET, &CQuilloryDlgtypeGraph::OnOkPret);
@@ -225,9 +231,21 @@ CAlbum* CQuilloryDlgtypeGraph::FindRowAlbum(int row) const {
   return nullptr;
 }
 
+void CQuilloryDlgtypeGraph::ShowNoAlbum() {
+  for (int id : kDetailLabels) GetDlgItem(id)->ShowWindow(false);
+  for (int id : kDetailValues) GetDlgItem(id)->ShowWindow(false);
+  GetDlgItem(IDC_BUTTON_MODIFIER)->ShowWindow(false);
+  GetDlgItem(IDC_STATIC_ENPRET)->ShowWindow(false);
+  ShowLoanControls(false);
+}
+
 void CQuilloryDlgtypeGraph::ShowAlbumDetails(int row) {
   m_bImage = false;
-  if (const CAlbum* album = FindRowAlbum(row)) {
+  const CAlbum* album = FindRowAlbum(row);
+  // No album (an empty series, a deleted one): the panel shows none rather
+  // than the one shown before.
+  if (!album) ShowNoAlbum();
+  if (album) {
     for (int id : kDetailLabels) GetDlgItem(id)->ShowWindow(true);
     GetDlgItem(IDC_BUTTON_MODIFIER)->ShowWindow(true);
     const std::pair<int, const std::string*> texts[] = {
@@ -244,7 +262,13 @@ void CQuilloryDlgtypeGraph::ShowAlbumDetails(int row) {
     SetDlgItemText(IDC_VALUE_TOME, std::to_string(album->GetTome()));
     SetDlgItemText(IDC_VALUE_NOTE, std::to_string(album->GetNote()));
     SetDlgItemText(IDC_VALUE_EO, album->GetEO() == 1 ? "Oui" : "Non");
+    for (int id : {IDC_VALUE_TOME, IDC_VALUE_NOTE, IDC_VALUE_EO}) GetDlgItem(id)->ShowWindow(true);
     GetDlgItem(IDC_STATIC_ENPRET)->ShowWindow(album->GetPretA() != kNoValue);
+    // The loan boxes show who has this album, and since when.
+    SetDlgItemText(IDC_EDIT_PRETA, album->IsLent() ? album->GetPretA() : std::string());
+    SetDlgItemText(IDC_EDIT_DATEPRET, album->IsLent() && album->GetDatePret() != kNoValue
+                                          ? album->GetDatePret()
+                                          : std::string());
     if (album->GetPicture() != kNoValue) {
       m_picture.ShowWindow(true);
       if (!m_picture.ShowFile(DataPath(m_szRepertoire, album->GetPicture()), false))
@@ -254,7 +278,7 @@ void CQuilloryDlgtypeGraph::ShowAlbumDetails(int row) {
     }
   }
   if (!m_bImage) ShowPlaceholderPicture();
-  ShowLoanControls(true);
+  if (album) ShowLoanControls(true);
 }
 
 void CQuilloryDlgtypeGraph::OnSelectSerie(int row) {
@@ -280,19 +304,22 @@ void CQuilloryDlgtypeGraph::RefreshAfterChange() {
 // ---- Messages ----
 
 bool CQuilloryDlgtypeGraph::PreTranslateMessage(const ui::Message& msg) {
+  // The Ctrl shortcuts of the menus, from any control of the window, while
+  // Ctrl is held: a Ctrl pressed and released earlier leaves nothing armed.
+  if (msg.kind == ui::MessageKind::KeyUp && msg.key == ui::VK_CONTROL) m_bCtrl = false;
   if (msg.kind != ui::MessageKind::KeyDown) return false;
+  m_bCtrl = msg.ctrlDown || msg.key == ui::VK_CONTROL;
   if (msg.key == ui::VK_RETURN) {
-    if (m_listAlbums.GetNextSelectedItem() >= 0)
+    // Typed in the search box, Return searches, whatever album is selected.
+    const ui::Control* focus = GetFocus();
+    const bool inSearch = focus && focus->GetDlgCtrlID() == IDC_EDIT_RECHERCHE;
+    if (!inSearch && m_listAlbums.GetNextSelectedItem() >= 0)
       OnModifier();
     else
       OnRecherche();
     return true;
   }
-  if (msg.key == ui::VK_CONTROL) {
-    if (m_bCtrl) return false;
-    m_bCtrl = true;
-    return true;
-  }
+  if (msg.key == ui::VK_CONTROL) return true;
   if (msg.key == ui::VK_DELETE) {
     // In the search box the key edits the text.
     const ui::Control* focus = GetFocus();
@@ -370,7 +397,8 @@ void CQuilloryDlgtypeGraph::OnClickTab() { m_bCtrl = false; }
 
 void CQuilloryDlgtypeGraph::OnClickAlbum(const ui::NotifyInfo& info) {
   if (info.row < 0) {
-    ShowLoanControls(false);
+    // No album selected: none shown.
+    ShowNoAlbum();
     m_picture.ShowWindow(false);
     return;
   }
@@ -528,11 +556,8 @@ void CQuilloryDlgtypeGraph::OnAjouterSuite() {
   RefreshAfterChange();
 }
 
-void CQuilloryDlgtypeGraph::OnModifier() { Modifier(true); }
-
-void CQuilloryDlgtypeGraph::OnBoutonModifier() { Modifier(false); }
-
-void CQuilloryDlgtypeGraph::Modifier(bool showDetails) {
+// Also the button "Modifier": the modified album is shown again either way.
+void CQuilloryDlgtypeGraph::OnModifier() {
   m_bCtrl = false;
   const int row = m_listAlbums.GetNextSelectedItem();
   if (row < 0) {
@@ -545,8 +570,18 @@ void CQuilloryDlgtypeGraph::Modifier(bool showDetails) {
   m_pGestion->RebuildSeries();
   m_bModifie = true;
   m_tab.ShowPage();
-  ShowAlbumList(m_strSerieCourante);
-  if (showDetails) ShowAlbumDetails(row);
+  // The modified album stays the selected one, shown, wherever its volume
+  // (or its series) now puts it.
+  const CAlbum* modified = dlg.GetMode() >= 0 ? m_pGestion->GetAlbum(dlg.GetMode()) : nullptr;
+  ShowAlbumList(modified ? modified->GetSerie() : m_strSerieCourante);
+  for (int r = 0; modified && r < m_listAlbums.GetItemCount(); ++r) {
+    if (FindRowAlbum(r) != modified) continue;
+    m_listAlbums.GetListView()->SetItemState(r, ui::LVIS_SELECTED | ui::LVIS_FOCUSED,
+                                             ui::LVIS_SELECTED | ui::LVIS_FOCUSED);
+    m_listAlbums.GetListView()->EnsureVisible(r);
+    ShowAlbumDetails(r);
+    break;
+  }
 }
 
 void CQuilloryDlgtypeGraph::OnSupprimer() {

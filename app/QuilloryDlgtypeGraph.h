@@ -136,15 +136,14 @@ class CQuilloryDlgtypeGraph : public ui::Dialog {
   void MoveControl(int id, int dx, int dy);
   void GrowControl(int id, int dx, int dy);
   void ShowPlaceholderPicture();
+  // The details panel with no album: labels, values, buttons and loan boxes hidden.
+  void ShowNoAlbum();
   void OnSelchangeTab();
   void OnClickTab();
   void OnClickAlbum(const ui::NotifyInfo& info);
   void OnItemChangedAlbum(const ui::NotifyInfo& info);
   void OnDblClickAlbum(const ui::NotifyInfo& info);
   void OnRClickAlbum(const ui::NotifyInfo& info);
-  void OnBoutonModifier();
-  // The modification of the selected album; showDetails: show it again after.
-  void Modifier(bool showDetails);
   // The series of the first row of the current page (empty when none).
   std::string FirstSerieOfPage() const;
   // After a change of the collection: pages, counters and the album list.

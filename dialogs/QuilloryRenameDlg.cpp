@@ -10,14 +10,29 @@ CQuilloryRenameDlg::CQuilloryRenameDlg(ui::Window* parent, CGestionBD* gestion,
     : ui::Dialog(kDialogRename, parent),
       m_strAncienNom(std::move(ancienNom)),
       m_renommer(std::move(renommer)),
-      m_pGestion(gestion) {}
+      m_pGestion(gestion) {
+  MapNotify(IDC_RENAME_NOUVEAU, ui::Notification::EditChange, &CQuilloryRenameDlg::OnChangeNouveau);
+}
 
 bool CQuilloryRenameDlg::OnInitDialog() {
   // A series without a name is stored as "_": its box shows it empty.
   SetDlgItemText(IDC_RENAME_ANCIEN, m_strAncienNom == kNoValue ? std::string() : m_strAncienNom);
   // The same room as the entry dialog gives a series name.
   GetDlgItem(IDC_RENAME_NOUVEAU)->SetLimitText(field_limits::SERIE);
-  return true;
+  // The user comes to type the new name, not to read the old one.
+  GetDlgItem(IDC_RENAME_NOUVEAU)->SetFocus();
+  return false;
+}
+
+void CQuilloryRenameDlg::OnChangeNouveau() {
+  // A paste brings no keystrokes to refuse: the new text is refused whole.
+  const std::string text = GetDlgItemText(IDC_RENAME_NOUVEAU);
+  if (text.find_first_of("\"&") == std::string::npos) {
+    m_strNouveau = text;
+    return;
+  }
+  ui::AfxMessageBox(MSG_FORBIDDEN);
+  SetDlgItemText(IDC_RENAME_NOUVEAU, m_strNouveau);
 }
 
 bool CQuilloryRenameDlg::PreTranslateMessage(const ui::Message& msg) {

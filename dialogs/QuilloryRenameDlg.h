@@ -22,7 +22,10 @@ class CQuilloryRenameDlg : public ui::Dialog {
   static constexpr const char* MSG_FORBIDDEN = "Ce caract\xE8re est interdit, d\xE9sol\xE9.";
 
  private:
+  void OnChangeNouveau();
+
   std::string m_strAncienNom;
+  std::string m_strNouveau;  // the new name as last accepted
   std::function<void(const std::string&)> m_renommer;
   CGestionBD* m_pGestion;  // not owned
 };

@@ -232,7 +232,7 @@ TEST_F(GraphWindowTest, DeleteAnAlbumByMenuAndByTheDeleteKey) {
   Window().ClickRow(IDC_LIST_SERIE_ALBUMS, 0);
   session.ExpectMessageBox("Voulez vous vraiment supprimer cette BD?").Answer(ui::IDYES);
   session.ExpectMessageBox("BD Supprim\xE9" "e");
-  Window().PressKey(ui::VK_CONTROL).PressKey('D');
+  Window().PressCtrlKey('D');
   EXPECT_TRUE(Albums().empty());
   EXPECT_THAT(Series(), ElementsAre("Akira", "Lucky Luke", "Spirou", "Thorgal", "Xenia", "X-Men"));
 
@@ -265,7 +265,7 @@ TEST_F(GraphWindowTest, NextVolumeModifyByButtonReturnDoubleClickAndCtrlKeys) {
     EXPECT_EQ(d.Text(IDC_AJOUT_TOME), "2");
     d.SetText(IDC_AJOUT_TOME, "3").Type(IDC_AJOUT_TITRE, "Dark Victory").Click(ui::IDOK);
   });
-  Window().PressKey(ui::VK_CONTROL).PressKey('N');
+  Window().PressCtrlKey('N');
   EXPECT_THAT(Albums(), ElementsAre("01 Year One", "02 The Killing Joke", "03 Dark Victory"));
   EXPECT_EQ(Window().Text(IDC_EDIT_NBCOMIC), "5");
   EXPECT_TRUE(dlg->IsModified());
@@ -297,7 +297,7 @@ TEST_F(GraphWindowTest, NextVolumeModifyByButtonReturnDoubleClickAndCtrlKeys) {
   // No album selected: the commands say so.
   Window().ClickRow(IDC_LIST_SERIE_ALBUMS, -1);
   session.ExpectMessageBox("Veuillez reselectionn\xE9" "e votre BD");
-  Window().PressKey(ui::VK_CONTROL).PressKey('M');
+  Window().PressCtrlKey('M');
 
   session.ExpectMessageBox("Voulez vous sauvegarder les modifications ??").Answer(ui::IDYES);
   Window().Close();
@@ -488,7 +488,7 @@ TEST_F(GraphWindowTest, CtrlSOnASeriesPageSaves) {
   session.ExpectMessageBox("Voulez vous vraiment supprimer la serie : Thorgal ?").Answer(ui::IDYES);
   session.ExpectMessageBox("Serie Supprim\xE9" "e");
   PageDriver().PressKey(ui::VK_DELETE);
-  PageDriver().PressKey(ui::VK_CONTROL).PressKey('S');
+  PageDriver().PressCtrlKey('S');
   EXPECT_FALSE(dlg->IsModified());
   CGestionBD reloaded;
   reloaded.Load(folder.Path());

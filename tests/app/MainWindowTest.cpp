@@ -362,24 +362,43 @@ TEST_F(MainWindowTest, KeyboardSelectionShowsTheAlbumToo) {
   EXPECT_TRUE(Window().Visible(IDC_EDIT_PRETA));
 }
 
-// ---- Keys: the armed Ctrl flag ----
+// ---- Keys: Ctrl shortcuts, while Ctrl is held ----
 
-TEST_F(MainWindowTest, CtrlArmsThePageUntilAShortcutEvenAfterRelease) {
+TEST_F(MainWindowTest, ACtrlPressedAndReleasedArmsNothing) {
   folder.WriteCollection(Collection());
   Open();
   dlg->SetModified();
   folder.Remove("data/quillory.db");
-  // Ctrl pressed and released, then S alone: the save runs.
-  PageDriver().Focus(IDC_LIST_ALBUMS).PressKey(ui::VK_CONTROL);
-  EXPECT_TRUE(Page().IsCtrlArmed());
-  PageDriver().PressKey('S');
-  EXPECT_FALSE(Page().IsCtrlArmed());
-  EXPECT_FALSE(dlg->IsModified());
-  EXPECT_EQ(folder.ReadFile("data/quillory.db"), TestProgramFolder::DatabaseBytes(Collection()));
-  // Disarmed: S alone does nothing.
-  folder.Remove("data/quillory.db");
-  PageDriver().PressKey('S');
+  // Ctrl pressed and released, then S alone: nothing is saved.
+  PageDriver().Focus(IDC_LIST_ALBUMS).PressKey(ui::VK_CONTROL).PressKey('S');
   EXPECT_FALSE(folder.Exists("data/quillory.db"));
+  EXPECT_FALSE(Page().IsCtrlArmed());
+  // In the search box the A after it is a letter.
+  Window().Focus(IDC_EDIT_RECHERCHE).PressKey(ui::VK_CONTROL);
+  Window().Type(IDC_EDIT_RECHERCHE, "a");
+  EXPECT_EQ(Window().Text(IDC_EDIT_RECHERCHE), "a");
+  EXPECT_FALSE(dlg->IsCtrlArmed());
+}
+
+TEST_F(MainWindowTest, CtrlShortcutsWorkFromEveryControlOfTheWindow) {
+  folder.WriteCollection(Collection());
+  Open();
+  // Ctrl+A with the album list focused: a new series.
+  session.ExpectDialog(IDD_AJOUT_BD, [](ui::headless::Driver& d) { d.Click(ui::IDCANCEL); });
+  PageDriver().Focus(IDC_LIST_ALBUMS).PressCtrlKey('A');
+  // Ctrl+M in the search box modifies the album selected in the page.
+  PageDriver().ClickRow(IDC_LIST_ALBUMS, RowOf("Watchmen", "Watchmen"));
+  session.ExpectDialog(IDD_AJOUT_BD, [](ui::headless::Driver& d) {
+    EXPECT_EQ(d.Text(IDC_AJOUT_TITRE), "Watchmen");
+    d.Click(ui::IDCANCEL);
+  });
+  Window().Focus(IDC_EDIT_RECHERCHE).PressCtrlKey('M');
+  EXPECT_EQ(Window().Text(IDC_EDIT_RECHERCHE), "");
+  // Ctrl+S there saves.
+  folder.Remove("data/quillory.db");
+  Window().Focus(IDC_EDIT_RECHERCHE).PressCtrlKey('S');
+  EXPECT_FALSE(dlg->IsModified());
+  EXPECT_TRUE(folder.Exists("data/quillory.db"));
 }
 
 TEST_F(MainWindowTest, CtrlSInAPageSavesAndClearsTheModifiedFlag) {
@@ -390,48 +409,6 @@ TEST_F(MainWindowTest, CtrlSInAPageSavesAndClearsTheModifiedFlag) {
   PageDriver().Focus(IDC_LIST_ALBUMS).PressCtrlKey('S');
   EXPECT_FALSE(dlg->IsModified());
   EXPECT_NE(folder.ReadFile("data/quillory.db").find("\"Nouveau titre\""), std::string::npos);
-}
-
-TEST_F(MainWindowTest, ClickInAPageDisarmsItsCtrl) {
-  folder.WriteCollection(Collection());
-  Open();
-  PageDriver().Focus(IDC_LIST_ALBUMS).PressKey(ui::VK_CONTROL);
-  PageDriver().ClickRow(IDC_LIST_ALBUMS, 0);
-  EXPECT_FALSE(Page().IsCtrlArmed());
-}
-
-TEST_F(MainWindowTest, WindowCtrlIsDisarmedByTabsMovesAndItsShortcut) {
-  folder.WriteCollection(Collection());
-  Open();
-  auto arm = [&] {
-    Window().Focus(IDC_EDIT_RECHERCHE).PressKey(ui::VK_CONTROL);
-    ASSERT_TRUE(dlg->IsCtrlArmed());
-  };
-  arm();
-  Window().SelectTab(IDC_TAB, 1);
-  EXPECT_FALSE(dlg->IsCtrlArmed());
-  arm();
-  Window().SelectTab(IDC_TAB, 1);  // a click on the current tab
-  EXPECT_FALSE(dlg->IsCtrlArmed());
-  arm();
-  dlg->UserMove();
-  EXPECT_FALSE(dlg->IsCtrlArmed());
-  // Armed, A is the shortcut (consumed, not typed); disarmed, A is a letter.
-  arm();
-  session.ExpectDialog(IDD_AJOUT_BD, [](ui::headless::Driver& d) { d.Click(ui::IDCANCEL); });
-  Window().Type(IDC_EDIT_RECHERCHE, "a");
-  EXPECT_FALSE(dlg->IsCtrlArmed());
-  EXPECT_EQ(Window().Text(IDC_EDIT_RECHERCHE), "");
-  Window().Type(IDC_EDIT_RECHERCHE, "a");
-  EXPECT_EQ(Window().Text(IDC_EDIT_RECHERCHE), "a");
-}
-
-TEST_F(MainWindowTest, CtrlInAPageDoesNotArmTheWindow) {
-  folder.WriteCollection(Collection());
-  Open();
-  PageDriver().Focus(IDC_LIST_ALBUMS).PressKey(ui::VK_CONTROL);
-  EXPECT_TRUE(Page().IsCtrlArmed());
-  EXPECT_FALSE(dlg->IsCtrlArmed());
 }
 
 // ---- Resize ----

@@ -125,7 +125,7 @@ TEST_F(CloseTest, AReadOnlyDatabaseIsNotReplacedAndTheChangesWait) {
       " est en lecture seule : Quillory ne le remplace pas. Retirez-lui cette protection puis "
       "enregistrez de nouveau ; d'ici l\xE0 les modifications restent en attente.";
   session.ExpectMessageBox(message).Type(ui::MB_OK | ui::MB_ICONSTOP);
-  Window().PressKey(ui::VK_CONTROL).PressKey('S');
+  Window().PressCtrlKey('S');
   EXPECT_TRUE(dlg->IsModified());
   session.ExpectMessageBox(kQuestion).Answer(ui::IDYES);
   session.ExpectMessageBox(message);

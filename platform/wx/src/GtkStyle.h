@@ -3,6 +3,8 @@
 // the GTK library the port has already loaded, without its headers.
 #pragma once
 
+#include <functional>
+
 class wxWindow;
 
 namespace ui {
@@ -17,6 +19,20 @@ void UseCompactButtons();
 // The smallest width and height GTK gives the native widget; false when not
 // known (another port).
 bool MinimumSize(wxWindow* window, int& width, int& height);
+
+// A command standing in the menu bar itself. A wx menu bar holds only menus,
+// and a menu of one item takes two clicks: GTK's menu bar takes plain items
+// too, which one click chooses. The item goes with the bar; onChosen runs
+// each time the user chooses it. Null when GTK is not there.
+void* AddMenuBarItem(void* gtkMenuBar, int position, const char* utf8Label,
+                     std::function<void()> onChosen);
+void SetWidgetSensitive(void* gtkWidget, bool sensitive);
+// Whether the user is in the menu bar (an item of it is selected, a menu of
+// it open or not): its keys are its own.
+bool MenuBarActive(void* gtkMenuBar);
+void* WidgetParent(void* gtkWidget);
+// Where a GTK widget is on the screen; false when it is not shown there.
+bool WidgetScreenRect(void* gtkWidget, int& x, int& y, int& width, int& height);
 
 }  // namespace wxb
 }  // namespace ui

@@ -2,7 +2,11 @@
 
 #include <vector>
 
+#include "GtkStyle.h"
 #include "Text1252.h"
+
+#include <wx/event.h>
+#include <wx/frame.h>
 
 namespace ui {
 namespace wxb {
@@ -30,21 +34,96 @@ wxMenuItem* MenuBridge::NativeItem(int commandId) const {
   return it == m_items.end() ? nullptr : it->second;
 }
 
+int MenuBridge::NativeIdOf(int commandId) const {
+  for (const auto& [nativeId, command] : m_commands)
+    if (command == commandId) return nativeId;
+  return 0;
+}
+
 wxMenuBar* MenuBridge::BuildMenuBar() {
   m_items.clear();
   m_commands.clear();
+  m_barItems.clear();
   auto* bar = new wxMenuBar;
+  m_bar = bar;
+  struct BarCommand {
+    int position;
+    const MenuItem* item;
+  };
+  std::vector<BarCommand> barCommands;
   for (int i = 0; i < m_model.GetMenuItemCount(); ++i) {
     const MenuItem* item = m_model.ItemAt(i);
-    auto* menu = new wxMenu;
-    if (item->popup) {
-      Fill(menu, *item->popup);
-    } else if (!item->separator) {
-      Append(menu, *item, wxITEM_NORMAL)->Enable(!item->grayed);
+    if (item->separator) continue;
+    if (!item->popup) {
+      barCommands.push_back({i, item});
+      continue;
     }
+    auto* menu = new wxMenu;
+    Fill(menu, *item->popup);
     bar->Append(menu, ToWx(item->text));
   }
+  // The GTK menu bar holding the menus appended above.
+  void* gtkBar = bar->GetMenuCount() > 0 ? WidgetParent(bar->GetMenu(0)->m_owner)
+                                         : static_cast<void*>(bar->GetHandle());
+  m_gtkBar = gtkBar;
+  for (const BarCommand& c : barCommands) {
+    const int nativeId = kFirstNativeId + int(m_commands.size());
+    m_commands[nativeId] = c.item->id;
+    // Chosen as a menu item is: the frame's menu handler gets it, once GTK
+    // has closed the bar.
+    void* widget = AddMenuBarItem(gtkBar, c.position, ToWx(c.item->text).utf8_str(), [bar, nativeId] {
+      wxFrame* frame = bar->GetFrame();
+      if (!frame) return;
+      wxCommandEvent event(wxEVT_MENU, nativeId);
+      event.SetEventObject(frame);
+      wxPostEvent(frame, event);
+    });
+    if (!widget) continue;
+    m_barItems[c.item->id] = widget;
+    SetWidgetSensitive(widget, !c.item->grayed);
+  }
   return bar;
+}
+
+MenuBridge::ClickPath MenuBridge::PathTo(int commandId) const {
+  ClickPath path;
+  if (auto bar = m_barItems.find(commandId); bar != m_barItems.end()) {
+    path.title = bar->second;
+    return path;
+  }
+  wxMenuItem* item = NativeItem(commandId);
+  if (!item) return path;
+  wxMenu* top = item->GetMenu();
+  while (top && top->GetParent()) top = top->GetParent();
+  path.title = top ? top->m_owner : nullptr;
+  path.item = item->GetMenuItem();
+  return path;
+}
+
+bool MenuBridge::BarActive() const { return MenuBarActive(m_gtkBar); }
+
+void* MenuBridge::TitleWidget(const std::string& text) const {
+  int menu = 0;
+  for (int i = 0; m_bar && i < m_model.GetMenuItemCount(); ++i) {
+    const MenuItem* item = m_model.ItemAt(i);
+    if (item->separator) continue;
+    if (item->popup) {
+      if (item->text == text) return m_bar->GetMenu(std::size_t(menu))->m_owner;
+      ++menu;
+    } else if (item->text == text) {
+      auto bar = m_barItems.find(item->id);
+      return bar == m_barItems.end() ? nullptr : bar->second;
+    }
+  }
+  return nullptr;
+}
+
+void MenuBridge::SyncChecks() {
+  for (const auto& [command, native] : m_items) {
+    const MenuItem* item = m_model.FindItem(command);
+    if (item && native->IsCheckable() && native->IsChecked() != item->checked)
+      native->Check(item->checked);
+  }
 }
 
 wxMenu* MenuBridge::BuildPopup(const Menu& popup) {
@@ -85,6 +164,10 @@ void MenuBridge::Fill(wxMenu* native, const Menu& menu) {
 }
 
 void MenuBridge::ItemChanged(const MenuItem& item) {
+  if (auto bar = m_barItems.find(item.id); bar != m_barItems.end()) {
+    SetWidgetSensitive(bar->second, !item.grayed);
+    return;
+  }
   auto it = m_items.find(item.id);
   if (it == m_items.end()) return;
   if (it->second->IsCheckable()) it->second->Check(item.checked);

@@ -23,6 +23,7 @@
 #include <wx/uiaction.h>
 #include <wx/utils.h>
 #include <wx/checkbox.h>
+#include <wx/clipbrd.h>
 #include <wx/statbox.h>
 #include <wx/display.h>
 #include <wx/dcclient.h>
@@ -58,14 +59,27 @@ bool HasKeyboardFocus(wxWindow* w) {
 // A click at a point of w (its client coordinates), once the window manager
 // has placed and activated w's window: it may move a window it has just
 // mapped, and a place computed before would miss.
-void ClickAt(wxWindow* w, const wxPoint& local) {
-  if (auto* top = dynamic_cast<wxTopLevelWindow*>(wxGetTopLevelParent(w)))
-    UiDriver::WaitUntil([top] { return top->IsShownOnScreen() && top->IsActive(); }, 3000);
-  const wxPoint screen = w->ClientToScreen(local);
+void ClickOnScreen(const wxPoint& screen) {
   wxUIActionSimulator sim;
   sim.MouseMove(screen);
   UiDriver::WaitUntil([&] { return wxGetMousePosition() == screen; }, 1000);
   sim.MouseClick();
+}
+
+void ClickAt(wxWindow* w, const wxPoint& local) {
+  if (auto* top = dynamic_cast<wxTopLevelWindow*>(wxGetTopLevelParent(w)))
+    UiDriver::WaitUntil([top] { return top->IsShownOnScreen() && top->IsActive(); }, 3000);
+  ClickOnScreen(w->ClientToScreen(local));
+}
+
+// The centre of a GTK widget on the screen, once it is shown there.
+bool WidgetCentre(void* widget, wxPoint& centre, int timeoutMs) {
+  int x = 0, y = 0, width = 0, height = 0;
+  const bool shown = UiDriver::WaitUntil(
+      [&] { return WidgetScreenRect(widget, x, y, width, height) && width > 0 && height > 0; },
+      timeoutMs);
+  centre = wxPoint(x + width / 2, y + height / 2);
+  return shown;
 }
 
 }  // namespace
@@ -94,6 +108,10 @@ void UiDriver::WhenShown(std::function<void(Window&)> step) {
   if (!backend) {
     // The backend registers itself at its first window; until then use the installed one.
     backend = dynamic_cast<WxBackend*>(&CurrentBackend());
+  }
+  if (!step) {
+    backend->onWindowShown = nullptr;
+    return;
   }
   auto shared = std::make_shared<std::function<void(Window&)>>(std::move(step));
   backend->onWindowShown = [backend, shared](Window& w) {
@@ -177,6 +195,17 @@ void UiDriver::Type(Control& control, const std::string& ascii) {
   sim.Text(ascii.c_str());
 }
 
+void UiDriver::TypeKeys(const std::string& ascii) {
+  wxUIActionSimulator sim;
+  sim.Text(ascii.c_str());
+}
+
+void UiDriver::SetClipboardText(const std::string& text) {
+  wxClipboardLocker locker;
+  if (!!locker) wxTheClipboard->SetData(new wxTextDataObject(ToWx(text)));
+  Flush();
+}
+
 void UiDriver::Key(int vk, bool ctrl) {
   wxUIActionSimulator sim;
   int code = vk;
@@ -212,11 +241,39 @@ void UiDriver::ClickTab(TabCtrl& tab, int index) {
 void UiDriver::ChooseMenu(Window& window, int commandId) {
   WindowHost* host = WindowHost::Of(&window.GetTopLevel());
   if (!host || !host->TopLevel() || !host->MenuBar()) return;
-  wxMenuItem* item = host->MenuBar()->NativeItem(commandId);
-  if (!item) return;
-  wxCommandEvent event(wxEVT_MENU, item->GetId());
+  const int nativeId = host->MenuBar()->NativeIdOf(commandId);
+  if (nativeId == 0) return;
+  wxCommandEvent event(wxEVT_MENU, nativeId);
   event.SetEventObject(host->TopLevel());
   wxPostEvent(host->TopLevel(), event);
+}
+
+bool UiDriver::ClickMenu(Window& window, int commandId) {
+  WindowHost* host = WindowHost::Of(&window.GetTopLevel());
+  if (!host || !host->TopLevel() || !host->MenuBar()) return false;
+  wxTopLevelWindow* top = host->TopLevel();
+  WaitUntil([top] { return top->IsShownOnScreen() && top->IsActive(); }, 3000);
+  const MenuBridge::ClickPath path = host->MenuBar()->PathTo(commandId);
+  wxPoint at;
+  if (!path.title || !WidgetCentre(path.title, at, 2000)) return false;
+  ClickOnScreen(at);
+  if (!path.item) return true;
+  // The menu opens under its title.
+  if (!WidgetCentre(path.item, at, 3000)) return false;
+  ClickOnScreen(at);
+  return true;
+}
+
+bool UiDriver::ClickMenuTitle(Window& window, const std::string& title) {
+  WindowHost* host = WindowHost::Of(&window.GetTopLevel());
+  if (!host || !host->TopLevel() || !host->MenuBar()) return false;
+  wxTopLevelWindow* top = host->TopLevel();
+  WaitUntil([top] { return top->IsShownOnScreen() && top->IsActive(); }, 3000);
+  wxPoint at;
+  void* widget = host->MenuBar()->TitleWidget(title);
+  if (!widget || !WidgetCentre(widget, at, 2000)) return false;
+  ClickOnScreen(at);
+  return true;
 }
 
 void UiDriver::ResizeWindow(Window& window, int cx, int cy) {

@@ -141,6 +141,10 @@ void WindowHost::CreateControls() {
   }
 }
 
+bool WindowHost::MenuOpen() const {
+  return m_menusOpen > 0 || (MenuBar() && MenuBar()->BarActive());
+}
+
 MenuBridge* WindowHost::MenuBar() const { return static_cast<ClientPanel*>(m_client)->menu.get(); }
 
 template <class Event, class Handler>
@@ -166,7 +170,7 @@ void WindowHost::BindTopLevelEvents() {
   BindWhileAlive(wxEVT_CHAR_HOOK, [](WindowHost& host, wxKeyEvent& e) {
     Window& model = host.m_model;
     int vk = VirtualKey(e.GetKeyCode());
-    if (vk == 0 || !model.IsCreated() || host.m_menusOpen > 0) {
+    if (vk == 0 || !model.IsCreated() || host.MenuOpen()) {
       e.Skip();
       return;
     }
@@ -177,8 +181,15 @@ void WindowHost::BindTopLevelEvents() {
   BindWhileAlive(wxEVT_MENU, [](WindowHost& host, wxCommandEvent& e) {
     MenuBridge* bar = host.MenuBar();
     int command = bar ? bar->CommandOf(e.GetId()) : 0;
-    if (command != 0 && host.m_model.IsCreated()) host.m_model.UserMenuCommand(command);
-    else e.Skip();
+    if (command == 0 || !host.m_model.IsCreated()) {
+      e.Skip();
+      return;
+    }
+    // GTK has ticked or cleared a check item already: the model decides.
+    bar->SyncChecks();
+    auto alive = host.AliveFlag();
+    host.m_model.UserMenuCommand(command);
+    if (*alive && host.MenuBar()) host.MenuBar()->SyncChecks();
   });
   BindWhileAlive(wxEVT_CLOSE_WINDOW, [](WindowHost& host, wxCloseEvent& e) {
     if (host.m_model.IsCreated() && !host.m_endRequested) host.m_model.SendClose();

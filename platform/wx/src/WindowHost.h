@@ -74,7 +74,8 @@ class WindowHost : public WindowPeer {
   bool m_endRequested = false;
   std::map<int, std::unique_ptr<wxTimer>> m_timers;  // by the model's timer id
  public:
-  bool MenuOpen() const { return m_menusOpen > 0; }
+  // A menu of the bar is open, or the user is in the bar: the keys are the bar's.
+  bool MenuOpen() const;
 
  private:
   int m_menusOpen = 0;  // menus of the menu bar shown now: their keys are theirs

@@ -1,6 +1,6 @@
-// The graphic-style main window on the real toolkit, in this process: a
-// series and an album picked with the mouse, a series renamed through the
-// rename dialog, the second picture dialog, and the style switch answered No.
+// The graphic-style main window on the real toolkit, in this process: series
+// and albums picked with the mouse, an album modified, a series renamed and
+// another deleted, a shortcut, and the style switch answered No.
 #include "../AppTestSupport.h"
 #include "app/QuilloryDlg.h"
 #include "app/QuilloryDlgList.h"
@@ -16,11 +16,16 @@ using ui::wxb::UiDriver;
 
 namespace {
 
-TEST(GraphWindowGui, PickRenameSecondPictureAndStyleNo) {
+// A series and its albums picked with the mouse: the details, loan boxes
+// included, are always the selected album's; a modified album stays
+// selected; the rename dialog takes the typing and refuses a pasted quote;
+// a shortcut from the series list; a deleted series leaves no details.
+TEST(GraphWindowGui, PickModifyRenameShortcutsDeleteAndStyleNo) {
   TestProgramFolder folder;
   folder.WriteCollection({{"Thorgal", "La Magicienne trahie", 1},
                           {"Akira", "Tetsuo", 1},
                           {"Thorgal", "L'Ile des mers gel\xE9" "es", 2}});
+  const std::string original = folder.ReadFile("data/quillory.db");
   std::vector<std::string> boxes;
   bool scriptDone = false;
   CQuilloryDlgtypeGraph dlg(nullptr, 1, folder.Path());
@@ -28,35 +33,68 @@ TEST(GraphWindowGui, PickRenameSecondPictureAndStyleNo) {
     CQuilloryDlgList& page = *dlg.GetTab().GetCurrentPage();
     ui::ListView& series = *page.GetList().GetListView();
     ui::ListView& albums = *dlg.GetAlbumList().GetListView();
+    ui::Control& title = *dlg.GetDlgItem(IDC_VALUE_TITRE);
+    ui::Control& borrower = *dlg.GetDlgItem(IDC_EDIT_PRETA);
     ASSERT_TRUE(UiDriver::WaitUntil([&] { return UiDriver::NativeRowCount(series) == 2; }));
     EXPECT_EQ(UiDriver::NativeCell(series, 0, 0), "Akira");
+    dlg.GetGestion()->GetAlbum(2)->SetPretA("Paul");
+    dlg.GetGestion()->GetAlbum(2)->SetDatePret("vendredi");
 
-    // The series, then its second volume, with the mouse.
+    // The series, then its second volume, lent: the loan boxes say to whom.
     UiDriver::ClickRow(series, 1);
     ASSERT_TRUE(UiDriver::WaitUntil([&] { return UiDriver::NativeRowCount(albums) == 2; }));
     EXPECT_EQ(UiDriver::NativeCell(albums, 1, 0), "02");
     UiDriver::ClickRow(albums, 1);
     ASSERT_TRUE(UiDriver::WaitUntil(
-        [&] { return UiDriver::NativeText(*dlg.GetDlgItem(IDC_VALUE_TITRE)) == "L'Ile des mers gel\xE9" "es"; }));
-    EXPECT_TRUE(UiDriver::NativeShown(*dlg.GetDlgItem(IDC_LABEL_SERIE)));
+        [&] { return UiDriver::NativeText(title) == "L'Ile des mers gel\xE9" "es"; }));
+    EXPECT_TRUE(UiDriver::NativeShown(*dlg.GetDlgItem(IDC_STATIC_ENPRET)));
+    EXPECT_EQ(UiDriver::NativeText(borrower), "Paul");
+    EXPECT_EQ(UiDriver::NativeText(*dlg.GetDlgItem(IDC_EDIT_DATEPRET)), "vendredi");
+    // The first volume is not lent: empty boxes.
+    UiDriver::ClickRow(albums, 0);
+    ASSERT_TRUE(UiDriver::WaitUntil([&] { return UiDriver::NativeText(title) == "La Magicienne trahie"; }));
     EXPECT_FALSE(UiDriver::NativeShown(*dlg.GetDlgItem(IDC_STATIC_ENPRET)));
+    EXPECT_EQ(UiDriver::NativeText(borrower), "");
 
     // The second picture dialog opens over the album and closes with "Fermer".
     bool pictureShown = false;
-    bool pictureRan = false;
     UiDriver::WhenShown([&](ui::Window& picture) {
-      pictureRan = true;
       pictureShown = UiDriver::WaitUntil([&] { return UiDriver::NativeShown(*picture.GetDlgItem(IDC_PICTURE2)); });
       UiDriver::Click(*picture.GetDlgItem(ui::IDOK));
     });
     UiDriver::Click(*dlg.GetDlgItem(IDC_BUTTON_IMAGE2));
-    EXPECT_TRUE(UiDriver::WaitUntil([&] { return pictureRan; }));
-    EXPECT_TRUE(pictureShown);
+    EXPECT_TRUE(UiDriver::WaitUntil([&] { return pictureShown; }));
 
-    // The rename dialog, typed into and confirmed.
+    // "Modifier" makes it volume 3: it stays selected and shown, last now.
+    UiDriver::WhenShown([&](ui::Window& entry) {
+      ui::Control& tome = *entry.GetDlgItem(IDC_AJOUT_TOME);
+      UiDriver::Type(tome, "");
+      UiDriver::Key(ui::VK_BACK);
+      UiDriver::TypeKeys("3");
+      ASSERT_TRUE(UiDriver::WaitUntil([&] { return tome.GetWindowText() == "3"; }));
+      UiDriver::Click(*entry.GetDlgItem(ui::IDOK));
+    });
+    UiDriver::Click(*dlg.GetDlgItem(IDC_BUTTON_MODIFIER));
+    ASSERT_TRUE(UiDriver::WaitUntil([&] { return UiDriver::NativeCell(albums, 1, 0) == "03"; }));
+    EXPECT_EQ(UiDriver::NativeSelectedRow(albums), 1);
+    EXPECT_EQ(UiDriver::NativeText(title), "La Magicienne trahie");
+    EXPECT_EQ(UiDriver::NativeText(*dlg.GetDlgItem(IDC_VALUE_TOME)), "3");
+
+    // The series, picked again, renamed: typing goes to the new name at
+    // once; a pasted double quote is refused as a typed one is.
+    UiDriver::ClickRow(series, 1);
+    ASSERT_TRUE(UiDriver::WaitUntil([&] { return UiDriver::NativeSelectedRow(series) == 1; }));
     UiDriver::WhenShown([&](ui::Window& rename) {
       EXPECT_EQ(UiDriver::NativeText(*rename.GetDlgItem(IDC_RENAME_ANCIEN)), "Thorgal");
-      UiDriver::Type(*rename.GetDlgItem(IDC_RENAME_NOUVEAU), "Thorgal Aegirsson");
+      ui::Control& nouveau = *rename.GetDlgItem(IDC_RENAME_NOUVEAU);
+      UiDriver::TypeKeys("Thorgal");
+      ASSERT_TRUE(UiDriver::WaitUntil([&] { return nouveau.GetWindowText() == "Thorgal"; }));
+      UiDriver::AnswerMessageBoxes({ui::IDOK}, &boxes);
+      UiDriver::SetClipboardText(" \"Aegirsson\"");
+      UiDriver::Key('V', true);
+      ASSERT_TRUE(UiDriver::WaitUntil([&] { return boxes.size() == 1; }));
+      UiDriver::Type(nouveau, " Aegirsson");
+      ASSERT_TRUE(UiDriver::WaitUntil([&] { return nouveau.GetWindowText() == "Thorgal Aegirsson"; }));
       UiDriver::AnswerMessageBoxes({ui::IDYES}, &boxes);
       UiDriver::Click(*rename.GetDlgItem(ui::IDOK));
     });
@@ -64,15 +102,35 @@ TEST(GraphWindowGui, PickRenameSecondPictureAndStyleNo) {
     ASSERT_TRUE(UiDriver::WaitUntil(
         [&] { return UiDriver::NativeCell(series, 1, 0) == "Thorgal Aegirsson"; }));
 
+    // Ctrl+N from the series list reaches the window (no album selected:
+    // it says so); Ctrl released, a plain S saves nothing.
+    UiDriver::AnswerMessageBoxes({ui::IDOK}, &boxes);
+    UiDriver::ClickRow(series, 0);
+    ASSERT_TRUE(UiDriver::WaitUntil([&] { return UiDriver::NativeText(title) == "Tetsuo"; }));
+    UiDriver::Key('N', true);
+    ASSERT_TRUE(UiDriver::WaitUntil([&] { return boxes.size() == 3; }));
+    UiDriver::Key('S');
+
+    // Akira deleted with the Delete key: no album left to show.
+    UiDriver::AnswerMessageBoxes({ui::IDYES, ui::IDOK}, &boxes);
+    UiDriver::Key(ui::VK_DELETE);
+    ASSERT_TRUE(UiDriver::WaitUntil([&] { return boxes.size() == 5 && UiDriver::NativeRowCount(series) == 1; }));
+    EXPECT_EQ(folder.ReadFile("data/quillory.db"), original);  // the S saved nothing
+    EXPECT_EQ(UiDriver::NativeRowCount(albums), 0);
+    EXPECT_FALSE(UiDriver::NativeShown(title));
+    EXPECT_FALSE(UiDriver::NativeShown(*dlg.GetDlgItem(IDC_LABEL_TITRE)));
+    EXPECT_FALSE(UiDriver::NativeShown(*dlg.GetDlgItem(IDC_BUTTON_MODIFIER)));
+    EXPECT_FALSE(UiDriver::NativeShown(borrower));
+
     // The style switch answered No: the marks stay on the running style.
     UiDriver::AnswerMessageBoxes({ui::IDNO}, &boxes);
     UiDriver::ChooseMenu(dlg, ID_STYLE_LISTE);
-    ASSERT_TRUE(UiDriver::WaitUntil([&] { return boxes.size() == 2; }));
+    ASSERT_TRUE(UiDriver::WaitUntil([&] { return boxes.size() == 6; }));
     EXPECT_TRUE(UiDriver::NativeMenuChecked(dlg, ID_STYLE_GRAPHIQUE));
     EXPECT_FALSE(UiDriver::NativeMenuChecked(dlg, ID_STYLE_LISTE));
     EXPECT_FALSE(UiDriver::NativeMenuEnabled(dlg, ID_CONFIG_LISTES));
 
-    // Closing: Yes to the save question writes the new name.
+    // Closing: Yes to the save question writes it all.
     UiDriver::AnswerMessageBoxes({ui::IDYES}, &boxes);
     UiDriver::CloseWindow(dlg);
     scriptDone = true;
@@ -80,14 +138,20 @@ TEST(GraphWindowGui, PickRenameSecondPictureAndStyleNo) {
   dlg.DoModal();
 
   EXPECT_TRUE(scriptDone);
-  ASSERT_EQ(boxes.size(), 3u);
-  EXPECT_EQ(boxes[0], "Voulez vous vraiment renommer Thorgal en Thorgal Aegirsson");
-  EXPECT_EQ(boxes[2], "Voulez vous sauvegarder les modifications ??");
+  EXPECT_EQ(boxes, (std::vector<std::string>{
+                       "Ce caract\xE8re est interdit, d\xE9sol\xE9.",
+                       "Voulez vous vraiment renommer Thorgal en Thorgal Aegirsson",
+                       "Veuillez reselectionn\xE9" "e votre BD",
+                       "Voulez vous vraiment supprimer la serie : Akira ?", "Serie Supprim\xE9" "e",
+                       "Un changement de Style va necessitee un redemarrage du logiciel.\n Voulez vous continuer?",
+                       "Voulez vous sauvegarder les modifications ??"}));
   CGestionBD saved;
   ASSERT_EQ(saved.Load(folder.Path()), CGestionBD::LOAD_OK);
+  ASSERT_EQ(saved.GetAlbumCount(), 2);
   EXPECT_EQ(saved.GetAlbum(0)->GetSerie(), "Thorgal Aegirsson");
-  EXPECT_EQ(saved.GetAlbum(2)->GetSerie(), "Thorgal Aegirsson");
-  EXPECT_EQ(saved.GetAlbum(1)->GetSerie(), "Akira");
+  EXPECT_EQ(saved.GetAlbum(0)->GetTome(), 3);
+  EXPECT_EQ(saved.GetAlbum(1)->GetSerie(), "Thorgal Aegirsson");
+  EXPECT_EQ(saved.GetAlbum(1)->GetPretA(), "Paul");
   EXPECT_EQ(folder.ReadFile("data/quilloryType.cfg"), "");
 }
 

@@ -124,6 +124,86 @@ TEST(MainWindowGui, LabelsFitPlainCommandsHaveNoCheckBoxAndBoxesSayOK) {
   EXPECT_EQ(buttons, std::vector<std::string>{"OK"});
 }
 
+// Ctrl shortcuts from the album list and the search box, nothing left armed
+// once Ctrl is released, the style marks after the menu's own clicks, "A
+// propos" in one click, and a refreshed list that shows no album's details.
+TEST(MainWindowGui, ShortcutsStyleMarksAboutAndTheShownAlbum) {
+  TestProgramFolder folder;
+  AlbumValues akira{"Akira", "Tetsuo", 1};
+  akira.commentaire = "Neo-Tokyo";
+  folder.WriteCollection({akira, {"Watchmen", "Minuit moins le quart", 2}});
+  std::vector<std::string> boxes;
+  int entries = 0, strays = 0, abouts = 0;
+  bool scriptDone = false;
+  UiDriver::WhenShown([&](ui::Window& window) {
+    auto& dlg = dynamic_cast<CQuilloryDlg&>(window);
+    CQuilloryDlgList& page = *dlg.GetTab().GetCurrentPage();
+    ui::ListView& list = *page.GetList().GetListView();
+    ui::Control& comment = *page.GetDlgItem(IDC_STATIC_COMMENTAIRE);
+    UiDriver::ClickRow(list, 0);
+    ASSERT_TRUE(UiDriver::WaitUntil([&] { return UiDriver::NativeText(comment) == "Neo-Tokyo"; }));
+
+    // Ctrl+A in the album list: the entry dialog, closed; the list is
+    // refreshed and no album is selected: none is shown.
+    UiDriver::WhenShown([&](ui::Window& entry) {
+      ++entries;
+      UiDriver::Click(*entry.GetDlgItem(ui::IDCANCEL));
+    });
+    UiDriver::Key('A', true);
+    ASSERT_TRUE(UiDriver::WaitUntil([&] { return entries == 1 && dlg.IsModified(); }));
+    EXPECT_EQ(UiDriver::NativeSelectedRow(list), -1);
+    EXPECT_FALSE(UiDriver::NativeShown(comment));
+    EXPECT_FALSE(UiDriver::NativeShown(*dlg.GetDlgItem(IDC_PICTURE)));
+    EXPECT_FALSE(UiDriver::NativeShown(*dlg.GetDlgItem(IDC_EDIT_PRETA)));
+
+    // Ctrl is up: a plain M on a selected album opens nothing, and Ctrl+S
+    // in the search box saves.
+    UiDriver::ClickRow(list, 1);
+    UiDriver::WhenShown([&](ui::Window& stray) {
+      ++strays;
+      dynamic_cast<ui::Dialog&>(stray).EndDialog(ui::IDCANCEL);
+    });
+    UiDriver::Key('M');
+    UiDriver::Click(*dlg.GetDlgItem(IDC_EDIT_RECHERCHE));
+    UiDriver::Key('S', true);
+    EXPECT_TRUE(UiDriver::WaitUntil([&] { return !dlg.IsModified(); }));
+    UiDriver::WhenShown(nullptr);
+    EXPECT_EQ(strays, 0);
+    EXPECT_EQ(UiDriver::NativeText(*dlg.GetDlgItem(IDC_EDIT_RECHERCHE)), "");
+
+    // The running style chosen: nothing happens, its mark stays; the other
+    // answered No: the marks still show the running style.
+    ASSERT_TRUE(UiDriver::ClickMenu(dlg, ID_STYLE_LISTE));
+    UiDriver::WaitUntil([&] { return !UiDriver::NativeMenuOpen(dlg); });
+    EXPECT_TRUE(UiDriver::WaitUntil([&] { return UiDriver::NativeMenuChecked(dlg, ID_STYLE_LISTE); }));
+    UiDriver::AnswerMessageBoxes({ui::IDNO}, &boxes);
+    ASSERT_TRUE(UiDriver::ClickMenu(dlg, ID_STYLE_GRAPHIQUE));
+    ASSERT_TRUE(UiDriver::WaitUntil([&] { return boxes.size() == 1; }));
+    UiDriver::Flush();
+    EXPECT_TRUE(UiDriver::NativeMenuChecked(dlg, ID_STYLE_LISTE));
+    EXPECT_FALSE(UiDriver::NativeMenuChecked(dlg, ID_STYLE_GRAPHIQUE));
+
+    // One click on "A propos" opens the About box.
+    UiDriver::WhenShown([&](ui::Window& about) {
+      ++abouts;
+      UiDriver::Click(*about.GetDlgItem(ui::IDOK));
+    });
+    ASSERT_TRUE(UiDriver::ClickMenuTitle(dlg, "A propos"));
+    EXPECT_TRUE(UiDriver::WaitUntil([&] { return abouts == 1; }));
+    UiDriver::WhenShown(nullptr);
+    if (UiDriver::NativeMenuOpen(dlg)) UiDriver::Key(ui::VK_ESCAPE);
+
+    UiDriver::CloseWindow(dlg);
+    scriptDone = true;
+  });
+  CQuilloryApp app;
+  app.InitInstance(folder.Path() + "/Quillory");
+  EXPECT_TRUE(scriptDone);
+  EXPECT_EQ(boxes, std::vector<std::string>{
+                       "Un changement de Style va necessitee un redemarrage du logiciel.\n Voulez vous continuer?"});
+  EXPECT_EQ(folder.ReadFile("data/quilloryType.cfg"), "");
+}
+
 // What the resize rules give each control for a change (dx, dy) of the client
 // area since start-up.
 struct Placed { ui::Control* control; ui::Rect start; bool moveX, moveY, growX, growY; };

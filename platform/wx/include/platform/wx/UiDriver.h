@@ -20,7 +20,8 @@ class UiDriver {
   // Whether a window manager manages the display: the GUI tests refuse to run
   // on a bare X server, where dialogs close and move as no user's do.
   static bool WindowManagerRunning();
-  // Runs step inside the next window's modal loop, once it is shown.
+  // Runs step inside the next window's modal loop, once it is shown (an
+  // empty step: no step waits any more).
   static void WhenShown(std::function<void(Window&)> step);
   // Handles every pending event and paints every window that needs it.
   static void Flush();
@@ -32,9 +33,19 @@ class UiDriver {
   static void ClickHeader(ListView& list, int column);
   static void Type(Control& control, const std::string& ascii);  // click in it, then keys
   static void Key(int vk, bool ctrl = false);
+  // Keys typed into whatever has the keyboard focus, with no click first.
+  static void TypeKeys(const std::string& ascii);
+  // What a copy elsewhere would leave in the clipboard (Windows-1252).
+  static void SetClipboardText(const std::string& text);
   static void ClickTab(TabCtrl& tab, int index);       // mouse click on the tab's label
   // Chooses a menu-bar command as the toolkit reports a user's choice.
   static void ChooseMenu(Window& window, int commandId);
+  // Chooses it with the mouse, as a user does: a click on its menu's title in
+  // the menu bar, then on the item (a command of the bar itself: the one
+  // click). False when something to click was not on the screen.
+  static bool ClickMenu(Window& window, int commandId);
+  // One click on a title of the menu bar (Windows-1252 text).
+  static bool ClickMenuTitle(Window& window, const std::string& title);
   // Gives a top-level window that client size, as a user's drag of its frame
   // would (the toolkit keeps to its minimum size); waits for the layout.
   static void ResizeWindow(Window& window, int cx, int cy);
