@@ -1,5 +1,6 @@
 #include "app/MainWindowCommands.h"
 
+#include "app/CollectionPreload.h"
 #include "app/QuilloryApp.h"
 #include "app/QuilloryDlg.h"
 #include "collection/DataPath.h"
@@ -198,8 +199,11 @@ void AddAboutItemAndIcon(ui::Window& window) {
   window.SetIcon(&ApplicationIcon());
 }
 
-void LoadCollection(CGestionBD& gestion, const std::string& programFolder) {
-  const int result = gestion.Load(programFolder);
+namespace {
+
+// What a load leaves to say: the file could not be opened, or some of its
+// lines cannot be read.
+void ReportLoad(const CGestionBD& gestion, int result) {
   if (result != CGestionBD::LOAD_OK) {
     ui::AfxMessageBox(CQuilloryDlg::MSG_CANNOT_OPEN);
     return;
@@ -208,6 +212,23 @@ void LoadCollection(CGestionBD& gestion, const std::string& programFolder) {
   if (!unread.empty())
     ui::AfxMessageBox(Format(CQuilloryDlg::MSG_UNREAD_LINES, {std::to_string(unread.size()), ShownLine(unread[0])}),
                       ui::MB_OK | ui::MB_ICONEXCLAMATION);
+}
+
+}  // namespace
+
+void LoadCollection(CGestionBD& gestion, const std::string& programFolder) {
+  ReportLoad(gestion, gestion.Load(programFolder));
+}
+
+std::unique_ptr<CGestionBD> OpenCollection(const std::string& programFolder) {
+  int result = CGestionBD::LOAD_OK;
+  std::unique_ptr<CGestionBD> gestion = CollectionPreload::Take(programFolder, result);
+  if (!gestion) {
+    gestion = std::make_unique<CGestionBD>();
+    result = gestion->Load(programFolder);
+  }
+  ReportLoad(*gestion, result);
+  return gestion;
 }
 
 

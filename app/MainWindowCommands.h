@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <initializer_list>
+#include <memory>
 #include <string>
 
 namespace ui {
@@ -50,6 +51,9 @@ void AddAboutItemAndIcon(ui::Window& window);
 // Loads the database file, saying when it cannot be opened or holds lines
 // the store cannot show.
 void LoadCollection(CGestionBD& gestion, const std::string& programFolder);
+// The collection of a main window being opened: the one read at the
+// program's start when there is one, else the file read now; said the same.
+std::unique_ptr<CGestionBD> OpenCollection(const std::string& programFolder);
 
 // The import dialogue: choose a file, confirm, import, report. True when the
 // collection may have changed (the window then refreshes and marks itself

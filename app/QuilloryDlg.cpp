@@ -115,8 +115,7 @@ bool CQuilloryDlg::OnInitDialog() {
   GetDlgItem(IDC_EDIT_PRETA)->SetLimitText(field_limits::PRET_A);
   GetDlgItem(IDC_EDIT_DATEPRET)->SetLimitText(field_limits::DATE_PRET);
 
-  m_pGestion = std::make_unique<CGestionBD>();
-  LoadCollection();
+  m_pGestion = MainWindowCommands::OpenCollection(m_szRepertoire);
   ShowAlbumCount();
 
   m_tab.SubclassDlgItem(IDC_TAB, *this);
@@ -150,7 +149,6 @@ bool CQuilloryDlg::OnInitDialog() {
   return true;
 }
 
-void CQuilloryDlg::LoadCollection() { MainWindowCommands::LoadCollection(*m_pGestion, m_szRepertoire); }
 
 void CQuilloryDlg::ShowAlbumCount() {
   SetDlgItemText(IDC_EDIT_NBBD, std::to_string(m_pGestion->GetAlbumCount()));
@@ -308,7 +306,7 @@ void CQuilloryDlg::OnRecherche() {
         finder.FoundIn(a->GetDessinateur()) || finder.FoundIn(a->GetEditeur()))
       found.push_back(a);
   }
-  page->ShowAlbums(std::move(found));
+  page->ShowAlbums(found);
 }
 
 void CQuilloryDlg::OnEnregistrer() {

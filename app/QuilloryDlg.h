@@ -156,7 +156,6 @@ class CQuilloryDlg : public ui::Dialog {
   static constexpr const char* IMAGE_FILTER = "Fichiers jpg (*.jpg)";
 
  private:
-  void LoadCollection();
   // The current database's copy before a restore: its file name, empty
   // when there was no database; false (after saying so) when it could not
   // be written.

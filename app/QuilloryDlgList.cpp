@@ -15,6 +15,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <string>
+#include <unordered_map>
 #include <unordered_set>
 
 namespace {
@@ -46,6 +47,10 @@ bool CQuilloryDlgList::OnInitDialog() {
   m_list.GetListView()->SetFullRowSelect(true);
   m_list.CreateColumns(HEADING);
   m_list.RestoreColumnWidths();
+  m_list.SetCellSource([this](std::uintptr_t item, int column) {
+    if (!m_pGestion || m_pGestion->GetGeneration() != m_generation) return std::string();
+    return CellText(*reinterpret_cast<const CAlbum*>(item), column);
+  });
   // No rows yet: the tab control fills a page each time it shows it, so
   // filling the four pages here (5000 rows each) would only slow the start.
   m_list.SortByColumn(0, true);
@@ -67,27 +72,65 @@ void CQuilloryDlgList::Fill(int typeFilter) {
     if (m_bGraphique && !series.insert(album->GetSerie()).second) continue;
     albums.push_back(album);
   }
-  ShowAlbums(std::move(albums));
+  ShowAlbums(albums);
 }
 
-void CQuilloryDlgList::ShowAlbums(std::vector<const CAlbum*> albums) {
+void CQuilloryDlgList::ShowAlbums(const std::vector<const CAlbum*>& albums) {
   // The selection goes with the rows: so does what the window showed of it.
   const bool hadSelection = m_list.GetNextSelectedItem() >= 0;
-  m_list.DeleteAllItems();
+  // Each album's series, series equal without regard to case being one;
+  // albums of a series mostly follow one another, so a series is looked up
+  // once per run of them.
+  std::unordered_map<std::string, int> seriesOf;
+  std::vector<const std::string*> names;  // each series as first spelled
+  std::vector<int> seriesOfAlbum(albums.size());
+  const std::string* lastSerie = nullptr;
+  int series = 0;
+  for (std::size_t i = 0; i < albums.size(); ++i) {
+    const std::string& serie = albums[i]->GetSerie();
+    if (!lastSerie || *lastSerie != serie) {
+      auto [at, added] = seriesOf.try_emplace(ui::ToLower1252(serie), int(names.size()));
+      if (added) names.push_back(&serie);
+      series = at->second;
+      lastSerie = &serie;
+    }
+    seriesOfAlbum[i] = series;
+  }
+  // The series in the list's order (no two compare equal), then each
+  // album placed after the albums of the series before its own.
+  std::vector<std::pair<std::string, int>> keys(names.size());
+  for (std::size_t k = 0; k < names.size(); ++k) keys[k] = {ui::CompareKey(*names[k]), int(k)};
+  std::sort(keys.begin(), keys.end());
+  std::vector<int> order(names.size());
+  for (std::size_t k = 0; k < keys.size(); ++k) order[k] = keys[k].second;
+  std::vector<std::size_t> next(names.size() + 1, 0);
+  std::vector<int> rank(names.size());
+  for (std::size_t k = 0; k < order.size(); ++k) rank[std::size_t(order[k])] = int(k);
+  for (int s : seriesOfAlbum) ++next[std::size_t(rank[std::size_t(s)]) + 1];
+  for (std::size_t k = 1; k < next.size(); ++k) next[k] += next[k - 1];
+  std::vector<std::uintptr_t> rows(albums.size());
+  for (std::size_t i = 0; i < albums.size(); ++i)
+    rows[next[std::size_t(rank[std::size_t(seriesOfAlbum[i])])]++] =
+        reinterpret_cast<std::uintptr_t>(albums[i]);
+  m_generation = m_pGestion ? m_pGestion->GetGeneration() : 0;
+  m_list.SetRows(rows);
   if (hadSelection && m_pDlg) ShowSelection(-1);
-  std::stable_sort(albums.begin(), albums.end(), [](const CAlbum* a, const CAlbum* b) {
-    // Albums of one series are the common case: equal texts need no collation.
-    return a->GetSerie() != b->GetSerie() &&
-           ui::CompareText(a->GetSerie(), b->GetSerie(), false) < 0;
-  });
-  for (const CAlbum* album : albums) AppendAlbum(*album);
 }
 
-void CQuilloryDlgList::AppendAlbum(const CAlbum& a) {
-  m_list.AppendRow(a.GetSerie(), a.GetTitre(), std::to_string(a.GetTome()), a.GetScenariste(),
-                   a.GetDessinateur(), a.GetEditeur(),
-                   a.GetEO() == 1 ? "Oui" : (a.GetEO() == 0 ? "Non" : ""), a.GetGenre(),
-                   Collection(a), std::to_string(a.GetNote()));
+std::string CQuilloryDlgList::CellText(const CAlbum& a, int column) {
+  switch (column) {
+    case 0: return a.GetSerie();
+    case 1: return a.GetTitre();
+    case 2: return std::to_string(a.GetTome());
+    case 3: return a.GetScenariste();
+    case 4: return a.GetDessinateur();
+    case 5: return a.GetEditeur();
+    case 6: return a.GetEO() == 1 ? "Oui" : (a.GetEO() == 0 ? "Non" : "");
+    case 7: return a.GetGenre();
+    case 8: return Collection(a);
+    case 9: return std::to_string(a.GetNote());
+    default: return std::string();
+  }
 }
 
 void CQuilloryDlgList::MovePage(int dx, int dy) {

@@ -34,13 +34,14 @@ class CQuilloryDlgList : public ui::Dialog {
   // Empties the list and adds a row for each album of the type (FILTER_ALL:
   // every album), in collection order.
   void Fill(int typeFilter);
-  // Adds the album's row: the ten cells of the columns.
-  void AppendAlbum(const CAlbum& album);
-  // Empties the list and adds the rows of these albums. The list keeps its
-  // rows in the order of their series; the albums are handed to it already
-  // in that order (equal series in the given order), which gives the same
-  // rows in the same places with no row inserted between others.
-  void ShowAlbums(std::vector<const CAlbum*> albums);
+  // Empties the list and shows a row for each of these albums. The list
+  // keeps its rows in the order of their series, letter case aside, albums
+  // of equal series in the order given, as rows inserted one by one would
+  // stand. A row is its album: the list asks for its cells when it shows
+  // them, so a change of the album shows at once.
+  void ShowAlbums(const std::vector<const CAlbum*>& albums);
+  // The text of an album's cell in the page's columns.
+  static std::string CellText(const CAlbum& album, int column);
   // Moves the comment box by (dx, dy) and makes the list dx wider and dy taller.
   void MovePage(int dx, int dy);
 
@@ -83,6 +84,9 @@ class CQuilloryDlgList : public ui::Dialog {
   CQuilloryDlg* m_pDlg;  // the owner in the list style; null in the graphic style
   CQuilloryDlgtypeGraph* m_pGraph;  // the owner in the graphic style; null in the list style
   CGestionBD* m_pGestion;  // not owned
+  // The store's generation when the rows were given: once albums have been
+  // destroyed, the rows show nothing until the page is filled again.
+  unsigned m_generation = 0;
   bool m_bGraphique;
   bool m_bCtrl = false;
 };

@@ -151,8 +151,7 @@ bool CQuilloryDlgtypeGraph::OnInitDialog() {
   GetDlgItem(IDC_EDIT_PRETA)->SetLimitText(field_limits::PRET_A);
   GetDlgItem(IDC_EDIT_DATEPRET)->SetLimitText(field_limits::DATE_PRET);
 
-  m_pGestion = std::make_unique<CGestionBD>();
-  LoadCollection();
+  m_pGestion = MainWindowCommands::OpenCollection(m_szRepertoire);
   ShowTypeCounters();
 
   m_tab.SubclassDlgItem(IDC_TAB, *this);
@@ -190,9 +189,6 @@ bool CQuilloryDlgtypeGraph::OnInitDialog() {
   return true;
 }
 
-void CQuilloryDlgtypeGraph::LoadCollection() {
-  MainWindowCommands::LoadCollection(*m_pGestion, m_szRepertoire);
-}
 
 void CQuilloryDlgtypeGraph::ShowTypeCounters() {
   SetDlgItemText(IDC_EDIT_NBBD, std::to_string(m_pGestion->GetNbEuro()));
@@ -473,7 +469,7 @@ void CQuilloryDlgtypeGraph::OnRecherche() {
     if (!a || (filter != CQuilloryDlgList::FILTER_ALL && a->GetType() != filter)) continue;
     if (seen.insert(a->GetSerie()).second && finder.FoundIn(a->GetSerie())) found.push_back(a);
   }
-  page->ShowAlbums(std::move(found));
+  page->ShowAlbums(found);
 }
 
 void CQuilloryDlgtypeGraph::OnRenommerSerie() {

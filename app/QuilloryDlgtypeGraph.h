@@ -132,7 +132,6 @@ class CQuilloryDlgtypeGraph : public ui::Dialog {
   static constexpr const char* MSG_LOAN_FAILED = "Probleme lors de l'enregitrement du pret";
 
  private:
-  void LoadCollection();
   void ShowTypeCounters();
   void MoveControl(int id, int dx, int dy);
   void GrowControl(int id, int dx, int dy);

@@ -6,12 +6,14 @@
 #include "platform/TabCtrl.h"
 #include "platform/Window.h"
 
+#include <algorithm>
+
 namespace {
 // The graphic window keeps its pages to the left of its album panel.
 constexpr int kGraphicPageShift = -450;
 }  // namespace
 
-CQuilloryTabCtrl::CQuilloryTabCtrl() = default;
+CQuilloryTabCtrl::CQuilloryTabCtrl() { m_widths.fill(-1); }
 
 CQuilloryTabCtrl::~CQuilloryTabCtrl() {
   for (auto& page : m_pages)
@@ -40,15 +42,26 @@ void CQuilloryTabCtrl::Init(ui::Window* owner, CGestionBD* gestion, bool graphiq
   m_pOwner = owner;
   m_pGestion = gestion;
   m_bGraphique = graphique;
-  for (auto& page : m_pages) {
-    page = std::make_unique<CQuilloryDlgList>(owner, gestion, graphique);
-    page->Create(owner);
-    if (graphique) page->MovePage(kGraphicPageShift, 0);
-  }
+  for (auto& page : m_pages) page.reset();
+  m_dx = graphique ? kGraphicPageShift : 0;
+  m_dy = 0;
 }
 
 CQuilloryDlgList* CQuilloryTabCtrl::GetPage(int tab) const {
-  return tab >= 0 && tab < TAB_COUNT ? m_pages[tab].get() : nullptr;
+  if (tab < 0 || tab >= TAB_COUNT || !m_pOwner) return nullptr;
+  auto& page = m_pages[std::size_t(tab)];
+  if (!page) {
+    // Made hidden, as it would stand had it been made at the start and
+    // followed every change since.
+    page = std::make_unique<CQuilloryDlgList>(m_pOwner, m_pGestion, m_bGraphique);
+    page->Create(m_pOwner);
+    page->ShowWindow(false);
+    if (m_dx != 0 || m_dy != 0) page->MovePage(m_dx, m_dy);
+    for (int column = 0; column < int(m_widths.size()); ++column)
+      if (m_widths[std::size_t(column)] >= 0 && page->GetList().GetListView())
+        page->GetList().GetListView()->SetColumnWidth(column, m_widths[std::size_t(column)]);
+  }
+  return page.get();
 }
 
 CQuilloryDlgList* CQuilloryTabCtrl::GetCurrentPage() const {
@@ -82,18 +95,21 @@ void CQuilloryTabCtrl::ResizePages(int dx, int dy) {
   r.right += dx;
   r.bottom += dy;
   m_ctrl->MoveWindow(r);
+  m_dx += dx;
+  m_dy += dy;
   for (auto& page : m_pages)
     if (page) page->MovePage(dx, dy);
   ShowPage();
 }
 
 void CQuilloryTabCtrl::SetColumnWidth(int column, int width) {
+  if (column >= 0 && column < int(m_widths.size())) m_widths[std::size_t(column)] = std::max(0, width);
   for (auto& page : m_pages)
     if (page && page->GetList().GetListView()) page->GetList().GetListView()->SetColumnWidth(column, width);
 }
 
 int CQuilloryTabCtrl::GetColumnWidth(int column) const {
-  const CQuilloryDlgList* first = m_pages[0].get();
+  const CQuilloryDlgList* first = GetPage(0);
   if (!first) return 0;
   ui::ListView* view = first->GetList().GetListView();
   return view ? view->GetColumnWidth(column) : 0;

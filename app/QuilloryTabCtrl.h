@@ -27,8 +27,9 @@ class CQuilloryTabCtrl {
   bool SubclassDlgItem(int id, ui::Window& owner);
   ui::TabCtrl* GetTabCtrl() const { return m_ctrl; }
 
-  // Creates the four pages, in tab order, as child windows of the owner; in
-  // the graphic style each page is moved 450 pixels to the left.
+  // Prepares the four pages, child windows of the owner; in the graphic
+  // style each page is moved 450 pixels to the left. A page's window is made
+  // the first time it is shown or asked for: a start shows one tab only.
   void Init(ui::Window* owner, CGestionBD* gestion, bool graphique);
   // The tabs' labels in this style, in tab order.
   static std::array<std::string, TAB_COUNT> Labels(bool graphique);
@@ -45,6 +46,7 @@ class CQuilloryTabCtrl {
   void HideColumn(int column) { SetColumnWidth(column, 0); }
   int GetColumnWidth(int column) const;
 
+  // The tab's page (made now if it was not yet), or null.
   CQuilloryDlgList* GetPage(int tab) const;
   // The page of the selected tab, or null.
   CQuilloryDlgList* GetCurrentPage() const;
@@ -55,6 +57,11 @@ class CQuilloryTabCtrl {
   ui::Window* m_pOwner = nullptr;
   CGestionBD* m_pGestion = nullptr;  // not owned
   bool m_bGraphique = false;
-  std::array<std::unique_ptr<CQuilloryDlgList>, TAB_COUNT> m_pages;
+  // Made on demand, hence mutable: asking for a page makes it.
+  mutable std::array<std::unique_ptr<CQuilloryDlgList>, TAB_COUNT> m_pages;
   int m_nCurrentTab = 0;
+  // What every page has been given so far, for a page made later: its moves
+  // in total and the column widths set (-1: as the page starts).
+  int m_dx = 0, m_dy = 0;
+  std::array<int, 10> m_widths;
 };

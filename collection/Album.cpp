@@ -36,6 +36,31 @@ CAlbum::CAlbum(const char* serie, const char* titre, int tome, const char* dessi
       m_serieFinie(serieFinie),
       m_nbPrets(nbPrets) {}
 
+CAlbum::CAlbum(std::string serie, std::string titre, int tome, std::string dessinateur,
+               std::string scenariste, std::string editeur, std::string commentaire, int eo,
+               std::string genre, std::string picture, std::string pretA, std::string datePret,
+               double dateAchat, int type, std::string collection, int note, int serieFinie,
+               int nbPrets, std::string picture2)
+    : m_serie(std::move(serie)),
+      m_titre(std::move(titre)),
+      m_tome(tome),
+      m_dessinateur(std::move(dessinateur)),
+      m_scenariste(std::move(scenariste)),
+      m_editeur(std::move(editeur)),
+      m_commentaire(std::move(commentaire)),
+      m_picture(std::move(picture)),
+      m_pretA(std::move(pretA)),
+      m_datePret(std::move(datePret)),
+      m_genre(std::move(genre)),
+      m_collection(std::move(collection)),
+      m_picture2(std::move(picture2)),
+      m_dateAchat(dateAchat),
+      m_eo(eo),
+      m_type(type),
+      m_note(note),
+      m_serieFinie(serieFinie),
+      m_nbPrets(nbPrets) {}
+
 void CAlbum::MergeFrom(const CAlbum& other) {
   auto takeIfSet = [](std::string& mine, const std::string& theirs) {
     if (!theirs.empty()) mine = theirs;

@@ -49,6 +49,13 @@ class CAlbum {
          const char* genre, const char* picture, const char* pretA, const char* datePret,
          double dateAchat, int type, const char* collection, int note, int serieFinie,
          int nbPrets, const char* picture2);
+  // The same from texts handed over (moved in, none copied), for readers of
+  // many albums; an empty text stays empty, as the caller gave it.
+  CAlbum(std::string serie, std::string titre, int tome, std::string dessinateur,
+         std::string scenariste, std::string editeur, std::string commentaire, int eo,
+         std::string genre, std::string picture, std::string pretA, std::string datePret,
+         double dateAchat, int type, std::string collection, int note, int serieFinie,
+         int nbPrets, std::string picture2);
 
   const std::string& GetSerie() const { return m_serie; }
   const std::string& GetTitre() const { return m_titre; }

@@ -1,6 +1,8 @@
 #include "collection/GestionBD.h"
 
 #include <charconv>
+#include <cstdio>
+#include <cstring>
 
 #include "collection/Cp1252.h"
 #include "collection/DataPath.h"
@@ -137,6 +139,69 @@ int ScanDatabaseLine(std::string_view line, DatabaseFields& f) {
   return count;
 }
 
+// The line as this program writes it (single spaces, plain decimal
+// integers, the date with six decimals), read in one pass: 19 when it is
+// such a line, 0 otherwise (the general reader then reads it, by the same
+// rules, so both give the same fields).
+class CanonicalLine {
+ public:
+  explicit CanonicalLine(std::string_view line) : m_p(line.data()), m_end(line.data() + line.size()) {}
+
+  int Scan(DatabaseFields& f) {
+    const bool read = Text(f.serie) && Space() && Text(f.titre) && Space() && Integer(f.tome) &&
+                      Space() && Text(f.dessinateur) && Space() && Text(f.scenariste) && Space() &&
+                      Text(f.editeur) && Space() && Text(f.commentaire) && Space() &&
+                      Integer(f.eo) && Space() && Text(f.genre) && Space() && Text(f.picture) &&
+                      Space() && Text(f.pretA) && Space() && Text(f.datePret) && Space() &&
+                      Date(f.dateAchat) && Space() && Integer(f.type) && Space() &&
+                      Text(f.collection) && Space() && Integer(f.note) && Space() &&
+                      Integer(f.serieFinie) && Space() && Integer(f.nbPrets) && Space() &&
+                      Text(f.picture2) && m_p == m_end;
+    return read ? 19 : 0;
+  }
+
+ private:
+  bool Space() { return m_p < m_end && *m_p++ == ' '; }
+  bool Text(std::string& out) {
+    if (m_p >= m_end || *m_p != '"') return false;
+    const char* first = m_p + 1;
+    const void* quote = std::memchr(first, '"', std::size_t(m_end - first));
+    if (!quote || quote == first) return false;
+    out = std::string(first, static_cast<const char*>(quote));
+    m_p = static_cast<const char*>(quote) + 1;
+    return true;
+  }
+  // Digits only, no leading zero (the general reader's octal), `most` at most.
+  bool Digits(long long& value, long most) {
+    const char* first = m_p;
+    value = 0;
+    while (m_p < m_end && *m_p >= '0' && *m_p <= '9' && m_p - first < most)
+      value = value * 10 + (*m_p++ - '0');
+    const long n = m_p - first;
+    return n >= 1 && (n == 1 || *first != '0') && (m_p == m_end || *m_p < '0' || *m_p > '9');
+  }
+  bool Integer(int& out) {
+    const bool negative = m_p < m_end && *m_p == '-';
+    if (negative) ++m_p;
+    long long value;
+    if (!Digits(value, 9)) return false;
+    out = int(negative ? -value : value);
+    return true;
+  }
+  // A whole, positive number of seconds with six zero decimals (exact in a
+  // double); anything else goes to the general reader.
+  bool Date(double& out) {
+    long long value;
+    if (!Digits(value, 15) || m_end - m_p < 7 || std::memcmp(m_p, ".000000", 7) != 0) return false;
+    m_p += 7;
+    out = double(value);
+    return true;
+  }
+
+  const char* m_p;
+  const char* m_end;
+};
+
 // Every line of a database file: `raw` is the line as it stands (without its
 // line end, NUL bytes included), `text` what the reader sees of it.
 template <typename OnLine>
@@ -152,6 +217,33 @@ void ForEachDatabaseLine(std::string_view bytes, OnLine onLine) {
     onLine(raw, text);
     start = next;
   }
+}
+
+// Every line of a database file read a block at a time, so that a large
+// collection is never held whole in memory beside its albums. False (after
+// some lines, perhaps) when the file cannot be opened or read to its end.
+template <typename OnLine>
+bool ForEachDatabaseLineOfFile(const std::string& path, OnLine onLine) {
+  ReadStatus status;
+  std::FILE* file = OpenDataFile(path, status);
+  if (!file) return false;
+  std::string pending;  // the bytes read and not yet given as whole lines
+  constexpr std::size_t kBlock = 256 * 1024;
+  for (;;) {
+    const std::size_t kept = pending.size();
+    pending.resize(kept + kBlock);
+    const std::size_t n = std::fread(pending.data() + kept, 1, kBlock, file);
+    pending.resize(kept + n);
+    if (n == 0) break;
+    const std::size_t lastLineEnd = pending.rfind('\n');
+    if (lastLineEnd == std::string::npos || lastLineEnd < kept) continue;
+    ForEachDatabaseLine(std::string_view(pending).substr(0, lastLineEnd + 1), onLine);
+    pending.erase(0, lastLineEnd + 1);
+  }
+  const bool read = !std::ferror(file);
+  std::fclose(file);
+  ForEachDatabaseLine(pending, onLine);
+  return read;
 }
 
 // The import's columns, as far as they convert: the twelve, then the export's seven.
@@ -256,10 +348,12 @@ CGestionBD::CGestionBD() = default;
 CGestionBD::~CGestionBD() = default;
 
 void CGestionBD::Clear() {
+  ++m_generation;
   m_albums.clear();
   m_unread.clear();
   m_series.clear();
   m_seriesByName.clear();
+  m_lastSeries = -1;
   m_nbEuro = m_nbComic = m_nbManga = 0;
 }
 
@@ -272,25 +366,30 @@ void CGestionBD::AppendAlbum(std::unique_ptr<CAlbum> album) {
 int CGestionBD::Load(const std::string& repertoire) {
   m_repertoire = repertoire;
   Clear();
-  std::string bytes;
-  if (!ReadWholeFile(DataPath(m_repertoire, DATABASE_FILE), bytes)) return LOAD_CANNOT_OPEN;
-
   DatabaseFields f;
-  ForEachDatabaseLine(bytes, [&](std::string_view raw, std::string_view line) {
+  const std::string path = DataPath(m_repertoire, DATABASE_FILE);
+  const bool read = ForEachDatabaseLineOfFile(path, [&](std::string_view raw, std::string_view line) {
     if (raw.empty()) return;
-    int n = ScanDatabaseLine(line, f);
+    int n = CanonicalLine(line).Scan(f);
+    if (n == 0) n = ScanDatabaseLine(line, f);
     if (n < 14) {
       m_unread.emplace_back(raw);
       return;
     }
-    AppendAlbum(std::make_unique<CAlbum>(
-        f.serie.c_str(), f.titre.c_str(), f.tome, f.dessinateur.c_str(), f.scenariste.c_str(),
-        f.editeur.c_str(), f.commentaire.c_str(), f.eo, f.genre.c_str(), f.picture.c_str(),
-        f.pretA.c_str(), f.datePret.c_str(), f.dateAchat, f.type,
-        n >= 15 ? f.collection.c_str() : kNoValue, n >= 16 ? f.note : 0,
-        n >= 17 ? f.serieFinie : 0, n >= 18 ? f.nbPrets : 0,
-        n >= 19 ? f.picture2.c_str() : kNoValue));
+    // The texts move into the album; a field the line does not reach is "_".
+    auto album = std::make_unique<CAlbum>(
+        std::move(f.serie), std::move(f.titre), f.tome, std::move(f.dessinateur),
+        std::move(f.scenariste), std::move(f.editeur), std::move(f.commentaire), f.eo,
+        std::move(f.genre), std::move(f.picture), std::move(f.pretA), std::move(f.datePret),
+        f.dateAchat, f.type, n >= 15 ? std::move(f.collection) : std::string(kNoValue),
+        n >= 16 ? f.note : 0, n >= 17 ? f.serieFinie : 0, n >= 18 ? f.nbPrets : 0,
+        n >= 19 ? std::move(f.picture2) : std::string(kNoValue));
+    AppendAlbum(std::move(album));
   });
+  if (!read) {
+    Clear();
+    return LOAD_CANNOT_OPEN;
+  }
   return LOAD_OK;
 }
 
@@ -356,6 +455,7 @@ int CGestionBD::FindAlbum(const std::string& serie, const std::string& titre, in
 int CGestionBD::RemoveAlbum(int index) {
   if (index < 0 || index >= GetAlbumCount()) return 0;
   DecTypeCount(m_albums[index]->GetType());
+  ++m_generation;
   m_albums.erase(m_albums.begin() + index);
   return 1;
 }
@@ -384,24 +484,29 @@ void CGestionBD::DecTypeCount(int type) {
 }
 
 void CGestionBD::UpdateSeries(const CAlbum& album) {
-  std::string key = cp1252::Fold(album.GetSerie());
-  auto found = m_seriesByName.find(key);
-  if (found != m_seriesByName.end()) {
-    CSerie& serie = *m_series[found->second];
-    if (serie.GetDernierTome() < album.GetTome()) {
-      serie.SetDernierTome(album.GetTome());
-      serie.SetFinie(album.GetSerieFinie());
+  // Albums of a series mostly follow one another: a name equal to the last
+  // one looked up is the same series, found without folding it again.
+  if (m_lastSeries < 0 || m_lastSerieName != album.GetSerie()) {
+    auto [found, added] = m_seriesByName.try_emplace(cp1252::Fold(album.GetSerie()), GetSeriesCount());
+    m_lastSeries = found->second;
+    m_lastSerieName = album.GetSerie();
+    if (added) {
+      m_series.push_back(
+          std::make_unique<CSerie>(album.GetSerie(), album.GetTome(), album.GetSerieFinie()));
+      return;
     }
-    return;
   }
-  m_seriesByName.emplace(std::move(key), GetSeriesCount());
-  m_series.push_back(
-      std::make_unique<CSerie>(album.GetSerie(), album.GetTome(), album.GetSerieFinie()));
+  CSerie& serie = *m_series[std::size_t(m_lastSeries)];
+  if (serie.GetDernierTome() < album.GetTome()) {
+    serie.SetDernierTome(album.GetTome());
+    serie.SetFinie(album.GetSerieFinie());
+  }
 }
 
 void CGestionBD::RebuildSeries() {
   m_series.clear();
   m_seriesByName.clear();
+  m_lastSeries = -1;
   for (const auto& album : m_albums) UpdateSeries(*album);
 }
 

@@ -104,6 +104,10 @@ class CGestionBD {
 
   const std::string& GetRepertoire() const { return m_repertoire; }
 
+  // Changes each time albums are destroyed (one removed, or the store
+  // reloaded): album pointers borrowed before may no longer be valid.
+  unsigned GetGeneration() const { return m_generation; }
+
   // "Quillory.csv" in `repertoire`: a header line, then the twelve columns of
   // every album, followed by the seven fields they do not carry (purchase
   // date, finished flag, cover, second picture, borrower, loan date, loan
@@ -126,8 +130,12 @@ class CGestionBD {
   // Each series' slot by its name folded to lower case: the names are unique
   // without regard to case, so this finds the same series a scan would.
   std::unordered_map<std::string, int> m_seriesByName;
+  // The series UpdateSeries found last, and the name it was found by.
+  int m_lastSeries = -1;
+  std::string m_lastSerieName;
   std::string m_repertoire;
   int m_nbEuro = 0;
   int m_nbComic = 0;
   int m_nbManga = 0;
+  unsigned m_generation = 0;
 };

@@ -136,43 +136,63 @@ bool WritePrivateFileAtomically(const std::string& path, std::string_view bytes)
   return WriteAtomically(path, bytes, 0600);
 }
 
-ReadStatus ReadDataFile(const std::string& path, std::string& bytes, std::uint64_t maxBytes) {
-  bytes.clear();
+std::FILE* OpenDataFile(const std::string& path, ReadStatus& status, std::uint64_t maxBytes) {
+  status = ReadStatus::CANNOT_OPEN;
 #ifndef _WIN32
   // Opened without waiting: a named pipe with no writer would block here.
   const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-  if (fd < 0) return ReadStatus::CANNOT_OPEN;
+  if (fd < 0) return nullptr;
   struct stat info;
   if (::fstat(fd, &info) != 0) {
     ::close(fd);
-    return ReadStatus::CANNOT_OPEN;
+    return nullptr;
   }
   if (!S_ISREG(info.st_mode)) {
     ::close(fd);
-    return ReadStatus::NOT_A_FILE;
+    status = ReadStatus::NOT_A_FILE;
+    return nullptr;
   }
   if (static_cast<std::uint64_t>(info.st_size) > maxBytes) {
     ::close(fd);
-    return ReadStatus::TOO_LARGE;
+    status = ReadStatus::TOO_LARGE;
+    return nullptr;
   }
   ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
   std::FILE* file = ::fdopen(fd, "rb");
   if (!file) {
     ::close(fd);
-    return ReadStatus::CANNOT_OPEN;
+    return nullptr;
   }
 #else
   std::error_code error;
-  const auto status = std::filesystem::status(path, error);
-  if (error || !std::filesystem::exists(status)) return ReadStatus::CANNOT_OPEN;
-  if (!std::filesystem::is_regular_file(status)) return ReadStatus::NOT_A_FILE;
-  if (std::filesystem::file_size(path, error) > maxBytes) return ReadStatus::TOO_LARGE;
+  const auto fileStatus = std::filesystem::status(path, error);
+  if (error || !std::filesystem::exists(fileStatus)) return nullptr;
+  if (!std::filesystem::is_regular_file(fileStatus)) {
+    status = ReadStatus::NOT_A_FILE;
+    return nullptr;
+  }
+  if (std::filesystem::file_size(path, error) > maxBytes) {
+    status = ReadStatus::TOO_LARGE;
+    return nullptr;
+  }
   std::FILE* file = std::fopen(path.c_str(), "rb");
-  if (!file) return ReadStatus::CANNOT_OPEN;
+  if (!file) return nullptr;
 #endif
+  status = ReadStatus::OK;
+  return file;
+}
+
+ReadStatus ReadDataFile(const std::string& path, std::string& bytes, std::uint64_t maxBytes) {
+  bytes.clear();
+  ReadStatus status;
+  std::FILE* file = OpenDataFile(path, status, maxBytes);
+  if (!file) return status;
+  // Room for the whole file at once: a large file is not copied again each
+  // time the text grows (the loop still reads to the real end).
+  const std::uint64_t size = FileSize(path);
+  if (size <= maxBytes && size < (std::uint64_t{1} << 31)) bytes.reserve(std::size_t(size));
   char buffer[64 * 1024];
   std::size_t count;
-  ReadStatus status = ReadStatus::OK;
   while ((count = std::fread(buffer, 1, sizeof buffer, file)) > 0) {
     bytes.append(buffer, count);
     // A file that grows while it is read stops at the limit all the same.

@@ -9,6 +9,7 @@
 // until something writes to it, and a device such as /dev/zero never ends.
 
 #include <cstdint>
+#include <cstdio>
 #include <string>
 #include <string_view>
 
@@ -34,6 +35,12 @@ enum class ReadStatus {
   NOT_A_FILE,   // a folder, a pipe, a device...
   TOO_LARGE,    // larger than the limit given; nothing was read
 };
+
+// A regular file of at most `maxBytes` bytes opened for reading ("rb"), for
+// a reader that takes it a block at a time; null otherwise, and why in
+// `status`. The caller closes it.
+std::FILE* OpenDataFile(const std::string& path, ReadStatus& status,
+                        std::uint64_t maxBytes = UINT64_MAX);
 
 // The whole content of a regular file of at most `maxBytes` bytes.
 ReadStatus ReadDataFile(const std::string& path, std::string& bytes,

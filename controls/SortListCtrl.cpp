@@ -7,6 +7,7 @@
 #include "platform/TextCompare.h"
 #include "platform/Window.h"
 
+#include <algorithm>
 #include <cassert>
 #include <cerrno>
 #include <climits>
@@ -144,8 +145,21 @@ int CSortListCtrl::AppendRow(const std::vector<std::string>& texts) {
 }
 
 CSortListCtrl::RowData* CSortListCtrl::Data(int row) const {
-  if (!m_list || row < 0 || row >= m_list->GetItemCount()) return nullptr;
+  if (!m_list || m_bSource || row < 0 || row >= m_list->GetItemCount()) return nullptr;
   return m_rows->Find(m_list->GetItemData(row));
+}
+
+void CSortListCtrl::SetCellSource(CellSource cells) {
+  assert(m_list && "SetCellSource needs an attached list view");
+  if (!m_list) return;
+  m_rows->rows.clear();
+  m_bSource = true;
+  m_list->SetTextSource(std::move(cells));
+}
+
+void CSortListCtrl::SetRows(const std::vector<std::uintptr_t>& items) {
+  assert(m_bSource && "SetRows needs a cell source");
+  if (m_list && m_bSource) m_list->SetItems(items);
 }
 
 bool CSortListCtrl::DeleteItem(int row) {
@@ -175,6 +189,7 @@ bool CSortListCtrl::SetItemData(int row, std::uintptr_t value) {
 
 std::uintptr_t CSortListCtrl::GetItemData(int row) const {
   assert(!m_list || (row >= 0 && row < m_list->GetItemCount()));
+  if (m_bSource) return m_list ? m_list->GetItemData(row) : 0;
   const RowData* data = Data(row);
   return data ? data->userData : 0;
 }
@@ -189,20 +204,56 @@ int CSortListCtrl::CompareTexts(const std::string& first, const std::string& sec
   return ui::CompareText(first, second, true);
 }
 
+std::string CSortListCtrl::SortText(int row, int column) const {
+  if (m_bSource) return m_list->GetItemText(row, column);
+  const RowData* data = Data(row);
+  return data ? data->Text(column) : std::string();
+}
+
 void CSortListCtrl::SortByColumn(int column, bool ascending) {
   m_sortColumn = column;
   m_sortAscending = ascending;
   m_header.ShowSortArrow(column, ascending);
   if (!m_list) return;
-  const RowStore& store = *m_rows;
-  m_list->SortItems([&store, column, ascending](std::uintptr_t a, std::uintptr_t b) {
-    const RowData* rowA = store.Find(a);
-    const RowData* rowB = store.Find(b);
-    static const std::string empty;
-    const std::string& textA = rowA ? rowA->Text(column) : empty;
-    const std::string& textB = rowB ? rowB->Text(column) : empty;
-    return ascending ? CompareTexts(textA, textB) : CompareTexts(textB, textA);
-  });
+  // What CompareTexts looks at in each text, found once per row: a sort of
+  // many rows then compares numbers and keys only.
+  struct Facts {
+    bool number, date;
+    int value, year, month, day;
+    std::string key;
+  };
+  const int count = m_list->GetItemCount();
+  std::vector<Facts> facts(std::size_t(std::max(0, count)));
+  bool anyText = false;
+  for (int row = 0; row < count; ++row) {
+    Facts& f = facts[std::size_t(row)];
+    f.key = SortText(row, column);
+    const std::string& text = f.key;
+    f.number = IsNumber(text);
+    f.date = !f.number && IsDate(text);
+    anyText = anyText || (!f.number && !f.date);
+    f.value = Atoi(text);
+    f.year = Atoi(Mid(text, 6, 4));
+    f.month = Atoi(Mid(text, 3, 2));
+    f.day = Atoi(Mid(text, 0, 2));
+  }
+  // Texts are compared only when some row's text is neither number nor date.
+  if (anyText)
+    for (Facts& f : facts) f.key = ui::CompareKey(f.key, true);
+  // The kind of comparison is the first text's, as in CompareTexts.
+  auto compare = [&facts](int a, int b) {
+    const Facts& first = facts[std::size_t(a)];
+    const Facts& second = facts[std::size_t(b)];
+    if (first.number) return Sign(first.value, second.value);
+    if (first.date) {
+      if (int c = Sign(first.year, second.year)) return c;
+      if (int c = Sign(first.month, second.month)) return c;
+      return Sign(first.day, second.day);
+    }
+    const int c = first.key.compare(second.key);
+    return c < 0 ? -1 : (c > 0 ? 1 : 0);
+  };
+  m_list->SortItemsEx([&](int a, int b) { return ascending ? compare(a, b) : compare(b, a); });
 }
 
 void CSortListCtrl::RestoreColumnWidths() {

@@ -11,11 +11,16 @@
 //   m_list.RestoreColumnWidths();
 //   m_list.AppendRow(serie, titre);
 //   m_list.SortByColumn(0, true);
+//
+// A list of many rows (an album page) keeps no copy of its texts: it is given
+// a cell source and its rows as one value each (SetRows), and asks the source
+// for a cell's text when the list shows it or a sort compares it.
 #pragma once
 
 #include "controls/SortHeaderCtrl.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -56,11 +61,19 @@ class CSortListCtrl {
     return AppendRow(std::vector<std::string>{std::string(texts)...});
   }
 
+  // Rows without texts of their own: their cells are cells(item, column).
+  // Set once, before any row; rows are then given with SetRows only.
+  using CellSource = std::function<std::string(std::uintptr_t item, int column)>;
+  void SetCellSource(CellSource cells);
+  // Replaces every row: one per item, in this order, none selected.
+  void SetRows(const std::vector<std::uintptr_t>& items);
+
   bool DeleteItem(int row);
   bool DeleteAllItems();
   // Sets the cell's text, and the copy sorting uses when that succeeded.
   bool SetItemText(int row, int column, const std::string& text);
   // The value attached to a row (0 until set; out-of-range rows: ignored / 0).
+  // A row given by SetRows has its item as value, which cannot be changed.
   bool SetItemData(int row, std::uintptr_t value);
   std::uintptr_t GetItemData(int row) const;
 
@@ -93,6 +106,8 @@ class CSortListCtrl {
   void OnHeaderClick(int column);
   // The row's data, or null for a row without data of this control.
   RowData* Data(int row) const;
+  // The text a sort compares for a row and column.
+  std::string SortText(int row, int column) const;
 
   CSortHeaderCtrl m_header;
   int m_columnCount = 0;
@@ -100,4 +115,5 @@ class CSortListCtrl {
   bool m_sortAscending = true;
   ui::ListView* m_list = nullptr;
   std::unique_ptr<RowStore> m_rows;  // the row data, owned; rows point to them
+  bool m_bSource = false;            // rows come from a cell source
 };

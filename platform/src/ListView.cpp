@@ -62,7 +62,7 @@ int ListView::InsertItem(int row, const std::string& text) {
     // (the scan made filling quadratic); once sorted otherwise, the scan.
     bool descending = HasStyle(Style::SortDescending);
     auto placeBefore = [&](const Row& existing) {
-      int c = CompareText(existing.cells[0], text, false);
+      int c = CompareText(Cell(existing, 0), text, false);
       return descending ? c < 0 : c > 0;
     };
     auto at = !descending && m_ascendingOrder
@@ -81,7 +81,8 @@ int ListView::InsertItem(int row, const std::string& text) {
 }
 
 bool ListView::SetItemText(int row, int column, const std::string& text) {
-  if (row < 0 || row >= int(m_rows.size()) || column < 0) return false;
+  // A list with a text source shows what the source says.
+  if (m_source || row < 0 || row >= int(m_rows.size()) || column < 0) return false;
   if (column >= std::max(1, int(m_columns.size()))) return false;
   Row& r = m_rows[row];
   if (int(r.cells.size()) <= column) r.cells.resize(column + 1);
@@ -93,8 +94,25 @@ bool ListView::SetItemText(int row, int column, const std::string& text) {
 
 std::string ListView::GetItemText(int row, int column) const {
   if (row < 0 || row >= int(m_rows.size()) || column < 0) return std::string();
-  const Row& r = m_rows[row];
-  return column < int(r.cells.size()) ? r.cells[column] : std::string();
+  return Cell(m_rows[row], column);
+}
+
+std::string ListView::Cell(const Row& row, int column) const {
+  if (m_source) return column < std::max(1, int(m_columns.size())) ? m_source(row.data, column) : std::string();
+  return column < int(row.cells.size()) ? row.cells[column] : std::string();
+}
+
+void ListView::SetTextSource(TextSource source) {
+  m_source = std::move(source);
+  Changed(Aspect::Rows);
+}
+
+void ListView::SetItems(const std::vector<std::uintptr_t>& data) {
+  std::vector<Row> rows(data.size());
+  for (std::size_t i = 0; i < data.size(); ++i) rows[i].data = data[i];
+  m_rows.swap(rows);
+  m_ascendingOrder = false;
+  Changed(Aspect::Rows);
 }
 
 bool ListView::SetItemData(int row, std::uintptr_t data) {
@@ -123,7 +141,7 @@ bool ListView::DeleteAllItems() {
 
 int ListView::FindItem(const std::string& text, int indexAfter) const {
   for (int i = std::max(0, indexAfter + 1); i < int(m_rows.size()); ++i)
-    if (m_rows[i].cells[0] == text) return i;
+    if (Cell(m_rows[i], 0) == text) return i;
   return -1;
 }
 

@@ -116,10 +116,10 @@ int CompareText(const std::string& a, const std::string& b, bool caseSensitive) 
   return Sign(int(a.size()) - int(b.size()));
 }
 
-std::string CompareKey(const std::string& text) {
+std::string CompareKey(const std::string& text, bool caseSensitive) {
   const Tables& t = T();
   std::string key;
-  key.reserve(text.size() * 4 + 3);
+  key.reserve(text.size() * 5 + 4);
   // Base characters, two bytes each (never zero), then an end below them all.
   for (unsigned char c : text) {
     const int primary = t.key[c].primary;
@@ -133,6 +133,14 @@ std::string CompareKey(const std::string& text) {
   for (unsigned char c : text)
     if (t.key[c].primary != 0) key += static_cast<char>(t.key[c].accent);
   key += '\0';
+  if (caseSensitive) {
+    // Then lower case before upper case, letter by letter; last the bytes.
+    for (unsigned char c : text)
+      if (t.key[c].primary != 0) key += static_cast<char>(t.key[c].upper);
+    key += '\0';
+    key.append(text);
+    return key;
+  }
   // Last, the whole text in lower case.
   for (unsigned char c : text) key += static_cast<char>(t.toLower[c]);
   return key;

@@ -1,7 +1,9 @@
 // Start-up: the program folder from the executable's path, and the main
 // window chosen by the style file.
 #include "AppTestSupport.h"
+#include "app/CollectionPreload.h"
 #include "app/QuilloryApp.h"
+#include "app/QuilloryDlg.h"
 #include "collection/Album.h"
 #include "collection/DataPath.h"
 #include "collection/GestionBD.h"
@@ -19,6 +21,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <memory>
 
 namespace fs = std::filesystem;
 
@@ -221,6 +224,22 @@ TEST(Startup, StyleOneOpensTheGraphicWindow) {
     EXPECT_EQ(StartWithStyle(folder, true, &caption, IDD_QUILLORY_GRAPH), "") << content;
     EXPECT_EQ(caption, "Quillory : G\xE9rer facilement vos BD");
   }
+}
+
+TEST(Startup, TheWindowTakesTheCollectionReadAtTheStartAndOnlyOnce) {
+  TestProgramFolder folder;
+  folder.WriteCollection({{"Akira", "Tetsuo", 2}, {"Zorro", "Masque", 3, "_", "_", "_", "_", 1}});
+  CollectionPreload::Start(folder.Path());
+  ui::headless::Session session;
+  auto dlg = std::make_unique<CQuilloryDlg>(nullptr, 0, folder.Path());
+  session.Open(*dlg);
+  EXPECT_EQ(ui::headless::Driver(*dlg).Text(IDC_EDIT_NBBD), "2");
+  EXPECT_EQ(dlg->GetGestion()->GetNbComic(), 1);
+  // Another window reads the file as it is by then.
+  folder.WriteCollection({{"Thorgal", "La Magicienne trahie", 1}});
+  dlg = std::make_unique<CQuilloryDlg>(nullptr, 0, folder.Path());
+  session.Open(*dlg);
+  EXPECT_EQ(ui::headless::Driver(*dlg).Text(IDC_EDIT_NBBD), "1");
 }
 
 TEST(Startup, AnyOtherStyleEndsSilentlyWithoutWindow) {

@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -108,6 +109,38 @@ TEST_F(SortListCtrlTest, ASortedStyleListPlacesAppendedRows) {
   sorted.SortByColumn(1, false);
   EXPECT_EQ(sorted.GetItemText(0, 0), "\xc9" "chos");
   EXPECT_EQ(sorted.GetItemData(0), 7u);
+}
+
+TEST_F(SortListCtrlTest, RowsFromACellSourceSortExactlyAsTheComparisonSays) {
+  // Numbers, dates, texts in both cases and with accents, in one column.
+  const char* const pieces[] = {"12", "7", "", "05/03/2007", "31/12/2006", "abc", "Abc",
+                                "\xe9t\xe9", "ete", "1/04/2007", "007", "Zorro", "z-a"};
+  std::vector<std::string> texts;
+  unsigned seed = 7;
+  for (int i = 0; i < 400; ++i) {
+    seed = seed * 1103515245u + 12345u;
+    texts.push_back(pieces[(seed >> 16) % 13] + std::string(i % 3 ? "" : "x"));
+  }
+  ASSERT_TRUE(list.CreateColumns("Texte,100;Rang,40"));
+  list.SetCellSource([&texts](std::uintptr_t item, int column) {
+    return column == 0 ? texts[item] : std::to_string(item);
+  });
+  std::vector<std::uintptr_t> items(texts.size());
+  for (std::size_t i = 0; i < items.size(); ++i) items[i] = i;
+  list.SetRows(items);
+  for (bool ascending : {true, false}) {
+    std::vector<std::uintptr_t> expected = items;  // each sort starts from the list's order
+    for (int row = 0; row < list.GetItemCount(); ++row) expected[std::size_t(row)] = list.GetItemData(row);
+    std::stable_sort(expected.begin(), expected.end(), [&](std::uintptr_t a, std::uintptr_t b) {
+      // Descending swaps the texts (the kind is still the first text's).
+      return (ascending ? CSortListCtrl::CompareTexts(texts[a], texts[b])
+                        : CSortListCtrl::CompareTexts(texts[b], texts[a])) < 0;
+    });
+    list.SortByColumn(0, ascending);
+    for (int row = 0; row < list.GetItemCount(); ++row)
+      ASSERT_EQ(list.GetItemData(row), expected[std::size_t(row)]) << row << " " << ascending;
+  }
+  EXPECT_EQ(list.GetItemText(0, 1), std::to_string(list.GetItemData(0)));
 }
 
 TEST(SortListCompare, NumbersDatesAndTextAreChosenByTheFirstText) {

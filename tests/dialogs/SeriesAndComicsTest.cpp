@@ -76,35 +76,6 @@ TEST(AlbumsManquants, VolumesAreWrittenAscendingWithRunsOfThreeOrMoreAsARange) {
   EXPECT_EQ(missing({0}), "");
 }
 
-TEST(AlbumsManquants, OneRowPerSeriesWithAGapInTheAlbumListsOrder) {
-  CGestionBD gestion;
-  Add(gestion, {"Thorgal", "La Magicienne trahie", 1});
-  Add(gestion, {"Thorgal", "L'Ile des mers gelees", 4});
-  Add(gestion, {"akira", "Kei", 2, 2});
-  Add(gestion, {"Akira", "Tetsuo", 3, 2});  // the same series in other capitals
-  Add(gestion, {"Maus", "Mon pere saigne l'histoire", 1});
-  Add(gestion, {"Maus", "Et c'est la que mes ennuis ont commence", 2});
-  Add(gestion, {"Ast\xE9rix", "Hors-s\xE9rie", 0});
-  Add(gestion, {"Ast\xE9rix", "La Serpe d'or", 2});
-  Add(gestion, {"Zorro", "Hors-s\xE9rie", 0});
-
-  Session session;
-  CQuilloryAlbumsManquants dlg(nullptr, &gestion);
-  session.Open(dlg);
-  Driver d(dlg);
-  EXPECT_EQ(dlg.GetWindowText(), "Albums manquants");
-  const ui::ListView& list = *dlg.GetListView(IDC_LIST_MANQUANTS);
-  EXPECT_EQ(list.GetColumnTitle(0), "S\xE9rie");
-  EXPECT_EQ(list.GetColumnTitle(1), "Tomes manquants");
-  EXPECT_EQ(d.Text(ui::IDCANCEL), "Fermer");
-  ASSERT_EQ(list.GetItemCount(), 3);
-  EXPECT_THAT(Row(list, 0), ElementsAre("akira", "1"));
-  EXPECT_THAT(Row(list, 1), ElementsAre("Ast\xE9rix", "1"));
-  EXPECT_THAT(Row(list, 2), ElementsAre("Thorgal", "2, 3"));
-  d.Click(ui::IDCANCEL);
-  EXPECT_TRUE(dlg.IsEnded());
-}
-
 class ComicLinkTest : public testing::Test {
  protected:
   void Open() {

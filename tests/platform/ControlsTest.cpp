@@ -213,7 +213,7 @@ TEST(Controls, DatePickerKeepsTheTimeOfDayWhenTheUserPicksADate) {
   EXPECT_EQ(picker.GetYear(), 2008);
 }
 
-TEST(TextCompare, KeysOrderTextsAsTheComparisonIgnoringCase) {
+TEST(TextCompare, KeysOrderTextsAsTheComparisonWithAndWithoutCase) {
   const std::string alphabet = "aAbeE\xe9\xc9\xe8z-' 09\x8a\x9a\xdf.";
   unsigned seed = 12345;
   auto next = [&] { seed = seed * 1103515245u + 12345u; return (seed >> 16) & 0x7FFF; };
@@ -222,11 +222,12 @@ TEST(TextCompare, KeysOrderTextsAsTheComparisonIgnoringCase) {
     for (unsigned n = next() % 6; n > 0; --n) s += alphabet[next() % alphabet.size()];
     return s;
   };
-  for (int i = 0; i < 20000; ++i) {
+  for (int i = 0; i < 40000; ++i) {
+    const bool caseSensitive = i % 2 == 1;
     const std::string a = text(), b = text();
-    const int byKey = ui::CompareKey(a).compare(ui::CompareKey(b));
-    const int expected = ui::CompareText(a, b, false);
-    ASSERT_EQ(byKey < 0 ? -1 : (byKey > 0 ? 1 : 0), expected) << a << " / " << b;
+    const int byKey = ui::CompareKey(a, caseSensitive).compare(ui::CompareKey(b, caseSensitive));
+    const int expected = ui::CompareText(a, b, caseSensitive);
+    ASSERT_EQ(byKey < 0 ? -1 : (byKey > 0 ? 1 : 0), expected) << a << " / " << b << " " << caseSensitive;
   }
 }
 

@@ -3,6 +3,11 @@
 // indicator. With Style::SortAscending (or SortDescending) each inserted row
 // goes where the order of column 0 puts it (TextCompare, letter case
 // ignored); rows are not moved again when texts change later.
+//
+// A list of many rows can keep no texts at all: with a text source, a row is
+// only its value, and the list asks the source for a cell's text whenever it
+// needs it (as the platform's text callback does); such rows are given all
+// at once with SetItems.
 #pragma once
 
 #include "platform/Control.h"
@@ -42,6 +47,14 @@ class ListView : public Control {
   // row indexAfter (-1: from the start), or -1.
   int FindItem(const std::string& text, int indexAfter = -1) const;
 
+  // The texts of every row from now on: source(row's value, column).
+  using TextSource = std::function<std::string(std::uintptr_t data, int column)>;
+  void SetTextSource(TextSource source);
+  bool HasTextSource() const { return bool(m_source); }
+  // Replaces every row with one row per value, in this order, none selected
+  // (for a list with a text source, whose rows have no texts of their own).
+  void SetItems(const std::vector<std::uintptr_t>& data);
+
   // Selection. Changing a row's state sends ItemChanged, as the platform does.
   unsigned GetItemState(int row, unsigned mask) const;
   bool SetItemState(int row, unsigned state, unsigned mask);
@@ -80,8 +93,10 @@ class ListView : public Control {
   struct Row { std::vector<std::string> cells; std::uintptr_t data = 0; unsigned state = 0; };
   void SelectOnly(int row);
   void ApplyOrder(std::vector<Row>& sorted);
+  std::string Cell(const Row& row, int column) const;
   std::vector<Column> m_columns;
   std::vector<Row> m_rows;
+  TextSource m_source;
   int m_sortColumn = -1;
   bool m_sortAscending = true;
   bool m_fullRow = false;

@@ -12,9 +12,9 @@ namespace ui {
 // entirely (texts differing only in case compare equal).
 int CompareText(const std::string& a, const std::string& b, bool caseSensitive = true);
 
-// A key whose byte order is the order CompareText(a, b, false) gives the
-// texts: sorting many texts compares their keys, computed once each.
-std::string CompareKey(const std::string& text);
+// A key whose byte order is the order CompareText(a, b, caseSensitive)
+// gives the texts: sorting many texts compares their keys, computed once each.
+std::string CompareKey(const std::string& text, bool caseSensitive = false);
 
 // Upper and lower case of Windows-1252 characters (accented letters included).
 char ToUpper1252(char c);

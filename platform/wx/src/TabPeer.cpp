@@ -38,8 +38,15 @@ class TabPeer : public NativeControl {
 
   void PushItems() {
     PushGuard guard(m_pushing);
-    Book()->DeleteAllPages();
-    for (int i = 0; i < m_tab.GetItemCount(); ++i)
+    // Tabs are mostly added at the end: the pages whose labels still match
+    // stay, instead of rebuilding them all for each tab added.
+    const int count = m_tab.GetItemCount();
+    int keep = 0;
+    while (keep < count && keep < int(Book()->GetPageCount()) &&
+           Book()->GetPageText(std::size_t(keep)) == ToWx(m_tab.GetItemText(keep)))
+      ++keep;
+    while (int(Book()->GetPageCount()) > keep) Book()->DeletePage(Book()->GetPageCount() - 1);
+    for (int i = keep; i < count; ++i)
       Book()->AddPage(new wxPanel(Book()), ToWx(m_tab.GetItemText(i)), false);
     if (m_tab.GetCurSel() >= 0) Book()->ChangeSelection(m_tab.GetCurSel());
     // Where the pages go: the notebook's size for a page of 100 by 100.
