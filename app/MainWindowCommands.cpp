@@ -1,8 +1,6 @@
 #include "app/MainWindowCommands.h"
 
 #include "app/CollectionPreload.h"
-#include "app/QuilloryApp.h"
-#include "app/QuilloryDlg.h"
 #include "collection/DataPath.h"
 #include "collection/GestionBD.h"
 #include "collection/SafeFile.h"
@@ -37,13 +35,13 @@ bool KeepCopyOfDatabase(const std::string& programFolder, std::string& copyName)
     return true;  // no database yet: nothing to keep
   // A fresh name each time: an earlier copy may be the one the user needs.
   for (int n = 1;; ++n) {
-    copyName = std::string(CQuilloryDlg::RESTORE_COPY_PREFIX) +
+    copyName = std::string(RESTORE_COPY_PREFIX) +
                (n == 1 ? "" : "-" + std::to_string(n)) + ".db";
     if (!FileExists(DataPath(programFolder, "data\\" + copyName)) || n >= 1000) break;
   }
   const std::string path = DataPath(programFolder, "data\\" + copyName);
   if (!WriteFileAtomically(path, current)) {
-    ui::AfxMessageBox(Format(CQuilloryDlg::MSG_RESTORE_NO_COPY, path), ui::MB_OK | ui::MB_ICONSTOP);
+    ui::AfxMessageBox(Format(MSG_RESTORE_NO_COPY, path), ui::MB_OK | ui::MB_ICONSTOP);
     return false;
   }
   return true;
@@ -111,7 +109,7 @@ bool ChangeStyle(ui::Window& window, const std::string& programFolder, int runni
     return false;
   // One digit, no line end, as the whole file, replaced in one step.
   const char digit = chosen ? '1' : '0';
-  if (!WriteFileAtomically(DataPath(programFolder, CQuilloryApp::STYLE_FILE),
+  if (!WriteFileAtomically(DataPath(programFolder, STYLE_FILE),
                            std::string_view(&digit, 1))) {
     ui::AfxMessageBox(MSG_STYLE_FAILED);
     return false;
@@ -122,14 +120,14 @@ bool ChangeStyle(ui::Window& window, const std::string& programFolder, int runni
 
 void SaveBackup(const CGestionBD& gestion, const std::string& programFolder) {
   ui::FileDialogRequest request;
-  request.filters = {{CQuilloryDlg::BACKUP_FILTER, "*.db"}};
+  request.filters = {{BACKUP_FILTER, "*.db"}};
   request.initialDir = DataPath(programFolder, "data\\");
   request.defaultExt = "db";
   request.flags = ui::OFN_PATHMUSTEXIST | ui::OFN_OVERWRITEPROMPT | ui::OFN_HIDEREADONLY;
   const auto path = ui::GetSaveFileName(request);
   if (!path) return;
   if (!gestion.SaveAs(*path))
-    ui::AfxMessageBox(Format(CQuilloryDlg::MSG_BACKUP_FAILED, *path), ui::MB_OK | ui::MB_ICONSTOP);
+    ui::AfxMessageBox(Format(MSG_BACKUP_FAILED, *path), ui::MB_OK | ui::MB_ICONSTOP);
 }
 
 bool RestoreBackup(ui::Window* owner, CGestionBD& gestion, const std::string& programFolder,
@@ -137,7 +135,7 @@ bool RestoreBackup(ui::Window* owner, CGestionBD& gestion, const std::string& pr
   ui::FileDialogRequest request;
   request.owner = owner;
   request.title = "R\xE9pertoire courant";
-  request.filters = {{CQuilloryDlg::BACKUP_FILTER, "*.db"}, {"Tous les fichiers (*.*)", "*.*"}};
+  request.filters = {{BACKUP_FILTER, "*.db"}, {"Tous les fichiers (*.*)", "*.*"}};
   request.initialDir = DataPath(programFolder, "data\\");
   request.flags = ui::OFN_PATHMUSTEXIST | ui::OFN_FILEMUSTEXIST | ui::OFN_HIDEREADONLY;
   const auto picked = ui::GetOpenFileName(request);
@@ -149,7 +147,7 @@ bool RestoreBackup(ui::Window* owner, CGestionBD& gestion, const std::string& pr
   switch (ReadDataFile(*picked, bytes, CGestionBD::MAX_FILE_BYTES)) {
     case ReadStatus::OK: break;
     case ReadStatus::CANNOT_OPEN:
-      ui::AfxMessageBox(Format(CQuilloryDlg::MSG_RESTORE_FAILED, *picked), ui::MB_OK | ui::MB_ICONSTOP);
+      ui::AfxMessageBox(Format(MSG_RESTORE_FAILED, *picked), ui::MB_OK | ui::MB_ICONSTOP);
       return false;
     case ReadStatus::NOT_A_FILE:
       ui::AfxMessageBox(Format(MSG_NOT_A_FILE, *picked), ui::MB_OK | ui::MB_ICONSTOP);
@@ -160,13 +158,13 @@ bool RestoreBackup(ui::Window* owner, CGestionBD& gestion, const std::string& pr
   }
   const DatabaseSummary summary = CGestionBD::Inspect(bytes);
   if (summary.albums == 0) {
-    ui::AfxMessageBox(Format(CQuilloryDlg::MSG_RESTORE_NOT_A_DATABASE, *picked), ui::MB_OK | ui::MB_ICONSTOP);
+    ui::AfxMessageBox(Format(MSG_RESTORE_NOT_A_DATABASE, *picked), ui::MB_OK | ui::MB_ICONSTOP);
     return false;
   }
-  if (ui::AfxMessageBox(CQuilloryDlg::MSG_RESTORE_QUESTION, ui::MB_YESNO | ui::MB_ICONEXCLAMATION) != ui::IDYES)
+  if (ui::AfxMessageBox(MSG_RESTORE_QUESTION, ui::MB_YESNO | ui::MB_ICONEXCLAMATION) != ui::IDYES)
     return false;
   if (summary.unreadable > 0 &&
-      ui::AfxMessageBox(Format(CQuilloryDlg::MSG_RESTORE_UNREADABLE,
+      ui::AfxMessageBox(Format(MSG_RESTORE_UNREADABLE,
                                {*picked, std::to_string(summary.albums),
                                 std::to_string(summary.unreadable),
                                 ShownLine(summary.firstUnreadable)}),
@@ -177,13 +175,13 @@ bool RestoreBackup(ui::Window* owner, CGestionBD& gestion, const std::string& pr
   std::string copyName;
   if (!KeepCopyOfDatabase(programFolder, copyName)) return false;
   if (!WriteFileAtomically(DataPath(programFolder, CGestionBD::DATABASE_FILE), bytes)) {
-    ui::AfxMessageBox(Format(CQuilloryDlg::MSG_RESTORE_FAILED, *picked), ui::MB_OK | ui::MB_ICONSTOP);
+    ui::AfxMessageBox(Format(MSG_RESTORE_FAILED, *picked), ui::MB_OK | ui::MB_ICONSTOP);
     return false;
   }
   LoadCollection(gestion, programFolder);
   if (refresh) refresh();
-  std::string done = CQuilloryDlg::MSG_RESTORE_DONE;
-  if (!copyName.empty()) done = Format(CQuilloryDlg::MSG_RESTORE_KEPT, "data\\" + copyName) + "\n" + done;
+  std::string done = MSG_RESTORE_DONE;
+  if (!copyName.empty()) done = Format(MSG_RESTORE_KEPT, "data\\" + copyName) + "\n" + done;
   ui::AfxMessageBox(done, ui::MB_OK | ui::MB_ICONEXCLAMATION);
   return true;
 }
@@ -205,12 +203,12 @@ namespace {
 // lines cannot be read.
 void ReportLoad(const CGestionBD& gestion, int result) {
   if (result != CGestionBD::LOAD_OK) {
-    ui::AfxMessageBox(CQuilloryDlg::MSG_CANNOT_OPEN);
+    ui::AfxMessageBox(MSG_CANNOT_OPEN);
     return;
   }
   const std::vector<std::string>& unread = gestion.GetUnreadLines();
   if (!unread.empty())
-    ui::AfxMessageBox(Format(CQuilloryDlg::MSG_UNREAD_LINES, {std::to_string(unread.size()), ShownLine(unread[0])}),
+    ui::AfxMessageBox(Format(MSG_UNREAD_LINES, {std::to_string(unread.size()), ShownLine(unread[0])}),
                       ui::MB_OK | ui::MB_ICONEXCLAMATION);
 }
 

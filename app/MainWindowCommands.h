@@ -1,6 +1,6 @@
 #pragma once
-// Commands both main windows carry out the same way: the CSV import
-// dialogue, the style switch, loading, the backup and the restore.
+// The bodies of the main windows' file commands, apart from any window: the
+// CSV import dialogue, the style switch, loading, the backup and the restore.
 
 #include "platform/Services.h"
 
@@ -37,9 +37,40 @@ constexpr const char* MSG_NOT_A_FILE =
 constexpr const char* MSG_FILE_TOO_LARGE =
     "%s fait %s Mo : c'est bien plus qu'une collection de BD (%s Mo au plus). "
     "Il n'a pas \xE9t\xE9 lu.";
+// The style file: the style of the main window at the next start, one digit.
+constexpr const char* STYLE_FILE = "data\\quilloryType.cfg";
 constexpr const char* MSG_STYLE_QUESTION =
     "Un changement de Style va necessitee un redemarrage du logiciel.\n Voulez vous continuer?";
 constexpr const char* MSG_STYLE_FAILED = "Erreur de changement de type. Contactez quillory";
+
+constexpr const char* MSG_CANNOT_OPEN = "Impossible d'ouvrir le fichier de base des BD";
+// Lines of the database that give no album because they cannot be read:
+// %i their count, %s the first of them.
+constexpr const char* MSG_UNREAD_LINES =
+    "%i ligne(s) du fichier de base des BD ne sont pas affich\xE9" "es (illisibles).\n"
+    "Elles sont conserv\xE9" "es telles quelles dans le fichier \xE0 chaque "
+    "enregistrement.\nPremi\xE8re de ces lignes : %s";
+
+constexpr const char* BACKUP_FILTER = "Fichier de sauvegarde (*.db)";
+constexpr const char* MSG_BACKUP_FAILED = "Impossible d'enregistrer la sauvegarde : %s";
+constexpr const char* MSG_RESTORE_QUESTION =
+    "Voulez vous vraiment restorer votre base de donn\xE9" "e ?\n"
+    " Si oui Quillory va devoir se fermer pour se reinitialiser.";
+constexpr const char* MSG_RESTORE_DONE = "Cliquer sur OK pour fermer Quillory";
+constexpr const char* MSG_RESTORE_NOT_A_DATABASE =
+    "Le fichier %s ne contient aucune BD lisible : ce n'est pas une sauvegarde de Quillory.\n"
+    "La base des BD n'a pas \xE9t\xE9 modifi\xE9" "e.";
+constexpr const char* MSG_RESTORE_UNREADABLE =
+    "Le fichier %s contient %i BD et %i ligne(s) illisible(s), dont la premi\xE8re est :\n%s\n"
+    "Ces lignes seront gard\xE9" "es dans la base, mais aucune BD n'en sera tir\xE9" "e.\n"
+    "Restorer quand m\xEAme ?";
+constexpr const char* MSG_RESTORE_KEPT = "L'ancienne base des BD est conserv\xE9" "e dans le fichier %s.";
+constexpr const char* MSG_RESTORE_NO_COPY =
+    "Impossible de conserver une copie de la base actuelle (%s) : la restauration est annul\xE9" "e.";
+constexpr const char* MSG_RESTORE_FAILED =
+    "Impossible de restorer la sauvegarde : %s\nLa base des BD n'a pas \xE9t\xE9 modifi\xE9" "e.";
+// The copy of the database kept before a restore, in data\ beside it.
+constexpr const char* RESTORE_COPY_PREFIX = "quillory-avant-restauration";
 
 // The %s and %i of a message filled in order with the values given.
 std::string Format(const char* pattern, std::initializer_list<std::string> values);

@@ -1,5 +1,6 @@
 #include "app/QuilloryApp.h"
 
+#include "app/MainWindowCommands.h"
 #include "app/QuilloryDlg.h"
 #include "app/QuilloryDlgtypeGraph.h"
 #include "collection/DataPath.h"
@@ -107,7 +108,7 @@ bool CQuilloryApp::LayOutUserFolder(const std::string& folder, const std::string
 }
 
 int CQuilloryApp::ReadStyle(const std::string& programFolder) {
-  std::ifstream file(DataPath(programFolder, STYLE_FILE), std::ios::binary);
+  std::ifstream file(DataPath(programFolder, MainWindowCommands::STYLE_FILE), std::ios::binary);
   if (!file) return STYLE_LIST;
   char text[kStyleBytes + 1] = {};
   file.read(text, kStyleBytes);

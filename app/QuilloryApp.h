@@ -11,7 +11,6 @@ class CQuilloryApp {
   // Styles of the main window, as the style file holds them.
   static constexpr int STYLE_LIST = 0;
   static constexpr int STYLE_GRAPHIC = 1;
-  static constexpr const char* STYLE_FILE = "data\\quilloryType.cfg";
 
   // The whole start-up and run, given the executable's full path: runs the
   // main window of the chosen style modally and returns once it has closed.

@@ -1,14 +1,11 @@
 #include "app/QuilloryDlgList.h"
 
-#include "app/QuilloryDlg.h"
-#include "app/QuilloryDlgtypeGraph.h"
-#include "collection/DataPath.h"
+#include "app/AlbumPageOwner.h"
 #include "collection/GestionBD.h"
 #include "dialogs/QuilloryAjoutBD.h"
 #include "platform/ListView.h"
 #include "platform/Menu.h"
 #include "platform/Services.h"
-#include "platform/Static.h"
 #include "platform/TextCompare.h"
 #include "resources/Templates.h"
 
@@ -26,10 +23,9 @@ std::string Collection(const CAlbum& album) {
 
 }  // namespace
 
-CQuilloryDlgList::CQuilloryDlgList(ui::Window* owner, CGestionBD* gestion, bool graphique)
-    : ui::Dialog(kDialogQuilloryList, owner),
-      m_pDlg(graphique ? nullptr : dynamic_cast<CQuilloryDlg*>(owner)),
-      m_pGraph(graphique ? dynamic_cast<CQuilloryDlgtypeGraph*>(owner) : nullptr),
+CQuilloryDlgList::CQuilloryDlgList(CAlbumPageOwner& owner, CGestionBD* gestion, bool graphique)
+    : ui::Dialog(kDialogQuilloryList, &owner.GetOwnerWindow()),
+      m_owner(owner),
       m_pGestion(gestion),
       m_bGraphique(graphique) {
   MapNotify(IDC_LIST_ALBUMS, ui::Notification::ItemClick, &CQuilloryDlgList::OnClickList);
@@ -114,7 +110,7 @@ void CQuilloryDlgList::ShowAlbums(const std::vector<const CAlbum*>& albums) {
         reinterpret_cast<std::uintptr_t>(albums[i]);
   m_generation = m_pGestion ? m_pGestion->GetGeneration() : 0;
   m_list.SetRows(rows);
-  if (hadSelection && m_pDlg) ShowSelection(-1);
+  if (hadSelection && !m_bGraphique) ShowSelection(-1);
 }
 
 std::string CQuilloryDlgList::CellText(const CAlbum& a, int column) {
@@ -174,38 +170,35 @@ bool CQuilloryDlgList::RunEntryDialog(bool nextVolume, const char* noRowMessage)
     ui::AfxMessageBox(noRowMessage);
     return false;
   }
-  CQuilloryAjoutBD dlg(m_pDlg, m_pGestion, nextVolume ? CQuilloryAjoutBD::MODE_SUITE : row,
+  CQuilloryAjoutBD dlg(&m_owner.GetOwnerWindow(), m_pGestion, nextVolume ? CQuilloryAjoutBD::MODE_SUITE : row,
                        m_list.GetItemText(row, 1), m_list.GetItemText(row, 0),
                        std::atoi(m_list.GetItemText(row, 2).c_str()));
   dlg.DoModal();
   return true;
 }
 
+// The album commands are the list style's: a series page has none.
 void CQuilloryDlgList::OnModifier() {
   m_bCtrl = false;
-  if (!m_pDlg || !RunEntryDialog(false, MSG_RESELECT)) return;
-  m_pDlg->SetModified();
-  m_pDlg->GetTab().ShowPage();
+  if (m_bGraphique || !RunEntryDialog(false, MSG_RESELECT)) return;
+  m_owner.OnPageAlbumsChanged(false);
 }
 
 void CQuilloryDlgList::OnDblClickList(const ui::NotifyInfo&) {
-  if (!m_pDlg || !RunEntryDialog(false, MSG_RESELECT_DBLCLK)) return;
+  if (m_bGraphique || !RunEntryDialog(false, MSG_RESELECT_DBLCLK)) return;
   // A modification by double-click is written at once.
-  m_pDlg->SaveCollection();
-  m_pDlg->GetTab().ShowPage();
+  m_owner.OnPageAlbumsChanged(true);
 }
 
 void CQuilloryDlgList::OnAjouterSuite() {
   m_bCtrl = false;
-  if (!m_pDlg || !RunEntryDialog(true, MSG_RESELECT)) return;
-  m_pDlg->GetTab().ShowPage();
-  m_pDlg->ShowAlbumCount();
-  m_pDlg->SetModified();
+  if (m_bGraphique || !RunEntryDialog(true, MSG_RESELECT)) return;
+  m_owner.OnPageAlbumsChanged(false);
 }
 
 void CQuilloryDlgList::OnSupprimer() {
   m_bCtrl = false;
-  if (!m_pDlg) return;
+  if (m_bGraphique) return;
   const int row = m_list.GetNextSelectedItem();
   if (row < 0) {
     ui::AfxMessageBox(MSG_RESELECT);
@@ -219,39 +212,34 @@ void CQuilloryDlgList::OnSupprimer() {
   }
   ui::AfxMessageBox(MSG_DELETED);
   m_pGestion->RebuildSeries();
-  m_pDlg->GetTab().ShowPage();
-  m_pDlg->ShowAlbumCount();
-  m_pDlg->SetModified();
+  m_owner.OnPageAlbumsChanged(false);
 }
 
 void CQuilloryDlgList::OnRightClickList(const ui::NotifyInfo&) {
-  if (m_pGraph) {
+  if (m_bGraphique) {
     // A series page: the series commands are the main window's.
     ui::Menu menu(kMenuPopupSerie);
-    ui::TrackPopupMenu(*menu.GetSubMenu(0), *m_pGraph);
+    ui::TrackPopupMenu(*menu.GetSubMenu(0), m_owner.GetOwnerWindow());
     m_bCtrl = false;
     return;
   }
-  if (!m_pDlg) return;
   ui::Menu menu(kMenuPage);
   ui::TrackPopupMenu(*menu.GetSubMenu(0), *this);
 }
 
 bool CQuilloryDlgList::PreTranslateSeries(const ui::Message& msg) {
+  ui::Window& window = m_owner.GetOwnerWindow();
   switch (msg.key) {
     case ui::VK_CONTROL:
       return true;
     case ui::VK_DELETE:
-      m_pGraph->OnSupprimerSerie();
+      window.SendCommand(ID_SERIE_SUPPRIMER);
       return true;
     case 'A':
     case 'S':
       if (!m_bCtrl) return false;
       m_bCtrl = false;
-      if (msg.key == 'A')
-        m_pGraph->SendCommand(ID_GESTION_NOUVELLESERIE);
-      else
-        m_pGraph->OnEnregistrer();
+      window.SendCommand(msg.key == 'A' ? ID_GESTION_NOUVELLESERIE : ID_GESTION_ENREGISTRER);
       return true;
     default:
       return false;
@@ -264,11 +252,11 @@ bool CQuilloryDlgList::PreTranslateMessage(const ui::Message& msg) {
   if (msg.kind == ui::MessageKind::KeyUp && msg.key == ui::VK_CONTROL) m_bCtrl = false;
   if (msg.kind != ui::MessageKind::KeyDown) return false;
   m_bCtrl = msg.ctrlDown || msg.key == ui::VK_CONTROL;
-  if (m_pGraph) return PreTranslateSeries(msg);
-  if (!m_pDlg) return false;
+  if (m_bGraphique) return PreTranslateSeries(msg);
+  ui::Window& window = m_owner.GetOwnerWindow();
   switch (msg.key) {
     case ui::VK_RETURN:
-      m_pDlg->OnRecherche();
+      window.SendCommand(IDC_BUTTON_RECHERCHE);
       return true;
     case ui::VK_CONTROL:
       return true;
@@ -279,7 +267,7 @@ bool CQuilloryDlgList::PreTranslateMessage(const ui::Message& msg) {
       if (!m_bCtrl) return false;
       m_bCtrl = false;
       if (msg.key == 'S') {
-        m_pDlg->OnEnregistrer();
+        window.SendCommand(ID_GESTION_ENREGISTRER);
       } else {
         // The page's commands of its context menu.
         SendCommand(msg.key == 'M' ? ID_PAGE_MODIFIER
@@ -294,47 +282,15 @@ bool CQuilloryDlgList::PreTranslateMessage(const ui::Message& msg) {
 void CQuilloryDlgList::OnClickList(const ui::NotifyInfo& info) { ShowSelection(info.row); }
 
 void CQuilloryDlgList::OnItemChangedList(const ui::NotifyInfo& info) {
-  if (m_pDlg && (m_pDlg->IsClosing() || m_pDlg->IsResizing())) return;
-  if (m_pGraph && (m_pGraph->IsClosing() || m_pGraph->IsResizing())) return;
-  // Only a row that becomes selected changes what the window shows.
-  if (m_pGraph && !(info.newState & ui::LVIS_SELECTED)) return;
+  if (m_owner.IsClosing() || m_owner.IsResizing()) return;
+  // A series page: only a row that becomes selected changes what the window shows.
+  if (m_bGraphique && !(info.newState & ui::LVIS_SELECTED)) return;
   ShowSelection(info.row);
 }
 
 void CQuilloryDlgList::ShowSelection(int hitRow) {
-  if (m_pGraph) {
-    m_pGraph->OnSelectSerie(hitRow);
-    return;
-  }
-  if (!m_pDlg) return;
-  ui::Static* comment = GetStatic(IDC_STATIC_COMMENTAIRE);
-  m_pDlg->SetImageShown(false);
-  if (hitRow < 0) {
-    m_pDlg->ShowLoanControls(false);
-    m_pDlg->ShowPictureFrame(false);
-    comment->ShowWindow(false);
-    return;
-  }
-  const int row = m_list.GetNextSelectedItem();
-  if (row < 0) return;
-
-  std::string commentText;
-  if (const CAlbum* album = FindRowAlbum(row)) {
-    if (album->GetCommentaire() != kNoValue) {
-      commentText = album->GetCommentaire();
-      comment->SetWindowText(commentText);
-      comment->ShowWindow(true);
-    } else {
-      comment->ShowWindow(false);
-    }
-    if (album->GetPicture() != kNoValue) m_pDlg->ShowAlbumPicture(album->GetPicture());
-    m_pDlg->ShowLoanOf(*album);
-  }
-  if (!m_pDlg->IsImageShown()) {
-    m_pDlg->ShowPlaceholderPicture();
-    comment->ShowWindow(true);
-    comment->SetWindowText(commentText);
-  }
-  m_pDlg->ShowLoanControls(true);
-  m_bCtrl = false;
+  // An album row clicked in the list style ends a Ctrl shortcut of the page.
+  const bool albumRow = !m_bGraphique && hitRow >= 0 && m_list.GetNextSelectedItem() >= 0;
+  m_owner.OnPageSelection(*this, hitRow);
+  if (albumRow) m_bCtrl = false;
 }

@@ -1,8 +1,8 @@
 #pragma once
 // An album list page of the main window's tab control (template 141): the
 // albums of one type (or of all types) in a sortable list, and below it the
-// comment of the selected album. In the list style, selecting an album shows
-// its comment, its cover picture and the loan controls of the main window.
+// comment of the selected album. In the graphic style a page lists series,
+// one row each. What a selection shows is its main window's to say.
 
 #include "controls/SortListCtrl.h"
 #include "platform/Dialog.h"
@@ -11,9 +11,8 @@
 #include <vector>
 
 class CAlbum;
+class CAlbumPageOwner;
 class CGestionBD;
-class CQuilloryDlg;
-class CQuilloryDlgtypeGraph;
 
 class CQuilloryDlgList : public ui::Dialog {
  public:
@@ -24,9 +23,9 @@ class CQuilloryDlgList : public ui::Dialog {
       "S\xE9rie,100;Titre,108;Tome,40;Scenariste,100;D\xE9ssinateur,100;Editeur,90;EO,50;"
       "Genre,100;Collection,100;Note,40";
 
-  // owner: the main window the page belongs to (also its parent window);
-  // graphique: the style value of that window.
-  CQuilloryDlgList(ui::Window* owner, CGestionBD* gestion, bool graphique);
+  // owner: the main window the page belongs to (its window is also the
+  // page's parent); graphique: the page lists series.
+  CQuilloryDlgList(CAlbumPageOwner& owner, CGestionBD* gestion, bool graphique);
 
   bool OnInitDialog() override;
   bool PreTranslateMessage(const ui::Message& msg) override;
@@ -77,12 +76,11 @@ class CQuilloryDlgList : public ui::Dialog {
   bool RunEntryDialog(bool nextVolume, const char* noRowMessage);
   // The graphic window's keys of a series page.
   bool PreTranslateSeries(const ui::Message& msg);
-  // Shows the selected album; hitRow < 0: the click was on no row.
+  // The window shows the selection; hitRow < 0: the click was on no row.
   void ShowSelection(int hitRow);
 
   CSortListCtrl m_list;
-  CQuilloryDlg* m_pDlg;  // the owner in the list style; null in the graphic style
-  CQuilloryDlgtypeGraph* m_pGraph;  // the owner in the graphic style; null in the list style
+  CAlbumPageOwner& m_owner;
   CGestionBD* m_pGestion;  // not owned
   // The store's generation when the rows were given: once albums have been
   // destroyed, the rows show nothing until the page is filled again.

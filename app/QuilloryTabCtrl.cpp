@@ -1,5 +1,6 @@
 #include "app/QuilloryTabCtrl.h"
 
+#include "app/AlbumPageOwner.h"
 #include "app/QuilloryDlgList.h"
 #include "collection/Album.h"
 #include "platform/ListView.h"
@@ -38,7 +39,7 @@ int CQuilloryTabCtrl::TypeFilter(int tab) {
   }
 }
 
-void CQuilloryTabCtrl::Init(ui::Window* owner, CGestionBD* gestion, bool graphique) {
+void CQuilloryTabCtrl::Init(CAlbumPageOwner* owner, CGestionBD* gestion, bool graphique) {
   m_pOwner = owner;
   m_pGestion = gestion;
   m_bGraphique = graphique;
@@ -53,8 +54,8 @@ CQuilloryDlgList* CQuilloryTabCtrl::GetPage(int tab) const {
   if (!page) {
     // Made hidden, as it would stand had it been made at the start and
     // followed every change since.
-    page = std::make_unique<CQuilloryDlgList>(m_pOwner, m_pGestion, m_bGraphique);
-    page->Create(m_pOwner);
+    page = std::make_unique<CQuilloryDlgList>(*m_pOwner, m_pGestion, m_bGraphique);
+    page->Create(&m_pOwner->GetOwnerWindow());
     page->ShowWindow(false);
     if (m_dx != 0 || m_dy != 0) page->MovePage(m_dx, m_dy);
     for (int column = 0; column < int(m_widths.size()); ++column)

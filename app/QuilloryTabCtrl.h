@@ -1,7 +1,8 @@
 #pragma once
 // The main window's tab control: four tabs (all types, BD euro, Comics,
 // Manga), each with its album list page. The pages are child windows of the
-// owning main window, placed over the tab control's display area.
+// owning main window, placed over the tab control's display area; they reach
+// that window through CAlbumPageOwner.
 
 #include <array>
 #include <memory>
@@ -11,6 +12,7 @@ namespace ui {
 class TabCtrl;
 class Window;
 }
+class CAlbumPageOwner;
 class CGestionBD;
 class CQuilloryDlgList;
 
@@ -30,7 +32,7 @@ class CQuilloryTabCtrl {
   // Prepares the four pages, child windows of the owner; in the graphic
   // style each page is moved 450 pixels to the left. A page's window is made
   // the first time it is shown or asked for: a start shows one tab only.
-  void Init(ui::Window* owner, CGestionBD* gestion, bool graphique);
+  void Init(CAlbumPageOwner* owner, CGestionBD* gestion, bool graphique);
   // The tabs' labels in this style, in tab order.
   static std::array<std::string, TAB_COUNT> Labels(bool graphique);
   // The type filter of a tab's page (4: all types).
@@ -54,7 +56,7 @@ class CQuilloryTabCtrl {
 
  private:
   ui::TabCtrl* m_ctrl = nullptr;
-  ui::Window* m_pOwner = nullptr;
+  CAlbumPageOwner* m_pOwner = nullptr;
   CGestionBD* m_pGestion = nullptr;  // not owned
   bool m_bGraphique = false;
   // Made on demand, hence mutable: asking for a page makes it.

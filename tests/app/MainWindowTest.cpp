@@ -172,7 +172,7 @@ TEST_F(MainWindowTest, GraphicStylePagesListEachSeriesOnceWithoutComment) {
   folder.WriteCollection({{"Blake", "Espadon", 1}, {"Akira", "Tetsuo", 1}, second, {"blake", "Autre", 3}});
   Open();
   EXPECT_EQ(CQuilloryTabCtrl::Labels(true)[0], "G\xE9n\xE9ral");
-  CQuilloryDlgList page(dlg.get(), dlg->GetGestion(), true);
+  CQuilloryDlgList page(*dlg, dlg->GetGestion(), true);
   page.Create(dlg.get());
   EXPECT_EQ(page.GetList().GetItemCount(), 0);  // filled when shown, not before
   page.Fill(CQuilloryDlgList::FILTER_ALL);

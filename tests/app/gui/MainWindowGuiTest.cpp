@@ -1,6 +1,7 @@
 // The main window on the real toolkit, in this process: simulated mouse and
 // keyboard input reaches it as a user's would.
 #include "../AppTestSupport.h"
+#include "app/MainWindowCommands.h"
 #include "app/QuilloryApp.h"
 #include "app/QuilloryDlg.h"
 #include "app/QuilloryDlgList.h"
@@ -117,7 +118,7 @@ TEST(MainWindowGui, LabelsFitPlainCommandsHaveNoCheckBoxAndBoxesSayOK) {
     EXPECT_TRUE(UiDriver::NativeMenuCheckable(dlg, ID_STYLE_GRAPHIQUE));
     // A message box with an OK button labels it OK, as its texts say.
     UiDriver::AnswerMessageBoxes({ui::IDOK}, &boxes, &buttons);
-    ui::AfxMessageBox(CQuilloryDlg::MSG_RESTORE_DONE, ui::MB_OK | ui::MB_ICONEXCLAMATION);
+    ui::AfxMessageBox(MainWindowCommands::MSG_RESTORE_DONE, ui::MB_OK | ui::MB_ICONEXCLAMATION);
     UiDriver::CloseWindow(dlg);
     scriptDone = true;
   });
