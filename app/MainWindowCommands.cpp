@@ -208,8 +208,9 @@ void ReportLoad(const CGestionBD& gestion, int result) {
   }
   const std::vector<std::string>& unread = gestion.GetUnreadLines();
   if (!unread.empty())
-    ui::AfxMessageBox(Format(MSG_UNREAD_LINES, {std::to_string(unread.size()), ShownLine(unread[0])}),
-                      ui::MB_OK | ui::MB_ICONEXCLAMATION);
+    ui::AfxMessageBox(
+        Format(MSG_UNREAD_LINES, {std::to_string(unread.size()), ShownLine(unread[0])}),
+        ui::MB_OK | ui::MB_ICONEXCLAMATION);
 }
 
 }  // namespace

@@ -64,7 +64,8 @@ constexpr const char* MSG_RESTORE_UNREADABLE =
     "Le fichier %s contient %i BD et %i ligne(s) illisible(s), dont la premi\xE8re est :\n%s\n"
     "Ces lignes seront gard\xE9" "es dans la base, mais aucune BD n'en sera tir\xE9" "e.\n"
     "Restorer quand m\xEAme ?";
-constexpr const char* MSG_RESTORE_KEPT = "L'ancienne base des BD est conserv\xE9" "e dans le fichier %s.";
+constexpr const char* MSG_RESTORE_KEPT =
+    "L'ancienne base des BD est conserv\xE9" "e dans le fichier %s.";
 constexpr const char* MSG_RESTORE_NO_COPY =
     "Impossible de conserver une copie de la base actuelle (%s) : la restauration est annul\xE9" "e.";
 constexpr const char* MSG_RESTORE_FAILED =

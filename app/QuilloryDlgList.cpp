@@ -170,9 +170,9 @@ bool CQuilloryDlgList::RunEntryDialog(bool nextVolume, const char* noRowMessage)
     ui::AfxMessageBox(noRowMessage);
     return false;
   }
-  CQuilloryAjoutBD dlg(&m_owner.GetOwnerWindow(), m_pGestion, nextVolume ? CQuilloryAjoutBD::MODE_SUITE : row,
-                       m_list.GetItemText(row, 1), m_list.GetItemText(row, 0),
-                       std::atoi(m_list.GetItemText(row, 2).c_str()));
+  CQuilloryAjoutBD dlg(&m_owner.GetOwnerWindow(), m_pGestion,
+                       nextVolume ? CQuilloryAjoutBD::MODE_SUITE : row, m_list.GetItemText(row, 1),
+                       m_list.GetItemText(row, 0), std::atoi(m_list.GetItemText(row, 2).c_str()));
   dlg.DoModal();
   return true;
 }

@@ -89,7 +89,8 @@ bool CQuilloryMainWindow::OnInitDialog() {
   m_tab.SubclassDlgItem(IDC_TAB, *this);
   m_tab.Init(this, m_pGestion.get(), m_bSeriesPages);
   const auto labels = CQuilloryTabCtrl::Labels(m_bSeriesPages);
-  for (int i = 0; i < CQuilloryTabCtrl::TAB_COUNT; ++i) m_tab.GetTabCtrl()->InsertItem(i, labels[i]);
+  for (int i = 0; i < CQuilloryTabCtrl::TAB_COUNT; ++i)
+    m_tab.GetTabCtrl()->InsertItem(i, labels[i]);
   m_tab.ShowPage();
 
   m_bFermeture = false;

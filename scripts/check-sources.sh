@@ -56,11 +56,11 @@ while read -r count file; do
 done < <(wc -l "${files[@]}")
 
 # tsort names the modules of a circle and fails when the includes hold one.
-if ! edges | grep -v '^platform/' | tsort >/dev/null 2>/tmp/check-sources.$$; then
+if ! loops=$(edges | grep -v '^platform/' | tsort 2>&1 >/dev/null); then
   echo "check-sources: a circle of includes:" >&2
-  sed 's/^tsort: /  /' /tmp/check-sources.$$ >&2
+  sed 's/^tsort: /  /' <<<"$loops" >&2
   status=1
 fi
-rm -f /tmp/check-sources.$$
-((status == 0)) && echo "check-sources: ${#files[@]} files, none over $MAX_LINES lines, no circle of includes"
+((status == 0)) &&
+  echo "check-sources: ${#files[@]} files, none over $MAX_LINES lines, no circle of includes"
 exit $status
