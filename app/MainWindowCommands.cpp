@@ -187,6 +187,8 @@ bool RestoreBackup(ui::Window* owner, CGestionBD& gestion, const std::string& pr
 }
 
 void AddAboutItemAndIcon(ui::Window& window) {
+  // On GTK the window menu is the window manager's and shows no item of the
+  // program's: there the About box is one click on "A propos".
   if (ui::Menu* sysMenu = window.GetSystemMenu()) {
     const std::string about = LoadResourceString(IDS_ABOUTBOX);
     if (!about.empty()) {

@@ -129,28 +129,22 @@ TEST(MainWindowGui, LabelsFitPlainCommandsHaveNoCheckBoxAndBoxesSayOK) {
   EXPECT_EQ(buttons, std::vector<std::string>{"OK"});
 }
 
-// A desktop where no browser can be started: no program on the path, no
-// application known to open a web page.
-class NoBrowser {
- public:
+// A desktop where no browser can be started: nothing on the path, no
+// application known to open a web page (as it was again afterwards).
+struct NoBrowser {
+  TestProgramFolder empty;
+  std::vector<std::pair<std::string, std::optional<std::string>>> saved;
   NoBrowser() {
-    for (const char* name : kNames) {
+    for (const char* name : {"PATH", "XDG_DATA_DIRS", "XDG_DATA_HOME", "BROWSER"}) {
       const char* value = std::getenv(name);
-      m_saved.emplace_back(name, value ? std::optional<std::string>(value) : std::nullopt);
-      setenv(name, m_empty.Path().c_str(), 1);
+      saved.emplace_back(name, value ? std::optional<std::string>(value) : std::nullopt);
+      setenv(name, empty.Path().c_str(), 1);
     }
-    unsetenv("BROWSER");
   }
   ~NoBrowser() {
-    for (const auto& [name, value] : m_saved)
-      if (value) setenv(name, value->c_str(), 1);
-      else unsetenv(name);
+    for (const auto& [name, value] : saved)
+      value ? setenv(name.c_str(), value->c_str(), 1) : unsetenv(name.c_str());
   }
-
- private:
-  static constexpr const char* kNames[] = {"PATH", "XDG_DATA_DIRS", "XDG_DATA_HOME"};
-  TestProgramFolder m_empty;
-  std::vector<std::pair<const char*, std::optional<std::string>>> m_saved;
 };
 
 // Ctrl shortcuts from the album list and the search box, nothing left armed
